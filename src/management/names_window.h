@@ -1,0 +1,20 @@
+#pragma once
+#include <string>
+#include <vector>
+
+namespace vorlund {
+struct Game;
+
+// The Names window's creation: names.txt into the list, menu state 1, and
+// the generator seeded (from the clock, or the seed given).
+void namesFormCreate(Game& g, unsigned seed);
+
+// A mouse press on Names line `line` (0-based; past the end or negative is a
+// press below the last line, which selects nothing).
+void clickNames(Game& g, int line);
+
+// Reads a text data file of the game folder, one entry per line, taken whole.
+// Returns false when the file cannot be read.
+bool readLines(const Game& g, const std::string& name, std::vector<std::string>& out);
+
+}  // namespace vorlund

@@ -1,0 +1,41 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace vorlund {
+
+struct Game;
+
+// Per-character styles of a sheet.
+enum SheetStyle : std::uint8_t { kStylePlain = 0, kStyleUnderline = 1, kStyleRed = 2 };
+
+// One stat sheet ("Us" or "Them"): a fixed six-line form of 52 characters,
+// whose blanks are overwritten in place by the fighter's values.
+struct SheetModel {
+  static constexpr int kLines = 6;
+  static constexpr int kWidth = 52;
+  std::array<std::string, kLines> lines;
+  std::array<std::array<std::uint8_t, kWidth>, kLines> styles{};
+  std::string caption;
+  int savedSelStart = 5;  // caret the control returns to after colouring the wounds
+  int savedSelLength = 0;
+  std::uint64_t revision = 0;
+};
+
+enum class SheetField { Name, Race, Extra, ST, BareHand, Wounds, DX, Experience };
+
+// Clears the sheet and lays the blank form.
+void layForm(SheetModel& sheet);
+
+// Writes one field of the sheet's fighter (slot 1 for "Us", 2 for "Them");
+// every call first rewrites the extra field.
+void sheetFill(Game& g, int slot, SheetField field);
+
+// Rewrites both sheets and their captions.
+void refreshSheets(Game& g);
+
+// "Us" and "Them" captions as the Names click and refresh write them.
+std::string sheetCaption(const Game& g, int slot);
+
+}  // namespace vorlund

@@ -1,0 +1,125 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "fighters/character.h"
+#include "fighters/graveyard.h"
+#include "panels/log_model.h"
+#include "panels/names_model.h"
+#include "panels/sheet.h"
+#include "shell/platform.h"
+#include "shell/random.h"
+#include "solar/solar_state.h"
+#include "world/world_state.h"
+
+namespace vorlund {
+
+inline constexpr int kSlotCount = 8;
+inline constexpr int kCellCount = 1461;
+inline constexpr std::int32_t kFirstRunCoin = 1375000;
+
+// Everything the main window owned: all game state for the whole run.
+// A plain aggregate; the rules are free functions over it.
+struct Game {
+  // Where the data and state files live (the game folder).
+  std::filesystem::path dir = ".";
+  Platform* platform = nullptr;
+  RandomGenerator rng;
+
+  // Fighters. Slots and order positions are 1-based as in the rules:
+  // slot(g, 1) is the player's arena fighter, slot(g, 2) the guest.
+  std::array<TCharacterDMG, kSlotCount> characters{};
+  std::array<std::int32_t, kSlotCount + 1> slotTable{};       // [1..8] -> character index 1..8
+  std::array<std::int32_t, kSlotCount + 1> combatantOrder{};  // [1..8] -> slot
+  std::int32_t combatantCount = 0;
+
+  // Fight control.
+  std::int32_t turnCounter = 0;  // the main window's Tag: 0 = no fight
+  std::int32_t turnPhase = 0;    // 1..5
+  bool phaseDone = false;
+  bool fightRunning = false;     // cleared by a click in the Log (pause)
+  bool fightToDeath = false;     // fight-kind flag: to the death, else to first blood
+  std::int32_t fightDistance = 0;
+  std::vector<std::string> listMove;    // ListMove
+  std::vector<std::string> listAction;  // ListAction
+  std::int32_t woundedCount = 0;
+
+  // Arena.
+  std::int32_t arenaCentre = 0;
+  std::array<std::array<std::int32_t, 30>, 2> cellHistory{};
+
+  // Money and week.
+  bool betrayal = false;
+  std::int32_t zapCountdown = 0;
+  std::int32_t zapTarget = 0;
+  bool necromancerHired = false;
+
+  // Clock: 1 before the first tick, -1 idle, -2 while a layout is in progress.
+  std::int32_t startupCountdown = 0;
+
+  // View and cursor.
+  double viewYaw = 0.0;
+  double viewPitch = 0.0;
+  double globeScale = 0.0;
+  double viewDepth = 0.0;
+  bool gridOverlay = false;
+  bool texturedGlobe = false;
+  bool cursorShown = false;
+  std::int32_t cursorCell = 0;
+  std::int32_t cursorRingPos = 0;
+  std::int32_t cursorNeighbourPos = 0;
+  std::int32_t poleCell = 0;
+  std::int32_t antipodeCell = 0;
+  std::string pickedName;
+  bool mouseDrag = false;
+  double dragStartX = 0.0;
+  double dragStartY = 0.0;
+  double dragStartYaw = 0.0;
+  double dragStartPitch = 0.0;
+  bool wheelPresent = false;
+  std::int32_t wheelMessage = 0;
+  std::int32_t wheelScrollLines = 0;
+  std::int16_t wheelAccumulator = 0;
+
+  // Solar system.
+  std::int32_t viewedBody = 0;
+  std::int32_t lastBody = 0;
+  long double ticksPerDay = 0.0L;
+  long double secondsPerTick = 0.0L;
+  double solarScale = 0.0;
+  bool zoomAnimation = false;
+  // Divides the spin step so that a body turns calmly on screen.
+  std::int32_t timeScaleDivisor = 0;
+
+  // Sound.
+  bool musicOn = false;
+
+  // Text windows.
+  LogModel log;
+  NamesModel names;
+  SheetModel us;
+  SheetModel them;
+  std::string mainCaption = "Vorlund";
+
+  Graveyard graveyard;
+  WorldState world;
+  SolarSystem solar;
+};
+
+// The fighter in slot s (1..8).
+inline TCharacterDMG& slot(Game& g, int s) { return g.characters[g.slotTable[s] - 1]; }
+inline const TCharacterDMG& slot(const Game& g, int s) {
+  return g.characters[g.slotTable[s] - 1];
+}
+// The fighter at arena order position p (1..combatant count).
+inline TCharacterDMG& combatant(Game& g, int p) { return slot(g, g.combatantOrder[p]); }
+
+// The full path of a data or state file given by its bare name.
+inline std::filesystem::path gameFile(const Game& g, const std::string& name) {
+  return g.dir / name;
+}
+
+}  // namespace vorlund

@@ -1,0 +1,18 @@
+#pragma once
+
+namespace vorlund {
+struct Game;
+
+// Loads the hex sphere ("aorb1.orb", "atri1.tri") and lays out its triangles.
+// Returns false, after showing "Cannot open file " + name, when a mesh file is
+// missing or unusable: start-up stops there.
+bool loadWorld(Game& g);
+
+// Loads or computes the ring table, sets up the cell cursor, then loads or
+// computes the neighbour table.
+void setupTables(Game& g);
+
+// Writes the ring table to "adia2.equ" (every shutdown).
+void saveRingTable(Game& g);
+
+}  // namespace vorlund
