@@ -1,3 +1,5 @@
+#include "fighters/race_traits.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -5,7 +7,6 @@
 #include <vector>
 
 #include "fighters/fighter_value.h"
-#include "fighters/race_traits.h"
 #include "shell/random.h"
 
 namespace vorlund {
@@ -29,11 +30,21 @@ std::pair<int, int> bareHand(const std::string& race, int st) {
 
 TEST(RaceTraits, StrengthRangesMatchWholeWordsOnly) {
   const std::vector<std::tuple<std::string, int, int>> table = {
-      {"human", 8, 16},      {"elf", 6, 14},          {"dwarf", 10, 18},   {"man elf", 7, 15},
-      {"man dwarf", 9, 17},  {"orc elf", 7, 15},      {"orc dwarf", 9, 17}, {"wraith", 8, 16},
-      {"hymenopteran", 12, 12}, {"boa constrictor", 12, 12},
+      {"human", 8, 16},
+      {"elf", 6, 14},
+      {"dwarf", 10, 18},
+      {"man elf", 7, 15},
+      {"man dwarf", 9, 17},
+      {"orc elf", 7, 15},
+      {"orc dwarf", 9, 17},
+      {"wraith", 8, 16},
+      {"hymenopteran", 12, 12},
+      {"boa constrictor", 12, 12},
       // Case, blanks and length all count: these are strangers to the rules.
-      {"Human", 8, 16},      {"elf ", 8, 16},         {"boa", 8, 16},      {"", 8, 16}};
+      {"Human", 8, 16},
+      {"elf ", 8, 16},
+      {"boa", 8, 16},
+      {"", 8, 16}};
   for (const auto& [race, lo, hi] : table) {
     const StrengthRange r = strengthRange(race);
     EXPECT_EQ(r.lowest, lo) << race;
@@ -44,9 +55,9 @@ TEST(RaceTraits, StrengthRangesMatchWholeWordsOnly) {
 
 TEST(RaceTraits, GeneralDamageTableAtEveryStep) {
   const std::vector<std::tuple<int, int, int>> table = {
-      {0, 0, 0},   {1, 1, -4},  {8, 1, -4},  {9, 1, -3},  {10, 1, -3}, {11, 1, -2},
-      {12, 1, -2}, {13, 1, -1}, {14, 1, -1}, {15, 1, 0},  {16, 1, 0},  {17, 1, 1},
-      {20, 1, 1},  {21, 1, 2},  {24, 1, 2},  {25, 1, 3},  {29, 1, 3},  {30, 2, 1},
+      {0, 0, 0},   {1, 1, -4},  {8, 1, -4},   {9, 1, -3},    {10, 1, -3}, {11, 1, -2},
+      {12, 1, -2}, {13, 1, -1}, {14, 1, -1},  {15, 1, 0},    {16, 1, 0},  {17, 1, 1},
+      {20, 1, 1},  {21, 1, 2},  {24, 1, 2},   {25, 1, 3},    {29, 1, 3},  {30, 2, 1},
       {35, 2, 1},  {40, 3, 1},  {259, 24, 1}, {260, 77, 77}, {-1, 77, 77}};
   for (const auto& [st, dice, adds] : table)
     EXPECT_EQ(bareHand("human", st), std::make_pair(dice, adds)) << "ST " << st;
@@ -67,8 +78,7 @@ TEST(RaceTraits, BoaAndWraithOverrideTheGeneralTable) {
 }
 
 TEST(RaceTraits, TemperamentRollsBraveryThenThreeTwoDiceScores) {
-  for (const auto& [race, draws, lo, hi] :
-       std::vector<std::tuple<std::string, int, int, int>>{
+  for (const auto& [race, draws, lo, hi] : std::vector<std::tuple<std::string, int, int, int>>{
            {"human", 8, 2, 12}, {"hymenopteran", 7, 7, 12}, {"boa constrictor", 7, 1, 6}}) {
     for (std::uint32_t seed = 0; seed < 200; ++seed) {
       RandomGenerator rng{seed};
@@ -103,11 +113,25 @@ TEST(RaceTraits, MovementSetUpByRace) {
 }
 
 TEST(Advancement, CostTableBoundaries) {
-  const std::vector<std::pair<int, std::int64_t>> table = {
-      {0, 0},      {1, 125},     {36, 125},    {37, 250},   {40, 250},
-      {41, 1000},  {45, 1000},   {46, 3000},   {50, 3000},  {51, 5000},
-      {55, 5000},  {56, 5000},   {59, 5000},   {60, 10000}, {64, 10000},
-      {65, 20000}, {255, std::int64_t{5000} << 40}, {256, 0}, {-3, 0}};
+  const std::vector<std::pair<int, std::int64_t>> table = {{0, 0},
+                                                           {1, 125},
+                                                           {36, 125},
+                                                           {37, 250},
+                                                           {40, 250},
+                                                           {41, 1000},
+                                                           {45, 1000},
+                                                           {46, 3000},
+                                                           {50, 3000},
+                                                           {51, 5000},
+                                                           {55, 5000},
+                                                           {56, 5000},
+                                                           {59, 5000},
+                                                           {60, 10000},
+                                                           {64, 10000},
+                                                           {65, 20000},
+                                                           {255, std::int64_t{5000} << 40},
+                                                           {256, 0},
+                                                           {-3, 0}};
   for (const auto& [t, cost] : table) EXPECT_EQ(advancementCost(t), cost) << "t " << t;
 }
 
@@ -167,11 +191,22 @@ TEST(Advancement, RacesWithoutIqKeepTheirs) {
 }
 
 TEST(RaceTraits, GraveCodesAndAge) {
-  const std::vector<std::pair<std::string, int>> codes = {
-      {"human", 1},      {"orc", 2},        {"elf", 3},          {"dwarf", 4},
-      {"merman", 5},     {"man orc", 6},    {"man elf", 7},      {"orc elf", 8},
-      {"orc dwarf", 9},  {"elf dwarf", 10}, {"man merman", 11},  {"hymenopteran", 12},
-      {"boa constrictor", 13}, {"man dwarf", 0}, {"wraith", 0},  {"Human", 0}};
+  const std::vector<std::pair<std::string, int>> codes = {{"human", 1},
+                                                          {"orc", 2},
+                                                          {"elf", 3},
+                                                          {"dwarf", 4},
+                                                          {"merman", 5},
+                                                          {"man orc", 6},
+                                                          {"man elf", 7},
+                                                          {"orc elf", 8},
+                                                          {"orc dwarf", 9},
+                                                          {"elf dwarf", 10},
+                                                          {"man merman", 11},
+                                                          {"hymenopteran", 12},
+                                                          {"boa constrictor", 13},
+                                                          {"man dwarf", 0},
+                                                          {"wraith", 0},
+                                                          {"Human", 0}};
   for (const auto& [race, code] : codes) EXPECT_EQ(raceCode(race), code) << race;
   TCharacterDMG c = fighter("orc", 11, 13);
   c.Extra = 12;
@@ -187,8 +222,14 @@ TEST(FighterValue, ExamplesAndMultipliers) {
   c.Wounds = 5;
   EXPECT_EQ(fighterValue(c), 163);
   c.Wounds = 0;
-  for (const auto& [iq, value] : std::vector<std::pair<int, int>>{
-           {0, 326}, {5, 326}, {6, 978}, {7, 3260}, {8, 2608}, {999, 325674}, {1000, 326}, {-8, 326}})
+  for (const auto& [iq, value] : std::vector<std::pair<int, int>>{{0, 326},
+                                                                  {5, 326},
+                                                                  {6, 978},
+                                                                  {7, 3260},
+                                                                  {8, 2608},
+                                                                  {999, 325674},
+                                                                  {1000, 326},
+                                                                  {-8, 326}})
     EXPECT_EQ((c.IQ = iq, fighterValue(c)), value) << "IQ " << iq;
 }
 
@@ -200,7 +241,7 @@ TEST(FighterValue, WoundsRoundHalvesToEven) {
   EXPECT_EQ(fighterValue(c), 64);  // 64.5
   c.Wounds = 6;                    // beyond death: the value turns negative
   EXPECT_EQ(fighterValue(c), -43);
-  c.ST = 0;                        // no strength to share the wounds with
+  c.ST = 0;  // no strength to share the wounds with
   EXPECT_EQ(fighterValue(c), 0);
 }
 

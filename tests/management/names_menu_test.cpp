@@ -97,8 +97,8 @@ TEST(NamesMenu, BetrayalHidesTheGuestEntryAndArmsBetray) {
   m.click("betray guest");
   EXPECT_TRUE(g.betrayal);
   EXPECT_EQ(g.names.state, 8);
-  EXPECT_EQ(m.names(), (Lines{"gamble in the stands", "practice to first blood",
-                              "pay for breeding", "rest week"}));
+  EXPECT_EQ(m.names(), (Lines{"gamble in the stands", "practice to first blood", "pay for breeding",
+                              "rest week"}));
   showBetweenFightsMenu(g);
   EXPECT_EQ(std::count(m.names().begin(), m.names().end(), "betray guest"), 0);
 
@@ -232,8 +232,8 @@ TEST(NamesMenu, MissingRisksStillGiveTheMenu) {
   std::filesystem::remove(m.dir.path() / "risks.txt");
   g.betrayal = true;
   showBetweenFightsMenu(g);
-  EXPECT_EQ(m.names(), (Lines{"gamble in the stands", "practice to first blood",
-                              "pay for breeding", "rest week"}));
+  EXPECT_EQ(m.names(), (Lines{"gamble in the stands", "practice to first blood", "pay for breeding",
+                              "rest week"}));
   EXPECT_EQ(g.log.lines.back(), "Cannot open file risks.txt");
 }
 
