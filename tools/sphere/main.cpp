@@ -3,10 +3,13 @@
 //
 //   vorlund-sphere GAME_DIR   writes the two files and prints what they are like
 //   vorlund-sphere --scan     lists the evenly spaced pentagon spirals that close, for choosing
+#include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "cell_numbering.h"
 #include "mesh_report.h"
@@ -25,7 +28,8 @@ constexpr int referenceCell = 268;  // the game turns the arena towards this cel
 // One pentagon at each pole of the spiral and two rings of five, twelve faces apart along it,
 // like the corners of an icosahedron. Of the spirals that `--scan` finds closing, this one gives
 // the most even spacing.
-constexpr std::array<int, 12> pentagons{0, 354, 366, 378, 390, 402, 1066, 1078, 1090, 1102, 1114, 1460};
+constexpr std::array<int, 12> pentagons{0,    354,  366,  378,  390,  402,
+                                        1066, 1078, 1090, 1102, 1114, 1460};
 
 double edgeSpread(const Triangulation& mesh, const std::vector<Vec3>& p) {
   double shortest = 1e9, longest = 0;
@@ -47,12 +51,34 @@ int scan() {
           p[6 + j] = south + j * spacing;
         }
         p[11] = cellCount - 1;
-        const auto mesh = windUpSpiral(cellCount, p);
+        auto mesh = windUpSpiral(cellCount, p);
         if (!mesh) continue;
-        std::printf("rings at %d and %d, %d apart: edge spread %.4f\n", north, south, spacing,
-                    edgeSpread(*mesh, embedOnSphere(*mesh)));
+        const auto positions = embedOnSphere(*mesh);
+        if (windOutward(*mesh, positions))
+          std::printf("rings at %d and %d, %d apart: edge spread %.4f\n", north, south, spacing,
+                      edgeSpread(*mesh, positions));
+        else
+          std::printf("rings at %d and %d, %d apart: folds\n", north, south, spacing);
       }
   return 0;
+}
+
+// The ring and neighbour tables the game caches in the folder are worked out from the sphere;
+// when the sphere changes they describe cells that are no longer there, so they go with it and
+// the game works them out afresh.
+bool writeSphere(const std::filesystem::path& gameDir, const std::string& cells,
+                 const std::string& triangles) {
+  const bool changed =
+      readWhole(gameDir / "aorb1.orb") != cells || readWhole(gameDir / "atri1.tri") != triangles;
+  if (!writeWhole(gameDir / "aorb1.orb", cells) || !writeWhole(gameDir / "atri1.tri", triangles))
+    return false;
+  if (changed)
+    for (const char* table : {"adia2.equ", "face.equ"}) {
+      std::error_code error;
+      if (std::filesystem::remove(gameDir / table, error))
+        std::printf("hex sphere changed: removed the stale %s\n", table);
+    }
+  return true;
 }
 
 int generate(const std::filesystem::path& gameDir) {
@@ -85,12 +111,12 @@ int generate(const std::filesystem::path& gameDir) {
     for (int& corner : t) corner = numberOf[corner];
   turnToTop(positions, referenceCell - 1);
 
-  if (!writeCellFile(gameDir / "aorb1.orb", positions) ||
-      !writeTriangleFile(gameDir / "atri1.tri", positions, strip)) {
+  if (!writeSphere(gameDir, cellFileBytes(positions), triangleFileBytes(positions, strip))) {
     std::fprintf(stderr, "vorlund-sphere: cannot write the sphere into %s\n", gameDir.c_str());
     return 1;
   }
-  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
   const MeshReport r = measure(neighbours, positions, strip);
   const auto fromFirst = stepsFrom(*mesh, [&] {
@@ -103,11 +129,12 @@ int generate(const std::filesystem::path& gameDir) {
     if (numberOf[c] == 577) fighterSteps = fromFirst[c];
   std::printf(
       "hex sphere: %d cells (%d of five, %d of six), %zu strip triangles (%d repeated), "
-      "edges %.4f..%.4f (ratio %.4f), neighbour margin %.3f, %d neighbour rows differ, "
+      "edges %.4f..%.4f (ratio %.4f), neighbour margin %.3f, %d neighbour rows differ (%d out of "
+      "order), "
       "largest ring %d, cells 196-577 %d steps apart, made in %.2f s\n",
       cellCount, r.cellsByValence[5], r.cellsByValence[6], strip.triangles.size(), strip.repeats,
       r.shortestEdge, r.longestEdge, r.longestEdge / r.shortestEdge, r.worstNeighbourMargin,
-      r.neighbourRowsDiffering, r.largestRing, fighterSteps, seconds);
+      r.neighbourRowsDiffering, r.neighbourRowsOutOfOrder, r.largestRing, fighterSteps, seconds);
   return 0;
 }
 

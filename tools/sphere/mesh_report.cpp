@@ -7,7 +7,9 @@ namespace vorlund::sphere {
 namespace {
 
 // The game measures distances in single precision.
-float gameDistance(Vec3 a, Vec3 b) { return static_cast<float>(length(a - b)); }
+float gameDistance(Vec3 a, Vec3 b) {
+  return static_cast<float>(length(a - b));
+}
 
 // The game's own neighbour rows: the six nearest cells (ties to the lower number), then at most
 // one entry dropped per cell where the two rows share fewer than four members, cells in order.
@@ -20,7 +22,8 @@ std::vector<std::vector<int>> gameNeighbourRows(const std::vector<Vec3>& p) {
       float best = 1000.0f;
       int found = 0;
       for (int c = 1; c <= n; ++c) {
-        if (c == i + 1 || std::find(row[i].begin(), row[i].begin() + pass, c) != row[i].begin() + pass)
+        if (c == i + 1 ||
+            std::find(row[i].begin(), row[i].begin() + pass, c) != row[i].begin() + pass)
           continue;
         const float d = gameDistance(p[i], p[c - 1]);
         if (d < best) {
@@ -29,6 +32,21 @@ std::vector<std::vector<int>> gameNeighbourRows(const std::vector<Vec3>& p) {
         }
       }
       row[i][pass] = found;
+    }
+  // Greedy walk from the nearest: each next slot takes the remaining cell nearest the last.
+  for (int i = 0; i < n; ++i)
+    for (int slot = 0; slot < 5; ++slot) {
+      float best = 1000.0f;
+      int pick = -1;
+      for (int q = slot + 1; q < 6; ++q) {
+        if (row[i][q] == 0) continue;
+        const float d = gameDistance(p[row[i][slot] - 1], p[row[i][q] - 1]);
+        if (d < best) {
+          best = d;
+          pick = q;
+        }
+      }
+      if (pick >= 0) std::swap(row[i][slot + 1], row[i][pick]);
     }
   for (int i = 0; i < n; ++i) {
     int drop = -1;
@@ -71,7 +89,8 @@ int largestRing(const std::vector<Vec3>& p, const Strip& strip) {
       }
     int members = 0;
     for (int j = 0; j < n; ++j) {
-      const double diff = static_cast<double>(gameDistance(p[i], p[j])) - gameDistance(antipode, p[j]);
+      const double diff =
+          static_cast<double>(gameDistance(p[i], p[j])) - gameDistance(antipode, p[j]);
       members += j != i && -band < diff && diff < band;
     }
     largest = std::max(largest, members);
@@ -110,6 +129,13 @@ MeshReport measure(const std::vector<std::vector<int>>& neighbours,
     std::sort(a.begin(), a.end());
     std::sort(b.begin(), b.end());
     report.neighbourRowsDiffering += a != b;
+    bool walksAround = true;
+    for (std::size_t k = 0; k < rows[i].size(); ++k) {
+      const auto& around = neighbours[rows[i][k] - 1];
+      walksAround = walksAround && std::find(around.begin(), around.end(),
+                                             rows[i][(k + 1) % rows[i].size()]) != around.end();
+    }
+    report.neighbourRowsOutOfOrder += !walksAround;
   }
   report.largestRing = largestRing(positions, strip);
   return report;

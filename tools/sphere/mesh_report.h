@@ -14,9 +14,10 @@ namespace vorlund::sphere {
 struct MeshReport {
   std::array<int, 9> cellsByValence{};  // cells surrounded by k triangles
   double shortestEdge = 0, longestEdge = 0;
-  double worstNeighbourMargin = 0;   // min over cells: nearest non-neighbour / farthest neighbour
-  int neighbourRowsDiffering = 0;    // rows of the game's nearest-six search, after pruning
-  int largestRing = 0;               // cells on the widest quarter-turn ring
+  double worstNeighbourMargin = 0;  // min over cells: nearest non-neighbour / farthest neighbour
+  int neighbourRowsDiffering = 0;   // rows of the game's nearest-six search, after pruning
+  int neighbourRowsOutOfOrder = 0;  // of those, rows not listed in order around their cell
+  int largestRing = 0;              // cells on the widest quarter-turn ring
 };
 
 // `neighbours` uses game numbers as well (row 0 for cell 1, entries 1..n).

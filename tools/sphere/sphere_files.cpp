@@ -3,6 +3,7 @@
 #include <bit>
 #include <cstdint>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <system_error>
 
@@ -24,7 +25,27 @@ void putPoint(std::string& out, Vec3 p) {
   put64(out, std::bit_cast<std::uint64_t>(p.z));
 }
 
-// A build interrupted half-way must not leave a short file behind that looks finished.
+}  // namespace
+
+std::string cellFileBytes(const std::vector<Vec3>& positions) {
+  std::string bytes;
+  for (Vec3 p : positions) putPoint(bytes, p);
+  return bytes;
+}
+
+std::string triangleFileBytes(const std::vector<Vec3>& positions, const Strip& strip) {
+  std::string bytes;
+  put32(bytes, static_cast<std::uint32_t>(3 * strip.triangles.size()));
+  for (const Triangle& t : strip.triangles)
+    for (int cell : t) putPoint(bytes, positions[cell - 1]);
+  return bytes;
+}
+
+std::string readWhole(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
 bool writeWhole(const std::filesystem::path& file, const std::string& bytes) {
   std::filesystem::path temp = file;
   temp += ".tmp";
@@ -36,23 +57,6 @@ bool writeWhole(const std::filesystem::path& file, const std::string& bytes) {
   std::error_code error;
   std::filesystem::rename(temp, file, error);
   return !error;
-}
-
-}  // namespace
-
-bool writeCellFile(const std::filesystem::path& file, const std::vector<Vec3>& positions) {
-  std::string bytes;
-  for (Vec3 p : positions) putPoint(bytes, p);
-  return writeWhole(file, bytes);
-}
-
-bool writeTriangleFile(const std::filesystem::path& file, const std::vector<Vec3>& positions,
-                       const Strip& strip) {
-  std::string bytes;
-  put32(bytes, static_cast<std::uint32_t>(3 * strip.triangles.size()));
-  for (const Triangle& t : strip.triangles)
-    for (int cell : t) putPoint(bytes, positions[cell - 1]);
-  return writeWhole(file, bytes);
 }
 
 }  // namespace vorlund::sphere

@@ -92,7 +92,8 @@ std::vector<int> longPath(const std::vector<Across>& across, long budget) {
 }
 
 // Triangles the path missed are visited as detours: step in from a neighbour and back out.
-std::vector<int> withDetours(std::vector<int> walk, const std::vector<Across>& across, int& repeats) {
+std::vector<int> withDetours(std::vector<int> walk, const std::vector<Across>& across,
+                             int& repeats) {
   std::vector<bool> seen(across.size(), false);
   for (int t : walk) seen[t] = true;
   for (bool grew = true; grew;) {
