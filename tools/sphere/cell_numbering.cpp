@@ -12,18 +12,14 @@ constexpr int secondFighterCell = 577;
 constexpr int arenaCentreCell = 1272;
 constexpr int fightDistance = 12;  // the distance between the fighters at rest
 
-// Among the cells that pass `fits`, the one whose number is nearest `number` (the lower on a
-// tie) swaps numbers with the cell that now has `number`.
-template <class Fits>
-bool bringNumberTo(std::vector<int>& numberOf, std::vector<int>& cellOf, int number, Fits fits) {
+// Hands `number` to the best cell by `better` among those that pass `fits`; the cell that had
+// `number` takes the chosen cell's old number.
+template <class Fits, class Better>
+bool bringNumberTo(std::vector<int>& numberOf, std::vector<int>& cellOf, int number, Fits fits,
+                   Better better) {
   int best = -1;
-  for (int c = 0; c < static_cast<int>(numberOf.size()); ++c) {
-    if (!fits(c)) continue;
-    if (best < 0 || std::abs(numberOf[c] - number) < std::abs(numberOf[best] - number) ||
-        (std::abs(numberOf[c] - number) == std::abs(numberOf[best] - number) &&
-         numberOf[c] < numberOf[best]))
-      best = c;
-  }
+  for (int c = 0; c < static_cast<int>(numberOf.size()); ++c)
+    if (fits(c) && (best < 0 || better(c, best))) best = c;
   if (best < 0) return false;
   const int holder = cellOf[number];
   std::swap(numberOf[best], numberOf[holder]);
@@ -47,7 +43,7 @@ std::vector<int> stepsFrom(const Triangulation& mesh, int from) {
   return steps;
 }
 
-std::vector<int> numberCells(const Triangulation& mesh) {
+std::vector<int> numberCells(const Triangulation& mesh, const std::vector<Vec3>& positions) {
   const int n = mesh.cellCount();
   if (n < arenaCentreCell) return {};
   std::vector<int> numberOf(n), cellOf(n + 1, -1);
@@ -55,14 +51,26 @@ std::vector<int> numberCells(const Triangulation& mesh) {
     numberOf[c] = c + 1;
     cellOf[c + 1] = c;
   }
+  // Cells are tried in spiral order and only a strictly better one replaces the best so far.
+  auto nearerNumber = [&](int c, int best) {
+    return std::abs(numberOf[c] - secondFighterCell) < std::abs(numberOf[best] - secondFighterCell);
+  };
   const auto fromFirst = stepsFrom(mesh, cellOf[firstFighterCell]);
-  if (!bringNumberTo(numberOf, cellOf, secondFighterCell,
-                     [&](int c) { return fromFirst[c] == fightDistance; }))
+  if (!bringNumberTo(
+          numberOf, cellOf, secondFighterCell, [&](int c) { return fromFirst[c] == fightDistance; },
+          nearerNumber))
     return {};
   const auto fromSecond = stepsFrom(mesh, cellOf[secondFighterCell]);
-  if (!bringNumberTo(numberOf, cellOf, arenaCentreCell, [&](int c) {
-        return fromFirst[c] == fightDistance / 2 && fromSecond[c] == fightDistance / 2;
-      }))
+  const Vec3 middle = positions[cellOf[firstFighterCell]] + positions[cellOf[secondFighterCell]];
+  auto nearerMiddle = [&](int c, int best) {
+    return length(unit(middle) - positions[c]) < length(unit(middle) - positions[best]);
+  };
+  if (!bringNumberTo(
+          numberOf, cellOf, arenaCentreCell,
+          [&](int c) {
+            return fromFirst[c] == fightDistance / 2 && fromSecond[c] == fightDistance / 2;
+          },
+          nearerMiddle))
     return {};
   return numberOf;
 }

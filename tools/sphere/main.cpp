@@ -88,14 +88,14 @@ int generate(const std::filesystem::path& gameDir) {
     std::fprintf(stderr, "vorlund-sphere: the pentagon spiral does not close\n");
     return 1;
   }
-  const auto numberOf = numberCells(*mesh);
-  if (numberOf.empty()) {
-    std::fprintf(stderr, "vorlund-sphere: no cells twelve steps apart for the fighters\n");
-    return 1;
-  }
   const auto spiralPositions = embedOnSphere(*mesh);
   if (!windOutward(*mesh, spiralPositions)) {
     std::fprintf(stderr, "vorlund-sphere: the sphere folded over while relaxing\n");
+    return 1;
+  }
+  const auto numberOf = numberCells(*mesh, spiralPositions);
+  if (numberOf.empty()) {
+    std::fprintf(stderr, "vorlund-sphere: no cells twelve steps apart for the fighters\n");
     return 1;
   }
   Strip strip = stripThroughAll(*mesh);
