@@ -16,8 +16,8 @@ namespace {
 
 constexpr int kEveryNth = 7;
 
-struct LoadedSpiral : test::SpiralGame {
-  LoadedSpiral() { EXPECT_TRUE(loadWorld(g)); }
+struct LoadedSpiral : worldtest::SpiralGame {
+  LoadedSpiral() { EXPECT_TRUE(loadWorld(g())); }
 };
 
 std::vector<std::int32_t> literalRing(WorldState& w, std::int32_t i) {
@@ -61,7 +61,7 @@ std::vector<std::int32_t> literalNeighbours(WorldState& w, std::int32_t i) {
 
 TEST(LiteralRules, RingTableFollowsTheRuleCellByCell) {
   LoadedSpiral game;
-  WorldState& w = game.g.world;
+  WorldState& w = game.g().world;
   computeRingTable(w, CellDistances(w));
   for (std::int32_t i = 1; i <= kSphereCellCount; i += kEveryNth) {
     const RingRow built = ringRowOf(w, i);
@@ -74,7 +74,7 @@ TEST(LiteralRules, RingTableFollowsTheRuleCellByCell) {
 
 TEST(LiteralRules, NeighbourSearchFollowsTheRuleCellByCell) {
   LoadedSpiral game;
-  WorldState& w = game.g.world;
+  WorldState& w = game.g().world;
   searchNeighbours(w, CellDistances(w));
   for (std::int32_t i = 1; i <= kSphereCellCount; i += kEveryNth) {
     const NeighbourRow built = neighbourRowOf(w, i);

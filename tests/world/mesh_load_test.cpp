@@ -12,8 +12,8 @@ namespace vorlund {
 namespace {
 
 using test::TestGame;
-using test::writeCellFile;
-using test::writeTriangleFile;
+using worldtest::writeCellFile;
+using worldtest::writeTriangleFile;
 
 constexpr long double kPi = std::numbers::pi_v<long double>;
 
@@ -73,23 +73,23 @@ void expectJoined(const WorldState& w, int t, long double psi) {
 
 TEST(TextureStrip, FirstTriangleKeepsItsInnerAngles) {
   StripGame game({1, 2, 3});
-  ASSERT_TRUE(loadWorld(game.g));
-  const TriangleTexture& t = triangleTexture(game.g.world, 1);
+  ASSERT_TRUE(loadWorld(game.g()));
+  const TriangleTexture& t = triangleTexture(game.g().world, 1);
   EXPECT_NEAR(static_cast<double>(t[0].angle), innerAngle(1, 2, 3), 1e-6);
   EXPECT_NEAR(static_cast<double>(t[1].angle), innerAngle(2, 1, 3), 1e-6);
   EXPECT_NEAR(static_cast<double>(t[2].angle), innerAngle(3, 1, 2), 1e-6);
   // Corners 1 and 2 mirror each other across the u axis.
   EXPECT_NEAR(static_cast<double>(t[0].u), static_cast<double>(t[1].u), 1e-15);
   EXPECT_NEAR(static_cast<double>(t[0].v), static_cast<double>(-t[1].v), 1e-15);
-  EXPECT_EQ(game.platform.beeps, 0);
+  EXPECT_EQ(game.platform->beeps, 0);
 }
 
 // Case 1: the new triangle starts on the previous corner 1 and runs along its
 // edge to corner 3; it turns by the previous corner-1 angle.
 TEST(TextureStrip, SharedFirstAndThirdCornerTurnsByFirstAngle) {
   StripGame game({1, 2, 3, 1, 3, 4});
-  ASSERT_TRUE(loadWorld(game.g));
-  const WorldState& w = game.g.world;
+  ASSERT_TRUE(loadWorld(game.g()));
+  const WorldState& w = game.g().world;
   const long double psi = triangleTexture(w, 1)[0].angle;
   EXPECT_NEAR(static_cast<double>(psi), innerAngle(1, 2, 3), 1e-6);
   expectJoined(w, 2, psi);
@@ -97,41 +97,41 @@ TEST(TextureStrip, SharedFirstAndThirdCornerTurnsByFirstAngle) {
   EXPECT_NEAR(static_cast<double>(t[0].angle - psi), innerAngle(1, 3, 4), 1e-6);
   EXPECT_NEAR(static_cast<double>(t[1].angle - psi), innerAngle(3, 1, 4), 1e-6);
   EXPECT_NEAR(static_cast<double>(t[2].angle), innerAngle(4, 1, 3), 1e-6);
-  EXPECT_EQ(game.platform.beeps, 0);
+  EXPECT_EQ(game.platform->beeps, 0);
 }
 
 // Case 2: the new triangle runs from the previous corner 3 to corner 2 and
 // turns by the previous corner-2 angle.
 TEST(TextureStrip, SharedThirdAndSecondCornerTurnsBySecondAngle) {
   StripGame game({1, 2, 3, 3, 2, 5});
-  ASSERT_TRUE(loadWorld(game.g));
-  const WorldState& w = game.g.world;
+  ASSERT_TRUE(loadWorld(game.g()));
+  const WorldState& w = game.g().world;
   const long double psi = triangleTexture(w, 1)[1].angle;
   EXPECT_NEAR(static_cast<double>(psi), innerAngle(2, 1, 3), 1e-6);
   expectJoined(w, 2, psi);
   EXPECT_NEAR(static_cast<double>(triangleTexture(w, 2)[0].angle - psi), innerAngle(3, 2, 5), 1e-6);
-  EXPECT_EQ(game.platform.beeps, 0);
+  EXPECT_EQ(game.platform->beeps, 0);
 }
 
 // Case 3: the new triangle runs back along the previous first edge: half a turn.
 TEST(TextureStrip, ReversedFirstEdgeTurnsHalfway) {
   StripGame game({1, 2, 3, 2, 1, 6, 2, 6, 7});
-  ASSERT_TRUE(loadWorld(game.g));
-  const WorldState& w = game.g.world;
+  ASSERT_TRUE(loadWorld(game.g()));
+  const WorldState& w = game.g().world;
   expectJoined(w, 2, kPi);
   EXPECT_NEAR(static_cast<double>(triangleTexture(w, 2)[2].angle), innerAngle(6, 2, 1), 1e-6);
   // And the strip goes on from there (case 1).
   expectJoined(w, 3, triangleTexture(w, 2)[0].angle);
-  EXPECT_EQ(game.platform.beeps, 0);
+  EXPECT_EQ(game.platform->beeps, 0);
 }
 
 TEST(TextureStrip, TriangleThatBreaksTheStripBeepsAndStaysBlank) {
   // (1, 2, 6) shares the edge 1-2 but runs it the same way round; (4, 5, 6)
   // shares no edge at all. Each beeps once, and the strip goes on after them.
   StripGame game({1, 2, 3, 1, 2, 6, 4, 5, 6, 5, 4, 3});
-  ASSERT_TRUE(loadWorld(game.g));
-  EXPECT_EQ(game.platform.beeps, 2);
-  const WorldState& w = game.g.world;
+  ASSERT_TRUE(loadWorld(game.g()));
+  EXPECT_EQ(game.platform->beeps, 2);
+  const WorldState& w = game.g().world;
   for (int t : {2, 3}) {
     for (const TextureCorner& c : triangleTexture(w, t)) {
       EXPECT_EQ(c.u, 0.0L);
@@ -145,8 +145,8 @@ TEST(TextureStrip, TriangleThatBreaksTheStripBeepsAndStaysBlank) {
 
 TEST(TextureStrip, PreviousAngleIsBroughtWithinOneTurnOnce) {
   StripGame game({1, 2, 3, 1, 3, 4});
-  ASSERT_TRUE(loadWorld(game.g));
-  WorldState& w = game.g.world;
+  ASSERT_TRUE(loadWorld(game.g()));
+  WorldState& w = game.g().world;
   const long double own =
       polarLayout(kPlaneCells[0], kPlaneCells[2], kPlaneCells[3], triangleCentre(w, 2))[0].angle;
   const struct {
@@ -168,20 +168,20 @@ TEST(MeshLoad, NoPointsIsAnEmptyMesh) {
   TestGame game;
   writeCellFile(game.dir.path(), kPlaneCells);
   writeTriangleFile(game.dir.path(), {});
-  ASSERT_TRUE(loadWorld(game.g));
-  EXPECT_TRUE(game.g.world.meshCopied);
-  EXPECT_TRUE(game.g.world.trianglesAssigned);
-  EXPECT_EQ(triangleCount(game.g.world), 0);
-  EXPECT_EQ(game.platform.beeps, 0);
-  EXPECT_TRUE(game.platform.errors.empty());
+  ASSERT_TRUE(loadWorld(game.g()));
+  EXPECT_TRUE(game.g().world.meshCopied);
+  EXPECT_TRUE(game.g().world.trianglesAssigned);
+  EXPECT_EQ(triangleCount(game.g().world), 0);
+  EXPECT_EQ(game.platform->beeps, 0);
+  EXPECT_TRUE(game.platform->errors.empty());
 }
 
 TEST(MeshLoad, SparePointsAreMatchedButFormNoTriangle) {
   TestGame game;
   writeCellFile(game.dir.path(), kPlaneCells);
   writeTriangleFile(game.dir.path(), pointsOf({1, 2, 3, 5, 6}));
-  ASSERT_TRUE(loadWorld(game.g));
-  const WorldState& w = game.g.world;
+  ASSERT_TRUE(loadWorld(game.g()));
+  const WorldState& w = game.g().world;
   EXPECT_EQ(triangleCount(w), 1);
   EXPECT_EQ(cornerCell(w, 4), 5);
   EXPECT_EQ(cornerCell(w, 5), 6);
@@ -203,8 +203,8 @@ TEST(MeshLoad, CornerTakesTheHighestOfCellsAtOnePlace) {
   writeTriangleFile(
       game.dir.path(),
       {{5.0L, 5.0L, 5.0L}, {7.0L, 0.0L, 0.0L}, {3.0L, 3.0L, 3.0L}, {-0.0L, 0.0L, -0.0L}});
-  ASSERT_TRUE(loadWorld(game.g));
-  const WorldState& w = game.g.world;
+  ASSERT_TRUE(loadWorld(game.g()));
+  const WorldState& w = game.g().world;
   EXPECT_EQ(cornerCell(w, 1), 12);
   EXPECT_EQ(cornerCell(w, 2), 9);
   EXPECT_EQ(cornerCell(w, 3), 0);
@@ -241,15 +241,15 @@ TEST(MeshLoad, MissingOrDamagedFilesStopTheStart) {
   for (const auto& c : cases) {
     TestGame game;
     if (c.cellBytes > 0) {
-      test::writeBytes(game.dir.path() / "aorb1.orb", Bytes(c.cellBytes, 0));
+      worldtest::writeBytes(game.dir.path() / "aorb1.orb", Bytes(c.cellBytes, 0));
     }
     if (c.writeTriangles) {
       Bytes tri = c.triangleBytes;
       if (tri.size() == 4) tri.resize(28, 0);  // one point after the count
-      test::writeBytes(game.dir.path() / "atri1.tri", tri);
+      worldtest::writeBytes(game.dir.path() / "atri1.tri", tri);
     }
-    EXPECT_FALSE(loadWorld(game.g)) << c.what;
-    EXPECT_EQ(game.platform.errors, std::vector<std::string>{c.message}) << c.what;
+    EXPECT_FALSE(loadWorld(game.g())) << c.what;
+    EXPECT_EQ(game.platform->errors, std::vector<std::string>{c.message}) << c.what;
   }
 }
 
@@ -258,13 +258,13 @@ TEST(MeshLoad, BytesPastTheRecordsAreIgnored) {
   writeCellFile(game.dir.path(), kPlaneCells);
   writeTriangleFile(game.dir.path(), pointsOf({1, 2, 3}));
   for (const char* name : {"aorb1.orb", "atri1.tri"}) {
-    Bytes bytes = test::fileBytes(game.dir.path() / name);
+    Bytes bytes = worldtest::fileBytes(game.dir.path() / name);
     bytes.resize(bytes.size() + 5, 0xab);
-    test::writeBytes(game.dir.path() / name, bytes);
+    worldtest::writeBytes(game.dir.path() / name, bytes);
   }
-  ASSERT_TRUE(loadWorld(game.g));
-  EXPECT_EQ(game.g.world.pointCount, 3);
-  EXPECT_EQ(cellPosition(game.g.world, 3), kPlaneCells[2]);
+  ASSERT_TRUE(loadWorld(game.g()));
+  EXPECT_EQ(game.g().world.pointCount, 3);
+  EXPECT_EQ(cellPosition(game.g().world, 3), kPlaneCells[2]);
 }
 
 }  // namespace

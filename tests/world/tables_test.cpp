@@ -12,8 +12,8 @@
 namespace vorlund {
 namespace {
 
-using test::SpiralGame;
 using test::TestGame;
+using worldtest::SpiralGame;
 
 // All 1461 cells parked far apart on the x axis, except those given.
 WorldState handWorld(const std::map<int, Vec3>& placed) {
@@ -59,8 +59,8 @@ void expectSameTables(const WorldState& a, const WorldState& b) {
 // A spiral-sphere game with both tables set up, computed from scratch.
 struct ComputedGame : SpiralGame {
   ComputedGame() {
-    EXPECT_TRUE(loadWorld(g));
-    setupTables(g);
+    EXPECT_TRUE(loadWorld(g()));
+    setupTables(g());
   }
 };
 
@@ -165,21 +165,21 @@ TEST(Antipode, FarthestCellFirstOfEqualsAndNoneBeyondOne) {
 
 TEST(TableSetup, ComputesBothTablesSetsTheCursorAndSavesTheRingFile) {
   ComputedGame game;
-  const WorldState& w = game.g.world;
-  EXPECT_TRUE(game.g.log.lines.empty());
-  EXPECT_TRUE(game.g.cursorShown);
-  EXPECT_EQ(game.g.cursorCell, 268);
-  EXPECT_EQ(game.g.cursorRingPos, 1);
-  EXPECT_EQ(game.g.poleCell, 268);
-  EXPECT_EQ(game.g.antipodeCell, antipodeSearch(w, cellPosition(w, 268)));
-  EXPECT_GT(distance(cellPosition(w, 268), cellPosition(w, game.g.antipodeCell)), 1.99f);
+  const WorldState& w = game.g().world;
+  EXPECT_TRUE(game.g().log.lines.empty());
+  EXPECT_TRUE(game.g().cursorShown);
+  EXPECT_EQ(game.g().cursorCell, 268);
+  EXPECT_EQ(game.g().cursorRingPos, 1);
+  EXPECT_EQ(game.g().poleCell, 268);
+  EXPECT_EQ(game.g().antipodeCell, antipodeSearch(w, cellPosition(w, 268)));
+  EXPECT_GT(distance(cellPosition(w, 268), cellPosition(w, game.g().antipodeCell)), 1.99f);
   for (int c = 1; c <= kSphereCellCount; ++c) {
     ASSERT_GE(neighbourCount(w, c), 5) << c;
     ASSERT_LE(neighbourCount(w, c), 6) << c;
     ASSERT_GT(ringCount(w, c), 0) << c;
   }
 
-  saveRingTable(game.g);
+  saveRingTable(game.g());
   EXPECT_EQ(std::filesystem::file_size(game.dir.path() / "adia2.equ"), 391548u);
   EXPECT_FALSE(std::filesystem::exists(game.dir.path() / "adia2.equ.tmp"));
   EXPECT_EQ(encodeNeighbourTable(w).size(), 52596u);
@@ -188,41 +188,41 @@ TEST(TableSetup, ComputesBothTablesSetsTheCursorAndSavesTheRingFile) {
 
 TEST(TableSetup, LoadedTablesEqualComputedOnesAndAreUsedAsTheyAre) {
   ComputedGame computed;
-  saveRingTable(computed.g);
-  Bytes face = encodeNeighbourTable(computed.g.world);
-  test::writeBytes(computed.dir.path() / "face.equ", face);
+  saveRingTable(computed.g());
+  Bytes face = encodeNeighbourTable(computed.g().world);
+  worldtest::writeBytes(computed.dir.path() / "face.equ", face);
 
   Game loaded;
   loaded.dir = computed.dir.path();
   ASSERT_TRUE(loadWorld(loaded));
   setupTables(loaded);
   EXPECT_TRUE(loaded.log.lines.empty());
-  expectSameTables(computed.g.world, loaded.world);
+  expectSameTables(computed.g().world, loaded.world);
 
   // What the files say is what the tables hold, even where a computation
   // would say otherwise.
-  Bytes ring = test::fileBytes(computed.dir.path() / "adia2.equ");
+  Bytes ring = worldtest::fileBytes(computed.dir.path() / "adia2.equ");
   ring[67 * 4 * 4] = 0;     // cell 5: empty ring
   face[9 * 4 * 6 + 4] = 0;  // cell 7: slot 1 emptied
   face[9 * 4 * 6 + 5] = 0;
-  test::writeBytes(computed.dir.path() / "adia2.equ", ring);
-  test::writeBytes(computed.dir.path() / "face.equ", face);
+  worldtest::writeBytes(computed.dir.path() / "adia2.equ", ring);
+  worldtest::writeBytes(computed.dir.path() / "face.equ", face);
   Game edited;
   edited.dir = computed.dir.path();
   ASSERT_TRUE(loadWorld(edited));
   setupTables(edited);
   EXPECT_EQ(ringCount(edited.world, 5), 0);
-  EXPECT_EQ(ringEntry(edited.world, 5, 1), ringEntry(computed.g.world, 5, 1));
+  EXPECT_EQ(ringEntry(edited.world, 5, 1), ringEntry(computed.g().world, 5, 1));
   EXPECT_EQ(neighbourSlot(edited.world, 7, 1), 0);
-  EXPECT_EQ(neighbourSlot(edited.world, 7, 2), neighbourSlot(computed.g.world, 7, 2));
+  EXPECT_EQ(neighbourSlot(edited.world, 7, 2), neighbourSlot(computed.g().world, 7, 2));
 }
 
 TEST(TableSetup, RingLongerThanTheFileKeepsItsCount) {
   ComputedGame game;
-  RingRow& row = *ringRow(game.g.world, 10);
+  RingRow& row = *ringRow(game.g().world, 10);
   row.count = 70;
   for (int k = 1; k <= 70; ++k) row.entry[static_cast<std::size_t>(k)] = 100 + k;
-  saveRingTable(game.g);
+  saveRingTable(game.g());
 
   Game loaded;
   loaded.dir = game.dir.path();
@@ -238,9 +238,9 @@ TEST(TableSetup, RingLongerThanTheFileKeepsItsCount) {
 
 TEST(TableSetup, DamagedTableFilesAreIgnoredAndComputedAfresh) {
   ComputedGame reference;
-  saveRingTable(reference.g);
-  const Bytes goodRing = test::fileBytes(reference.dir.path() / "adia2.equ");
-  const Bytes goodFace = encodeNeighbourTable(reference.g.world);
+  saveRingTable(reference.g());
+  const Bytes goodRing = worldtest::fileBytes(reference.dir.path() / "adia2.equ");
+  const Bytes goodFace = encodeNeighbourTable(reference.g().world);
   const auto patched = [](Bytes bytes, std::size_t intIndex, std::int32_t value) {
     Bytes field;
     appendInt32(field, value);
@@ -281,37 +281,37 @@ TEST(TableSetup, DamagedTableFilesAreIgnoredAndComputedAfresh) {
   };
   for (const auto& c : cases) {
     SpiralGame game;
-    test::writeBytes(game.dir.path() / "adia2.equ", c.ring);
-    test::writeBytes(game.dir.path() / "face.equ", c.face);
-    ASSERT_TRUE(loadWorld(game.g));
-    setupTables(game.g);
-    EXPECT_EQ(game.g.log.lines, c.log);
-    expectSameTables(reference.g.world, game.g.world);
+    worldtest::writeBytes(game.dir.path() / "adia2.equ", c.ring);
+    worldtest::writeBytes(game.dir.path() / "face.equ", c.face);
+    ASSERT_TRUE(loadWorld(game.g()));
+    setupTables(game.g());
+    EXPECT_EQ(game.g().log.lines, c.log);
+    expectSameTables(reference.g().world, game.g().world);
     // The next shutdown puts a sound ring file back.
-    saveRingTable(game.g);
-    EXPECT_EQ(test::fileBytes(game.dir.path() / "adia2.equ"), goodRing);
+    saveRingTable(game.g());
+    EXPECT_EQ(worldtest::fileBytes(game.dir.path() / "adia2.equ"), goodRing);
   }
 }
 
 TEST(TableSetup, UnreadableRingFileIsIgnoredAndSavingReportsWhatFailed) {
   SpiralGame game;
   std::filesystem::create_directory(game.dir.path() / "adia2.equ");
-  ASSERT_TRUE(loadWorld(game.g));
-  setupTables(game.g);
-  EXPECT_EQ(game.g.log.lines,
+  ASSERT_TRUE(loadWorld(game.g()));
+  setupTables(game.g());
+  EXPECT_EQ(game.g().log.lines,
             std::vector<std::string>{"Ignored adia2.equ: the file cannot be read; the ring table "
                                      "was computed afresh"});
-  saveRingTable(game.g);
-  EXPECT_EQ(game.platform.errors, std::vector<std::string>{"Cannot create file adia2.equ"});
+  saveRingTable(game.g());
+  EXPECT_EQ(game.platform->errors, std::vector<std::string>{"Cannot create file adia2.equ"});
   EXPECT_FALSE(std::filesystem::exists(game.dir.path() / "adia2.equ.tmp"));
 }
 
 TEST(TableSetup, RingTableNeverSetUpIsNotSaved) {
   TestGame game;
   const Bytes old = {1, 2, 3};
-  test::writeBytes(game.dir.path() / "adia2.equ", old);
-  saveRingTable(game.g);
-  EXPECT_EQ(test::fileBytes(game.dir.path() / "adia2.equ"), old);
+  worldtest::writeBytes(game.dir.path() / "adia2.equ", old);
+  saveRingTable(game.g());
+  EXPECT_EQ(worldtest::fileBytes(game.dir.path() / "adia2.equ"), old);
 }
 
 TEST(RowEdits, StayWithinTheirRowsAndTakeOnlyCells) {

@@ -1,92 +1,21 @@
 #pragma once
-// Helpers for the world tests: a platform that records what the world asks
-// of it, a game in a fresh temporary folder, and writers for the sphere files.
-#include <gtest/gtest.h>
-#include <unistd.h>
-
+// Helpers for the world tests: writers for the sphere files and a game whose
+// folder holds a sphere of its own.
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <map>
+#include <initializer_list>
 #include <numbers>
 #include <string>
 #include <vector>
 
 #include "shell/game.h"
+#include "support/test_game.h"
 #include "world/file_bytes.h"
 #include "world/geometry.h"
 
-namespace vorlund::test {
-
-class MemorySettings : public SettingsStore {
- public:
-  std::int32_t readInteger(const std::string&, const std::string&, std::int32_t d) override {
-    return d;
-  }
-  bool readBool(const std::string&, const std::string&, bool d) override { return d; }
-  void writeInteger(const std::string&, const std::string&, std::int32_t) override {}
-  void writeBool(const std::string&, const std::string&, bool) override {}
-};
-
-// Until the shared headless platform arrives: records beeps and errors.
-class RecordingPlatform : public Platform {
- public:
-  int beeps = 0;
-  std::vector<std::string> errors;
-
-  WindowBounds bounds(WindowId) override { return {}; }
-  void setBounds(WindowId, const WindowBounds&) override {}
-  void showWindow(WindowId) override {}
-  bool isVisible(WindowId) override { return false; }
-  void focusWindow(WindowId) override {}
-  void setCaption(WindowId, const std::string&) override {}
-  WindowState mainWindowState() override { return WindowState::Normal; }
-  bool mainWindowActive() override { return true; }
-  void minimiseMainWindow() override {}
-  void maximiseMainWindow() override {}
-  void beep() override { ++beeps; }
-  void musicPlay() override {}
-  void musicPauseOrResume() override {}
-  void musicResume() override {}
-  void showError(const std::string& message) override { errors.push_back(message); }
-  void paintArena() override {}
-  SettingsStore& settings() override { return store; }
-
- private:
-  MemorySettings store;
-};
-
-// A fresh folder per test, removed afterwards.
-class TempDir {
- public:
-  TempDir() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    path_ = std::filesystem::temp_directory_path() /
-            ("vorlund-world-" + std::string(info->test_suite_name()) + "-" + info->name() + "-" +
-             std::to_string(::getpid()));
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
-  }
-  ~TempDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
-
-struct TestGame {
-  TempDir dir;
-  RecordingPlatform platform;
-  Game g;
-  TestGame() {
-    g.dir = dir.path();
-    g.platform = &platform;
-  }
-};
+namespace vorlund::worldtest {
 
 inline void writeBytes(const std::filesystem::path& path, const Bytes& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -160,7 +89,7 @@ inline std::vector<Vec3> nearestTriangles(const std::vector<Vec3>& cells) {
 }
 
 // A game whose folder holds the spiral sphere.
-struct SpiralGame : TestGame {
+struct SpiralGame : test::TestGame {
   SpiralGame() {
     const std::vector<Vec3> cells = spiralSphere();
     writeCellFile(dir.path(), cells);
@@ -168,4 +97,4 @@ struct SpiralGame : TestGame {
   }
 };
 
-}  // namespace vorlund::test
+}  // namespace vorlund::worldtest
