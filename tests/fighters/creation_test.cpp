@@ -18,6 +18,7 @@ using test::TestGame;
 // A started game whose data files are the given texts.
 struct Game3 : TestGame {
   Game3(const std::string& names, const std::string& races, unsigned seed = 1) {
+    test::installWorld(dir);
     dir.write("names.txt", names);
     dir.write("races.txt", races);
     dir.write("risks.txt", "gamble in the stands\r\n");

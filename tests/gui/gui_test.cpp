@@ -67,6 +67,8 @@ int main(int argc, char** argv) {
     QFile names(gameDir.filePath("names.txt"));
     if (names.open(QIODevice::WriteOnly)) names.write("Ash\nBirch\nCedar\n");
   }
+  for (const char* mesh : {"aorb1.orb", "atri1.tri"})
+    QFile::copy(QDir(VORLUND_GAME_DIR).filePath(mesh), gameDir.filePath(mesh));
   vorlund::app::ArenaView::setDefaultFormat();
   QApplication application(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);

@@ -19,6 +19,7 @@ const Lines kRisks = {"gamble in the stands", "practice to first blood", "pay fo
 // A started game with a short names list and the shipped menu.
 struct Menu : test::TestGame {
   explicit Menu(unsigned seed = 1) {
+    test::installWorld(dir);
     dir.write("names.txt", "Ash\r\nBirch\r\nCedar\r\nDun\r\nElm\r\nFir\r\n");
     dir.write("races.txt", "human\r\nhuman\r\norc\r\n");
     std::string risks;

@@ -9,7 +9,7 @@ sim=$1
 game=$2
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-for f in names.txt races.txt risks.txt; do cp "$game/$f" "$tmp/"; done
+for f in names.txt races.txt risks.txt aorb1.orb atri1.tri; do cp "$game/$f" "$tmp/"; done
 cp "$tmp/names.txt" "$tmp/names.before"
 
 fail() {

@@ -10,7 +10,13 @@
 namespace vorlund {
 namespace {
 
-using test::TestGame;
+// A game folder holding the sphere, so that the start-up gets through.
+struct TestGame : test::TestGame {
+  explicit TestGame(std::unique_ptr<SettingsStore> store = nullptr)
+      : test::TestGame(std::move(store)) {
+    test::installWorld(dir);
+  }
+};
 
 TEST(Settings, FirstRunGivesEveryPurseItsStake) {
   TestGame t;

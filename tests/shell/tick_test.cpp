@@ -11,6 +11,7 @@ using test::TestGame;
 
 struct Started : TestGame {
   Started() {
+    test::installWorld(dir);
     dir.write("names.txt", "Ash\nBirch\nCedar\n");
     EXPECT_TRUE(startGame(g(), 1));
   }

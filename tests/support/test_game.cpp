@@ -1,5 +1,9 @@
 #include "support/test_game.h"
 
+#include "world/file_bytes.h"
+#include "world/neighbour_table.h"
+#include "world/world_load.h"
+
 #include <atomic>
 #include <fstream>
 #include <sstream>
@@ -44,6 +48,35 @@ TestGame::TestGame(std::unique_ptr<SettingsStore> store)
 void copyGameFiles(const TempDir& dir, const std::vector<std::string>& names) {
   for (const auto& n : names)
     std::filesystem::copy_file(std::filesystem::path(VORLUND_GAME_DIR) / n, dir.path() / n,
+                               std::filesystem::copy_options::overwrite_existing);
+}
+
+namespace {
+
+// One folder per test program holding the sphere and the tables made from it.
+const TempDir& worldCache() {
+  static const TempDir cache;
+  static const bool made = [] {
+    copyGameFiles(cache, {"aorb1.orb", "atri1.tri"});
+    HeadlessPlatform platform;
+    Game g;
+    g.dir = cache.path();
+    g.platform = &platform;
+    if (!loadWorld(g)) return false;
+    setupTables(g);
+    saveRingTable(g);
+    return writeFileAtomically(cache.path() / kNeighbourFileName, encodeNeighbourTable(g.world));
+  }();
+  (void)made;
+  return cache;
+}
+
+}  // namespace
+
+void installWorld(const TempDir& dir) {
+  const TempDir& cache = worldCache();
+  for (const char* name : {"aorb1.orb", "atri1.tri", "adia2.equ", "face.equ"})
+    std::filesystem::copy_file(cache.path() / name, dir.path() / name,
                                std::filesystem::copy_options::overwrite_existing);
 }
 

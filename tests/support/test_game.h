@@ -38,4 +38,9 @@ struct TestGame {
 // Copies the named files of the built game folder into `dir`.
 void copyGameFiles(const TempDir& dir, const std::vector<std::string>& names);
 
+// Puts the shipped sphere and its ring and neighbour tables into `dir`, so
+// that a start-up there loads the world without computing the tables (they
+// are computed once per test program and cached).
+void installWorld(const TempDir& dir);
+
 }  // namespace vorlund::test
