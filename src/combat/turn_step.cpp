@@ -42,6 +42,10 @@ void turnStart(Game& g) {
   std::array<std::int32_t, kArenaFighters + 1> initiative{};
   for (int p = 1; p <= kArenaFighters; ++p) {
     TCharacterDMG& c = combatant(g, p);
+    // Fear looks back at how the fighter stood before this turn's copy: a
+    // fight to the death is set up as if both had been engaged, so on its
+    // first turn nobody is sent running ahead of the rest.
+    const bool wasEngaged = c.Engaged_last_turn;
     c.Engaged_last_turn = c.Engaged;
     c.MA_left = c.MA;
     setMovementAllowance(c);
@@ -50,7 +54,7 @@ void turnStart(Game& g) {
     initiative[p] = g.rng.dice(1);
     c.Brave = braveryCheck(g.rng, c);
     // The frightened run first, before anyone has thought of initiative.
-    if (onHisFeet(c) && !c.Engaged && !c.Engaged_last_turn && !c.Brave) {
+    if (onHisFeet(c) && !c.Engaged && !wasEngaged && !c.Brave) {
       g.listMove.insert(g.listMove.begin(), c.Name_String.str());
       initiative[p] = 0;
     }

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,8 @@ struct GoldenCase {
   FighterSpec us;
   FighterSpec them;
 };
+
+inline void PrintTo(const GoldenCase& c, std::ostream* os) { *os << c.name; }
 
 // The fights kept as golden logs.
 std::vector<GoldenCase> goldenCases();
