@@ -86,7 +86,10 @@ void applyDamage(Game& g, TCharacterDMG& a, TCharacterDMG& t, std::int32_t damag
   if (damage < 0) damage = 0;
   if (isDead(t)) {
     t.Wounds = wrappedSum(t.Wounds, damage);
-    logAdd(g.log, " " + std::to_string(damage) + " to " + t.Name_String.str() + "'S corpse");
+    std::string line = std::to_string(damage);
+    line.insert(line.begin(), ' ');
+    line.append(" to ").append(t.Name_String.str()).append("'S corpse");
+    logAdd(g.log, line);
     return;
   }
   t.Wounds = wrappedSum(t.Wounds, damage);
