@@ -8,7 +8,9 @@ namespace vorlund {
 namespace {
 
 // Integer arithmetic of the record wraps at 32 bits, as it always did.
-std::int32_t wrap(std::int64_t v) { return static_cast<std::int32_t>(v); }
+std::int32_t wrap(std::int64_t v) {
+  return static_cast<std::int32_t>(v);
+}
 
 std::int32_t iqFactor(std::int32_t iq) {
   if (iq == 6) return 3;

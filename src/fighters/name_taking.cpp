@@ -9,6 +9,7 @@ namespace vorlund {
 
 std::string takeNameLine(Game& g, int index) {
   auto& lines = g.names.lines;
+  if (index < 0 || index >= static_cast<int>(lines.size())) return {};
   std::string name = lines[static_cast<std::size_t>(index)];
   lines.erase(lines.begin() + index);
   // The taken line carried the selection away with it.

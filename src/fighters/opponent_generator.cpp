@@ -27,7 +27,9 @@ bool loadIntoNames(Game& g, const std::string& file) {
   return read;
 }
 
-int namesCount(const Game& g) { return static_cast<int>(g.names.lines.size()); }
+int namesCount(const Game& g) {
+  return static_cast<int>(g.names.lines.size());
+}
 
 // The first line of each list is never drawn; it needs a second line to
 // draw from at all. When the names are spent the crowd makes one up.

@@ -96,7 +96,9 @@ void put(TCharacterDMG& c, std::optional<Damage> d) {
 
 }  // namespace
 
-StrengthRange strengthRange(std::string_view race) { return traitsOf(race).strength; }
+StrengthRange strengthRange(std::string_view race) {
+  return traitsOf(race).strength;
+}
 
 void showStrengthValues(Game& g, std::string_view race) {
   const StrengthRange r = strengthRange(race);
@@ -170,6 +172,8 @@ void setAge(TCharacterDMG& c) {
   c.Age = static_cast<std::int32_t>(std::int64_t{c.ST} + c.DX + c.Extra);
 }
 
-std::int32_t raceCode(std::string_view race) { return traitsOf(race).code; }
+std::int32_t raceCode(std::string_view race) {
+  return traitsOf(race).code;
+}
 
 }  // namespace vorlund

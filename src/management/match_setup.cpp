@@ -19,7 +19,9 @@ constexpr std::int32_t kStartCells[] = {196, 577};
 constexpr int kArenaCentreCell = 1272;
 
 // Purses may run into debt; their arithmetic wraps rather than traps.
-std::int32_t wrapped(std::int64_t v) { return static_cast<std::int32_t>(v); }
+std::int32_t wrapped(std::int64_t v) {
+  return static_cast<std::int32_t>(v);
+}
 
 void replaceIfDead(Game& g, int position) {
   TCharacterDMG& c = combatant(g, position);
@@ -75,7 +77,9 @@ void setUpMatch(Game& g, bool forStakes) {
 
 }  // namespace
 
-void gambleInTheStands(Game& g) { setUpMatch(g, true); }
+void gambleInTheStands(Game& g) {
+  setUpMatch(g, true);
+}
 
 void practiceToFirstBlood(Game& g) {
   bool anyWounded = false;

@@ -49,19 +49,19 @@ void namesFormCreate(Game& g, unsigned seed) {
 namespace {
 
 void fightCommand(Game& g, const std::string& text) {
-  if (text == kReleaseFighters) releaseFighters(g);
-  else if (text == kForfit) forfitZap(g);
-  else if (text == kBetray && g.betrayal) betrayZap(g);
+  if (text == kReleaseFighters) return releaseFighters(g);
+  if (text == kForfit) return forfitZap(g);
+  if (text == kBetray && g.betrayal) return betrayZap(g);
 }
 
 // The entries are tried in this order; the first that matches is done.
 void betweenFightsEntry(Game& g, const std::string& text) {
-  if (text == kGambleInTheStands) gambleInTheStands(g);
-  else if (text == kPracticeToFirstBlood) practiceToFirstBlood(g);
-  else if (text == kPayForBreeding) payForBreeding(g);
-  else if (text == kBetrayGuest) betrayGuest(g);
-  else if (text == kRestWeek) restWeek(g);
-  else if (text == kReleaseFighters) releaseFighters(g);
+  if (text == kGambleInTheStands) return gambleInTheStands(g);
+  if (text == kPracticeToFirstBlood) return practiceToFirstBlood(g);
+  if (text == kPayForBreeding) return payForBreeding(g);
+  if (text == kBetrayGuest) return betrayGuest(g);
+  if (text == kRestWeek) return restWeek(g);
+  if (text == kReleaseFighters) return releaseFighters(g);
 }
 
 }  // namespace
@@ -79,15 +79,26 @@ void clickNames(Game& g, int line) {
   const int index = g.names.selected;
   const std::string text = g.names.lines[static_cast<std::size_t>(index)];
   switch (g.names.state) {
-    case kMenuChooseName: wizardName(g, index); break;
-    case kMenuChooseRace: wizardRace(g, index); break;
+    case kMenuChooseName:
+      wizardName(g, index);
+      break;
+    case kMenuChooseRace:
+      wizardRace(g, index);
+      break;
     case kMenuChooseStrength:
       if (wizardStrength(g, index)) gambleInTheStands(g);
       break;
-    case kMenuFight: fightCommand(g, text); break;
-    case kMenuBetweenFights: betweenFightsEntry(g, text); break;
-    case kMenuFarm: farmMenuClick(g, text); break;
-    default: break;
+    case kMenuFight:
+      fightCommand(g, text);
+      break;
+    case kMenuBetweenFights:
+      betweenFightsEntry(g, text);
+      break;
+    case kMenuFarm:
+      farmMenuClick(g, text);
+      break;
+    default:
+      break;
   }
 }
 

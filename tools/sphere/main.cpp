@@ -1,0 +1,150 @@
+// Makes the hex sphere the fights are held on: "aorb1.orb" (the 1461 cell positions) and
+// "atri1.tri" (the triangles between them, as one strip), written into the game folder.
+//
+//   vorlund-sphere GAME_DIR   writes the two files and prints what they are like
+//   vorlund-sphere --scan     lists the evenly spaced pentagon spirals that close, for choosing
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "cell_numbering.h"
+#include "mesh_report.h"
+#include "sphere_embedding.h"
+#include "sphere_files.h"
+#include "spiral_windup.h"
+#include "triangle_strip.h"
+
+using namespace vorlund::sphere;
+
+namespace {
+
+constexpr int cellCount = 1461;
+constexpr int referenceCell = 268;  // the game turns the arena towards this cell's direction
+
+// One pentagon at each pole of the spiral and two rings of five, twelve faces apart along it,
+// like the corners of an icosahedron. Of the spirals that `--scan` finds closing, this one gives
+// the most even spacing.
+constexpr std::array<int, 12> pentagons{0,    354,  366,  378,  390,  402,
+                                        1066, 1078, 1090, 1102, 1114, 1460};
+
+double edgeSpread(const Triangulation& mesh, const std::vector<Vec3>& p) {
+  double shortest = 1e9, longest = 0;
+  for (int i = 0; i < mesh.cellCount(); ++i)
+    for (int j : mesh.neighbours[i]) {
+      shortest = std::min(shortest, length(p[i] - p[j]));
+      longest = std::max(longest, length(p[i] - p[j]));
+    }
+  return longest / shortest;
+}
+
+int scan() {
+  for (int spacing = 10; spacing <= 14; ++spacing)
+    for (int north = 300; north <= 420; ++north)
+      for (int south = 1000; south <= 1200; ++south) {
+        std::array<int, 12> p{0};
+        for (int j = 0; j < 5; ++j) {
+          p[1 + j] = north + j * spacing;
+          p[6 + j] = south + j * spacing;
+        }
+        p[11] = cellCount - 1;
+        auto mesh = windUpSpiral(cellCount, p);
+        if (!mesh) continue;
+        const auto positions = embedOnSphere(*mesh);
+        if (windOutward(*mesh, positions))
+          std::printf("rings at %d and %d, %d apart: edge spread %.4f\n", north, south, spacing,
+                      edgeSpread(*mesh, positions));
+        else
+          std::printf("rings at %d and %d, %d apart: folds\n", north, south, spacing);
+      }
+  return 0;
+}
+
+// The ring and neighbour tables the game caches in the folder are worked out from the sphere;
+// when the sphere changes they describe cells that are no longer there, so they go with it and
+// the game works them out afresh.
+bool writeSphere(const std::filesystem::path& gameDir, const std::string& cells,
+                 const std::string& triangles) {
+  const bool changed =
+      readWhole(gameDir / "aorb1.orb") != cells || readWhole(gameDir / "atri1.tri") != triangles;
+  if (!writeWhole(gameDir / "aorb1.orb", cells) || !writeWhole(gameDir / "atri1.tri", triangles))
+    return false;
+  if (changed)
+    for (const char* table : {"adia2.equ", "face.equ"}) {
+      std::error_code error;
+      if (std::filesystem::remove(gameDir / table, error))
+        std::printf("hex sphere changed: removed the stale %s\n", table);
+    }
+  return true;
+}
+
+int generate(const std::filesystem::path& gameDir) {
+  const auto start = std::chrono::steady_clock::now();
+  auto mesh = windUpSpiral(cellCount, pentagons);
+  if (!mesh) {
+    std::fprintf(stderr, "vorlund-sphere: the pentagon spiral does not close\n");
+    return 1;
+  }
+  const auto spiralPositions = embedOnSphere(*mesh);
+  if (!windOutward(*mesh, spiralPositions)) {
+    std::fprintf(stderr, "vorlund-sphere: the sphere folded over while relaxing\n");
+    return 1;
+  }
+  const auto numberOf = numberCells(*mesh, spiralPositions);
+  if (numberOf.empty()) {
+    std::fprintf(stderr, "vorlund-sphere: no cells twelve steps apart for the fighters\n");
+    return 1;
+  }
+  Strip strip = stripThroughAll(*mesh);
+
+  // From spiral order to the game's numbering.
+  std::vector<Vec3> positions(cellCount);
+  std::vector<std::vector<int>> neighbours(cellCount);
+  for (int c = 0; c < cellCount; ++c) {
+    positions[numberOf[c] - 1] = spiralPositions[c];
+    for (int nb : mesh->neighbours[c]) neighbours[numberOf[c] - 1].push_back(numberOf[nb]);
+  }
+  for (Triangle& t : strip.triangles)
+    for (int& corner : t) corner = numberOf[corner];
+  turnToTop(positions, referenceCell - 1);
+
+  if (!writeSphere(gameDir, cellFileBytes(positions), triangleFileBytes(positions, strip))) {
+    std::fprintf(stderr, "vorlund-sphere: cannot write the sphere into %s\n", gameDir.c_str());
+    return 1;
+  }
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+
+  const MeshReport r = measure(neighbours, positions, strip);
+  const auto fromFirst = stepsFrom(*mesh, [&] {
+    for (int c = 0; c < cellCount; ++c)
+      if (numberOf[c] == 196) return c;
+    return 0;
+  }());
+  int fighterSteps = -1;
+  for (int c = 0; c < cellCount; ++c)
+    if (numberOf[c] == 577) fighterSteps = fromFirst[c];
+  std::printf(
+      "hex sphere: %d cells (%d of five, %d of six), %zu strip triangles (%d repeated), "
+      "edges %.4f..%.4f (ratio %.4f), neighbour margin %.3f, %d neighbour rows differ (%d out of "
+      "order), "
+      "largest ring %d, cells 196-577 %d steps apart, made in %.2f s\n",
+      cellCount, r.cellsByValence[5], r.cellsByValence[6], strip.triangles.size(), strip.repeats,
+      r.shortestEdge, r.longestEdge, r.longestEdge / r.shortestEdge, r.worstNeighbourMargin,
+      r.neighbourRowsDiffering, r.neighbourRowsOutOfOrder, r.largestRing, fighterSteps, seconds);
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc == 2 && std::string(argv[1]) == "--scan") return scan();
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: vorlund-sphere GAME_DIR | --scan\n");
+    return 2;
+  }
+  return generate(argv[1]);
+}
