@@ -1,12 +1,101 @@
 #include "world/world_load.h"
 
+#include <optional>
+#include <string>
+#include <system_error>
+
 #include "shell/game.h"
+#include "world/cell_distances.h"
+#include "world/file_bytes.h"
+#include "world/mesh.h"
+#include "world/mesh_files.h"
+#include "world/neighbour_table.h"
+#include "world/ring_table.h"
+#include "world/texture_layout.h"
 
 namespace vorlund {
 
-// The sphere arrives with the world issue; until then the game starts without one.
-bool loadWorld(Game&) { return true; }
-void setupTables(Game&) {}
-void saveRingTable(Game&) {}
+static_assert(kCellCount == kSphereCellCount);
+
+namespace {
+
+constexpr std::int32_t kFirstCursorCell = 268;
+
+bool refuse(Game& g, const std::string& message) {
+  if (g.platform != nullptr) g.platform->showError(message);
+  return false;
+}
+
+// Fills a table from its cache file. A missing file is no fault: the table is
+// simply computed. A file that is there but unreadable or damaged is told in
+// the Log and then ignored, so the table is computed all the same.
+template <class Decode>
+bool loadTableFile(Game& g, const char* name, const char* table, Decode decode) {
+  const std::filesystem::path path = gameFile(g, name);
+  std::error_code error;
+  if (!std::filesystem::exists(path, error)) return false;
+  Bytes bytes;
+  std::string fault = "the file cannot be read";
+  if (readFileBytes(path, bytes)) fault = decode(g.world, bytes);
+  if (fault.empty()) return true;
+  logAdd(g.log,
+         std::string("Ignored ") + name + ": " + fault + "; the " + table + " was computed afresh");
+  return false;
+}
+
+}  // namespace
+
+bool loadWorld(Game& g) {
+  WorldState& w = g.world;
+  allocateCellTables(w);
+  if (std::string fault = loadCellFile(w, gameFile(g, kCellFileName)); !fault.empty()) {
+    return refuse(g, fault);
+  }
+  if (std::string fault = loadTriangleFile(w, gameFile(g, kTriangleFileName)); !fault.empty()) {
+    return refuse(g, fault);
+  }
+  CopyDusty(w);
+  computeTriangleCentres(w);
+  AssignTriang(w);
+  layOutTexture(g);
+  return true;
+}
+
+void setupTables(Game& g) {
+  WorldState& w = g.world;
+  if (w.cells.empty()) allocateCellTables(w);
+  // Measured only when a table has to be computed, and then once for both.
+  std::optional<CellDistances> distances;
+  const auto measured = [&]() -> const CellDistances& {
+    if (!distances) distances.emplace(w);
+    return *distances;
+  };
+
+  if (!loadTableFile(g, kRingFileName, "ring table", decodeRingTable)) {
+    computeRingTable(w, measured());
+  }
+  w.ringTableReady = true;
+  setUpCellCursor(g);
+  if (!loadTableFile(g, kNeighbourFileName, "neighbour table", decodeNeighbourTable)) {
+    computeNeighbourTable(w, measured());
+  }
+}
+
+void setUpCellCursor(Game& g) {
+  g.cursorShown = true;
+  g.cursorCell = kFirstCursorCell;
+  g.cursorRingPos = 1;
+  g.poleCell = g.cursorCell;
+  g.antipodeCell = antipodeSearch(g.world, cellPosition(g.world, g.cursorCell));
+}
+
+// A table that was never set up is not saved: it would overwrite a good file
+// with an empty one.
+void saveRingTable(Game& g) {
+  if (!g.world.ringTableReady) return;
+  if (!writeFileAtomically(gameFile(g, kRingFileName), encodeRingTable(g.world))) {
+    refuse(g, std::string("Cannot create file ") + kRingFileName);
+  }
+}
 
 }  // namespace vorlund

@@ -15,4 +15,8 @@ void setupTables(Game& g);
 // Writes the ring table to "adia2.equ" (every shutdown).
 void saveRingTable(Game& g);
 
+// The cell cursor's start: shown, on cell 268, first ring position, with its
+// pole and antipode.
+void setUpCellCursor(Game& g);
+
 }  // namespace vorlund

@@ -1,0 +1,59 @@
+#include "world/mesh_files.h"
+
+#include "world/file_bytes.h"
+#include "world/world_state.h"
+
+namespace vorlund {
+
+namespace {
+
+std::string cannotOpen(const char* name) {
+  return std::string("Cannot open file ") + name;
+}
+
+Vec3 pointAt(const Bytes& bytes, std::size_t offset) {
+  const unsigned char* p = bytes.data() + offset;
+  return {readDouble(p), readDouble(p + 8), readDouble(p + 16)};
+}
+
+}  // namespace
+
+std::string loadCellFile(WorldState& w, const std::filesystem::path& path) {
+  Bytes bytes;
+  if (!readFileBytes(path, bytes)) return cannotOpen(kCellFileName);
+  // A short file would leave cells where the arena cannot be walked: refuse it
+  // rather than play on a sphere with holes.
+  if (static_cast<long long>(bytes.size()) < kCellFileSize) {
+    return std::string("Damaged file ") + kCellFileName + ": " + std::to_string(bytes.size()) +
+           " bytes, but the 1461 cells need " + std::to_string(kCellFileSize);
+  }
+  for (int c = 1; c <= kSphereCellCount; ++c) {
+    w.cells[static_cast<std::size_t>(c)] = pointAt(bytes, static_cast<std::size_t>(c - 1) * 24);
+  }
+  return {};
+}
+
+std::string loadTriangleFile(WorldState& w, const std::filesystem::path& path) {
+  Bytes bytes;
+  if (!readFileBytes(path, bytes)) return cannotOpen(kTriangleFileName);
+  const std::string damaged = std::string("Damaged file ") + kTriangleFileName + ": ";
+  if (bytes.size() < 4) return damaged + "no point count";
+  const std::int32_t n = readInt32(bytes.data());
+  if (n < 0) return damaged + "negative point count " + std::to_string(n);
+  const auto needed = 4 + 24 * static_cast<unsigned long long>(n);
+  if (bytes.size() < needed) {
+    return damaged + std::to_string(n) + " points need " + std::to_string(needed) +
+           " bytes, the file holds " + std::to_string(bytes.size());
+  }
+  const auto count = static_cast<std::size_t>(n);
+  w.pointCount = n;
+  w.points.assign(count + 1, Vec3{});
+  w.cornerCells.assign(count + 1, 0);
+  for (std::size_t k = 1; k <= count; ++k) w.points[k] = pointAt(bytes, 4 + (k - 1) * 24);
+  const std::size_t triangles = count / 3;
+  w.centres.assign(triangles + 1, Vec3{});
+  w.texture.assign(triangles + 1, TriangleTexture{});
+  return {};
+}
+
+}  // namespace vorlund
