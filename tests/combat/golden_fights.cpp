@@ -7,11 +7,11 @@ std::vector<GoldenCase> goldenCases() {
       // Two brave humans to the death.
       {"death", 2, true, {"Ash", "human", 13, 11, 8}, {"Brak", "orc", 11, 13, 7}},
       // A practice bout that stops at the first wound.
-      {"practice", 3, false, {"Ash", "human", 12, 12, 9}, {"Corin", "human", 12, 12, 6}},
+      {"practice", 2, false, {"Ash", "human", 12, 12, 9}, {"Corin", "human", 12, 12, 6}},
       // A strong elf who rushes a nimble human that cannot walk away.
-      {"tackle", 14, true, {"Tor", "elf", 14, 10, 12}, {"Pip", "human", 8, 16, 12, 0}},
+      {"tackle", 13, true, {"Tor", "elf", 14, 10, 12}, {"Pip", "human", 8, 16, 12, 0}},
       // A boa constrictor and a slow, weaker fighter.
-      {"encoil", 12, true, {"Sss", "boa constrictor", 12, 12, 12}, {"Oll", "dwarf", 10, 14, 12, 4}},
+      {"encoil", 2, true, {"Sss", "boa constrictor", 12, 12, 12}, {"Oll", "dwarf", 10, 14, 7, 4}},
   };
 }
 
