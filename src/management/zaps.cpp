@@ -1,12 +1,30 @@
 #include "management/zaps.h"
 
+#include <string>
+
+#include "combat/attack.h"
+#include "panels/log_model.h"
 #include "shell/game.h"
 
 namespace vorlund {
 
-// The zap beam arrives with the week-and-zaps work; until then the commands
-// are listed and do nothing.
-void forfitZap(Game&) {}
-void betrayZap(Game&) {}
+namespace {
+
+// The beam comes from the stands: slot 8 deals the blow, so a zap that kills
+// pays both stakes into slot 8's purse.
+void zap(Game& g, int position) {
+  if (g.turnCounter < 1) return;
+  const std::int32_t strength = g.rng.dice(6) - 12;
+  TCharacterDMG& target = combatant(g, position);
+  logAdd(g.log, "you zap " + target.Name_String.str());
+  applyDamage(g, slot(g, 8), target, strength);
+  g.zapCountdown = strength;
+  g.zapTarget = position;
+}
+
+}  // namespace
+
+void forfitZap(Game& g) { zap(g, 1); }
+void betrayZap(Game& g) { zap(g, 2); }
 
 }  // namespace vorlund

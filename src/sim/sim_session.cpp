@@ -4,6 +4,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "combat/fight_odds.h"
 #include "fighters/character_properties.h"
 #include "management/names_window.h"
 #include "shell/input.h"
@@ -31,6 +32,8 @@ const char* kHelp =
     "  graves                    print the graveyard\n"
     "  set SLOT PROPERTY VALUE   set one fighter property of slot 1..8\n"
     "  seed N                    reseed the random generator\n"
+    "  odds N                    play the arena pair N times to the death aside and print\n"
+    "                            odds N wins1=A wins2=B other=C (the game is untouched)\n"
     "  close                     run the shutdown (save everything), then exit 0\n"
     "  quit                      exit 0 without saving (as does the end of input)\n";
 
@@ -151,6 +154,7 @@ CommandResult SimSession::execute(const std::string& line) {
   if (command == "key") return key(args);
   if (command == "set") return set(args);
   if (command == "seed") return seed(args);
+  if (command == "odds") return odds(args);
   if (!args.empty() && command != "sheet") return badArgument("unexpected argument: " + line);
   if (command == "names") printNames();
   else if (command == "sheet" && args == "us") printSheet(game_->us);
@@ -170,6 +174,15 @@ CommandResult SimSession::tick(const std::string& args) {
   long long n = 1;
   if (!args.empty() && (!parseInt(args, n) || n < 0)) return badArgument("bad tick count: " + args);
   for (long long i = 0; i < n; ++i) timer1Timer(*game_);
+  return {};
+}
+
+CommandResult SimSession::odds(const std::string& args) {
+  long long n = 0;
+  if (!parseInt(args, n) || n < 0) return badArgument("bad fight count: " + args);
+  const FightOdds o = fightOdds(*game_, n);
+  out_ << "odds " << n << " wins1=" << o.wins1 << " wins2=" << o.wins2 << " other=" << o.other
+       << '\n';
   return {};
 }
 

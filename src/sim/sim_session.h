@@ -39,6 +39,7 @@ class SimSession {
   CommandResult key(const std::string& args);
   CommandResult set(const std::string& args);
   CommandResult seed(const std::string& args);
+  CommandResult odds(const std::string& args);
   CommandResult badArgument(const std::string& what);
   void printNames();
   void printSheet(const SheetModel& sheet);

@@ -1,0 +1,79 @@
+// Whole fights to the death per second, headless, on the game folder's sphere.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "combat/fight_odds.h"
+#include "combat/turn_step.h"
+#include "fighters/race_traits.h"
+#include "management/between_fights.h"
+#include "management/match_setup.h"
+#include "shell/game.h"
+#include "shell/headless_platform.h"
+#include "shell/startup.h"
+#include "shell/tick.h"
+#include "solar/solar.h"
+
+namespace vorlund {
+namespace {
+
+struct BenchGame {
+  BenchGame() {
+    game.dir = VORLUND_GAME_DIR;
+    game.platform = &platform;
+    ready = startGame(game, 1);
+    game.startupCountdown = -1;
+  }
+  void newFight() {
+    for (int s = 1; s <= 2; ++s) {
+      TCharacterDMG& c = slot(game, s);
+      c.Name_String = s == 1 ? "Ash" : "Brak";
+      c.Race = "human";
+      c.ST = 12;
+      c.DX = 12;
+      c.Wounds = 0;
+      setNaturalWeapons(c);
+      setUpMovement(c);
+      c.Bravery = 8;
+    }
+    gambleInTheStands(game);
+    releaseFighters(game);
+    game.log.lines.clear();
+  }
+  HeadlessPlatform platform{nullptr};
+  Game game;
+  bool ready = false;
+};
+
+void runFights(benchmark::State& state, bool withSolar) {
+  auto b = std::make_unique<BenchGame>();
+  if (!b->ready) {
+    state.SkipWithError("no sphere in the game folder");
+    return;
+  }
+  b->game.rng.seed = 1;
+  std::int64_t ticks = 0;
+  for (auto _ : state) {
+    b->newFight();
+    // Two fearless fighters may dance for ever; such a fight is cut off.
+    for (int t = 0; b->game.turnCounter >= 1 && t < 200000; ++t) {
+      turnStep(b->game);
+      finishPhase(b->game);
+      if (withSolar) solarTick(b->game);
+      ++ticks;
+    }
+  }
+  state.counters["fights/s"] = benchmark::Counter(static_cast<double>(state.iterations()),
+                                                  benchmark::Counter::kIsRate);
+  state.counters["ticks/fight"] =
+      static_cast<double>(ticks) / static_cast<double>(state.iterations());
+}
+
+void BM_FightSolarExcluded(benchmark::State& state) { runFights(state, false); }
+void BM_FightSolarIncluded(benchmark::State& state) { runFights(state, true); }
+BENCHMARK(BM_FightSolarExcluded);
+BENCHMARK(BM_FightSolarIncluded);
+
+}  // namespace
+}  // namespace vorlund
