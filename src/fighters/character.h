@@ -26,6 +26,8 @@ class ShortString {
   bool empty() const { return value_.empty(); }
   friend bool operator==(const ShortString& a, const ShortString& b) = default;
   friend bool operator==(const ShortString& a, std::string_view b) { return a.value_ == b; }
+  friend bool operator==(const ShortString& a, const char* b) { return a.value_ == b; }
+  friend bool operator==(const ShortString& a, const std::string& b) { return a.value_ == b; }
 
  private:
   void assign(std::string_view s) { value_.assign(s.substr(0, kMax)); }

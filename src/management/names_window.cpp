@@ -2,6 +2,13 @@
 
 #include <fstream>
 
+#include "fighters/creation_wizard.h"
+#include "management/between_fights.h"
+#include "management/farm_menu.h"
+#include "management/match_setup.h"
+#include "management/menu_texts.h"
+#include "management/rest_week.h"
+#include "management/zaps.h"
 #include "panels/sheet.h"
 #include "shell/game.h"
 
@@ -39,13 +46,60 @@ void namesFormCreate(Game& g, unsigned seed) {
   g.rng.seed = seed;
 }
 
+namespace {
+
+void fightCommand(Game& g, const std::string& text) {
+  if (text == kReleaseFighters) return releaseFighters(g);
+  if (text == kForfit) return forfitZap(g);
+  if (text == kBetray && g.betrayal) return betrayZap(g);
+}
+
+// The entries are tried in this order; the first that matches is done.
+void betweenFightsEntry(Game& g, const std::string& text) {
+  if (text == kGambleInTheStands) return gambleInTheStands(g);
+  if (text == kPracticeToFirstBlood) return practiceToFirstBlood(g);
+  if (text == kPayForBreeding) return payForBreeding(g);
+  if (text == kBetrayGuest) return betrayGuest(g);
+  if (text == kRestWeek) return restWeek(g);
+  if (text == kReleaseFighters) return releaseFighters(g);
+}
+
+}  // namespace
+
 void clickNames(Game& g, int line) {
+  // Every press shows the purses as they stand, whatever it was on.
   g.us.caption = sheetCaption(g, g.combatantOrder[1]);
   g.them.caption = sheetCaption(g, g.combatantOrder[2]);
   ++g.us.revision;
   ++g.them.revision;
   namesSelect(g.names, line);
-  // The menu's actions arrive with the fighters issue.
+  if (g.names.state > kMenuFarm || g.names.selected < 0) return;
+
+  // A copy: most actions rewrite the list the line came from.
+  const int index = g.names.selected;
+  const std::string text = g.names.lines[static_cast<std::size_t>(index)];
+  switch (g.names.state) {
+    case kMenuChooseName:
+      wizardName(g, index);
+      break;
+    case kMenuChooseRace:
+      wizardRace(g, index);
+      break;
+    case kMenuChooseStrength:
+      if (wizardStrength(g, index)) gambleInTheStands(g);
+      break;
+    case kMenuFight:
+      fightCommand(g, text);
+      break;
+    case kMenuBetweenFights:
+      betweenFightsEntry(g, text);
+      break;
+    case kMenuFarm:
+      farmMenuClick(g, text);
+      break;
+    default:
+      break;
+  }
 }
 
 }  // namespace vorlund

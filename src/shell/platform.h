@@ -51,6 +51,9 @@ class Platform {
   // Redraws the arena view (the tick's last step).
   virtual void paintArena() = 0;
 
+  // Lines to scroll per wheel notch as the desktop reports it.
+  virtual int wheelScrollLines() = 0;
+
   virtual SettingsStore& settings() = 0;
 };
 

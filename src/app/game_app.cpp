@@ -1,0 +1,266 @@
+#include "app/game_app.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QVBoxLayout>
+
+#ifdef VORLUND_HAVE_MULTIMEDIA
+#include <QAudioOutput>
+#include <QMediaPlayer>
+#endif
+
+#include "app/arena_view.h"
+#include "app/key_codes.h"
+#include "app/qt_settings_store.h"
+#include "app/text_windows.h"
+#include "management/names_window.h"
+#include "panels/text_keys.h"
+#include "panels/tiling.h"
+#include "shell/headless_platform.h"
+#include "shell/input.h"
+#include "shell/startup.h"
+#include "shell/tick.h"
+
+namespace vorlund::app {
+
+MainWindow::MainWindow(GameApp& app) : app_(app) {
+  setWindowTitle(QString::fromStdString(app.game().mainCaption));
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  view_ = new ArenaView(app.game(), this);
+  layout->addWidget(view_);
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  const Qt::KeyboardModifiers m = event->modifiers();
+  formKeyDown(app_.game(), virtualKey(*event),
+              {m.testFlag(Qt::ShiftModifier), m.testFlag(Qt::ControlModifier),
+               m.testFlag(Qt::AltModifier)});
+  app_.sync();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (isVisible()) {
+    mainWindowResized(app_.game());
+    app_.sync();
+  }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  app_.shutDown();
+  event->accept();
+}
+
+namespace {
+
+
+QFont georgia(int pixelSize, int pointSize) {
+  QFont f("Georgia");
+  f.setStyleHint(QFont::Serif);
+  if (pixelSize > 0) f.setPixelSize(pixelSize);
+  if (pointSize > 0) f.setPointSize(pointSize);
+  return f;
+}
+
+void placeAt(QWidget* w, const WindowBounds& b) {
+  w->move(b.left, b.top);
+  w->resize(b.width, b.height);
+}
+
+}  // namespace
+
+GameApp::GameApp() : game_(std::make_unique<Game>()) {
+  game_->platform = this;
+  game_->dir = QDir::currentPath().toStdString();
+  settings_ = std::make_unique<QtSettingsStore>(QCoreApplication::applicationDirPath());
+  timer_.setTimerType(Qt::PreciseTimer);
+  timer_.setSingleShot(true);
+  connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
+}
+
+GameApp::~GameApp() = default;
+
+QWidget* GameApp::window(WindowId w) const {
+  switch (w) {
+    case WindowId::Main: return main_.get();
+    case WindowId::Us: return us_.get();
+    case WindowId::Them: return them_.get();
+    case WindowId::Names: return names_.get();
+    case WindowId::Log: return log_.get();
+  }
+  return nullptr;
+}
+
+bool GameApp::start(unsigned seed) {
+  Game& g = *game_;
+  auto textHooks = [this, &g](WindowId w) {
+    TextWindowHooks h;
+    h.key = [this, &g](int vk) {
+      textWindowKey(g, vk);
+      sync();
+    };
+    h.resized = [this, &g, w] {
+      textWindowResized(g, w);
+      sync();
+    };
+    return h;
+  };
+  main_ = std::make_unique<MainWindow>(*this);
+  placeAt(main_.get(), HeadlessPlatform::designedBounds(WindowId::Main));
+  us_ = std::make_unique<SheetWindow>("Us", textHooks(WindowId::Us));
+  them_ = std::make_unique<SheetWindow>("Them", textHooks(WindowId::Them));
+  TextWindowHooks namesHooks = textHooks(WindowId::Names);
+  namesHooks.mouseDown = [this, &g](int row) {
+    clickNames(g, row);
+    sync();
+  };
+  names_ = std::make_unique<ListWindow>("Names", georgia(0, 8), namesHooks);
+  TextWindowHooks logHooks = textHooks(WindowId::Log);
+  logHooks.mouseDown = [this, &g](int) {
+    logMouseDown(g);
+    sync();
+  };
+  log_ = std::make_unique<ListWindow>("Log", georgia(11, 0), logHooks);
+  for (ListWindow* l : {names_.get(), log_.get()})
+    l->list()->setStyleSheet("QListWidget::item { height: 14px; }");
+  for (WindowId w : {WindowId::Us, WindowId::Them, WindowId::Names, WindowId::Log})
+    placeAt(window(w), HeadlessPlatform::designedBounds(w));
+
+  openMusic();
+  if (!startGame(g, seed)) return false;
+  main_->show();
+  sync();
+  clock_.start();
+  scheduleNextTick();
+  return true;
+}
+
+void GameApp::shutDown() {
+  if (closed_) return;
+  closed_ = true;
+  timer_.stop();
+  formClose(*game_);
+  for (WindowId w : {WindowId::Us, WindowId::Them, WindowId::Names, WindowId::Log})
+    window(w)->close();
+  QCoreApplication::quit();
+}
+
+// A fixed 64 ticks per second: each tick is scheduled for its own moment on
+// the clock, so late ticks do not drift the rate.
+void GameApp::scheduleNextTick() {
+  const qint64 dueMs = (ticksRun_ + 1) * 1000 / kTickRate;
+  timer_.start(static_cast<int>(std::max<qint64>(0, dueMs - clock_.elapsed())));
+}
+
+void GameApp::tick() {
+  if (closed_) return;
+  ++ticksRun_;
+  timer1Timer(*game_);
+  sync();
+  scheduleNextTick();
+}
+
+void GameApp::sync() {
+  if (!main_) return;
+  const QString caption = QString::fromStdString(game_->mainCaption);
+  if (main_->windowTitle() != caption) main_->setWindowTitle(caption);
+  us_->mirror(game_->us);
+  them_->mirror(game_->them);
+  names_->mirror(game_->names);
+  log_->mirror(game_->log);
+}
+
+WindowBounds GameApp::bounds(WindowId w) {
+  const QWidget* win = window(w);
+  return {win->y(), win->x(), win->width(), win->height()};
+}
+
+void GameApp::setBounds(WindowId w, const WindowBounds& b) { placeAt(window(w), b); }
+
+void GameApp::showWindow(WindowId w) {
+  QWidget* win = window(w);
+  win->show();
+  win->raise();
+}
+
+bool GameApp::isVisible(WindowId w) { return window(w)->isVisible(); }
+
+void GameApp::focusWindow(WindowId w) {
+  QWidget* win = window(w);
+  win->activateWindow();
+  if (auto* t = dynamic_cast<TextWindow*>(win)) t->control()->setFocus();
+}
+
+void GameApp::setCaption(WindowId w, const std::string& caption) {
+  window(w)->setWindowTitle(QString::fromStdString(caption));
+}
+
+WindowState GameApp::mainWindowState() {
+  if (main_->isMinimized()) return WindowState::Minimised;
+  if (main_->isMaximized()) return WindowState::Maximised;
+  return WindowState::Normal;
+}
+
+bool GameApp::mainWindowActive() { return main_->isActiveWindow(); }
+
+void GameApp::minimiseMainWindow() {
+  main_->setWindowState(main_->windowState() | Qt::WindowMinimized);
+}
+
+void GameApp::maximiseMainWindow() {
+  main_->setWindowState(main_->windowState() | Qt::WindowMaximized);
+}
+
+void GameApp::beep() { QApplication::beep(); }
+
+// The music is a pleasure, not a need: without the file or a sound device
+// the game plays in silence.
+void GameApp::openMusic() {
+#ifdef VORLUND_HAVE_MULTIMEDIA
+  const QString file = QDir::current().filePath("wendlebrook_song_one.mp3");
+  if (!QFileInfo::exists(file)) return;
+  player_ = new QMediaPlayer(this);
+  audio_ = new QAudioOutput(this);
+  player_->setAudioOutput(audio_);
+  player_->setSource(QUrl::fromLocalFile(file));
+#endif
+}
+
+void GameApp::musicPlay() {
+#ifdef VORLUND_HAVE_MULTIMEDIA
+  if (player_) player_->play();
+#endif
+}
+
+void GameApp::musicPauseOrResume() {
+#ifdef VORLUND_HAVE_MULTIMEDIA
+  if (!player_) return;
+  if (player_->playbackState() == QMediaPlayer::PlayingState)
+    player_->pause();
+  else
+    player_->play();
+#endif
+}
+
+void GameApp::musicResume() { musicPlay(); }
+
+void GameApp::showError(const std::string& message) {
+  QMessageBox::critical(main_.get(), "Vorlund", QString::fromStdString(message));
+}
+
+void GameApp::paintArena() {
+  if (main_) main_->view()->update();
+}
+
+int GameApp::wheelScrollLines() { return QApplication::wheelScrollLines(); }
+
+SettingsStore& GameApp::settings() { return *settings_; }
+
+}  // namespace vorlund::app

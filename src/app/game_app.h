@@ -1,0 +1,104 @@
+#pragma once
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+
+#include "shell/game.h"
+#include "shell/platform.h"
+
+class QMediaPlayer;
+class QAudioOutput;
+
+namespace vorlund::app {
+
+class ArenaView;
+class SheetWindow;
+class ListWindow;
+class QtSettingsStore;
+class GameApp;
+
+// TForm1: the main window, the arena view filling it.
+class MainWindow : public QWidget {
+  Q_OBJECT
+ public:
+  explicit MainWindow(GameApp& app);
+  ArenaView* view() const { return view_; }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  GameApp& app_;
+  ArenaView* view_;
+};
+
+// The whole program: the game state, the five windows, the clock, and the
+// platform the rules talk to.
+class GameApp : public QObject, public Platform {
+  Q_OBJECT
+ public:
+  // Ticks per second of the game clock.
+  static constexpr int kTickRate = 64;
+
+  GameApp();
+  ~GameApp() override;
+
+  // Creates the five windows and runs the start-up; false when start-up had
+  // to stop (the player has been told why).
+  bool start(unsigned seed);
+  // Runs the shutdown once and closes every window.
+  void shutDown();
+
+  Game& game() { return *game_; }
+  MainWindow* mainWindow() const { return main_.get(); }
+  QWidget* window(WindowId w) const;
+
+  // Mirrors the models into the windows after any event.
+  void sync();
+  // One tick of the main loop, then the windows catch up.
+  void tick();
+
+  // Platform.
+  WindowBounds bounds(WindowId w) override;
+  void setBounds(WindowId w, const WindowBounds& b) override;
+  void showWindow(WindowId w) override;
+  bool isVisible(WindowId w) override;
+  void focusWindow(WindowId w) override;
+  void setCaption(WindowId w, const std::string& caption) override;
+  WindowState mainWindowState() override;
+  bool mainWindowActive() override;
+  void minimiseMainWindow() override;
+  void maximiseMainWindow() override;
+  void beep() override;
+  void musicPlay() override;
+  void musicPauseOrResume() override;
+  void musicResume() override;
+  void showError(const std::string& message) override;
+  void paintArena() override;
+  int wheelScrollLines() override;
+  SettingsStore& settings() override;
+
+ private:
+  void scheduleNextTick();
+  void openMusic();
+
+  std::unique_ptr<Game> game_;
+  std::unique_ptr<QtSettingsStore> settings_;
+  std::unique_ptr<MainWindow> main_;
+  std::unique_ptr<SheetWindow> us_;
+  std::unique_ptr<SheetWindow> them_;
+  std::unique_ptr<ListWindow> names_;
+  std::unique_ptr<ListWindow> log_;
+  QTimer timer_;
+  QElapsedTimer clock_;
+  qint64 ticksRun_ = 0;
+  bool closed_ = false;
+  QMediaPlayer* player_ = nullptr;
+  QAudioOutput* audio_ = nullptr;
+};
+
+}  // namespace vorlund::app

@@ -1,0 +1,14 @@
+#pragma once
+#include <string>
+
+namespace vorlund {
+struct Game;
+
+// The three clicks that make the player's fighter in slot 1, each on a
+// line of the Names list: a name (menu state 1), a race (2), a strength (6).
+void wizardName(Game& g, int line);
+void wizardRace(Game& g, int line);
+// Returns false, changing nothing, when the line is not a strength.
+bool wizardStrength(Game& g, int line);
+
+}  // namespace vorlund

@@ -1,0 +1,13 @@
+#pragma once
+#include <cstdint>
+
+#include "fighters/character.h"
+
+namespace vorlund {
+
+// What a fighter is worth, and so what is wagered on him: his strength and
+// the square of his skill, multiplied by his wits, less the share his wounds
+// have taken.
+std::int32_t fighterValue(const TCharacterDMG& c);
+
+}  // namespace vorlund

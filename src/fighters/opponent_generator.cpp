@@ -1,0 +1,82 @@
+#include "fighters/opponent_generator.h"
+
+#include <string>
+#include <vector>
+
+#include "fighters/fighter_value.h"
+#include "fighters/name_syllables.h"
+#include "fighters/name_taking.h"
+#include "fighters/race_traits.h"
+#include "management/names_window.h"
+#include "panels/log_model.h"
+#include "panels/names_model.h"
+#include "shell/game.h"
+
+namespace vorlund {
+
+namespace {
+
+// Loads a data file into the Names list; false (and a Log line) when the
+// file cannot be read.
+bool loadIntoNames(Game& g, const std::string& file) {
+  std::vector<std::string> lines;
+  const bool read = readLines(g, file, lines);
+  namesClear(g.names);
+  for (const auto& l : lines) namesAdd(g.names, l);
+  if (!read) logAdd(g.log, "Cannot open file " + file);
+  return read;
+}
+
+int namesCount(const Game& g) {
+  return static_cast<int>(g.names.lines.size());
+}
+
+// The first line of each list is never drawn; it needs a second line to
+// draw from at all. When the names are spent the crowd makes one up.
+std::string drawName(Game& g) {
+  if (loadIntoNames(g, "names.txt") && namesCount(g) < 2)
+    logAdd(g.log, "names.txt has run out of names");
+  if (namesCount(g) < 2) return makeFighterName(g.rng);
+  const int i = g.rng.random(namesCount(g) - 1) + 1;
+  return takeNameLine(g, i);
+}
+
+std::string drawRace(Game& g) {
+  if (loadIntoNames(g, "races.txt") && namesCount(g) < 2)
+    logAdd(g.log, "races.txt has too few races");
+  if (namesCount(g) < 2) return "human";
+  const int i = g.rng.random(namesCount(g) - 1) + 1;
+  return g.names.lines[static_cast<std::size_t>(i)];
+}
+
+// The strongest of the race is never drawn, unless he is the only one.
+std::int32_t drawStrength(Game& g, const std::string& race) {
+  showStrengthValues(g, race);
+  const StrengthRange r = strengthRange(race);
+  return r.lowest + g.rng.random(r.count() - 1);
+}
+
+}  // namespace
+
+void generateFighter(Game& g, int s) {
+  TCharacterDMG& c = slot(g, s);
+  c.Wounds = 0;
+  c.Name_String = drawName(g);
+  c.Race = drawRace(g);
+  c.DX_next_turn = 0;
+  c.ST = drawStrength(g, c.Race.str());
+  c.DX = 24 - c.ST;
+  setNaturalWeapons(c);
+  rollTemperament(g.rng, c);
+  c.Bet_value = fighterValue(c);
+  c.Hex = g.rng.random(kCellCount);
+  // The trail starts where he stands. It is told by slot, not by name, so
+  // a guest who shares the player's name leaves the player's trail alone.
+  g.cellHistory[s == 1 ? 0 : 1].fill(c.Hex);
+  c.Stance = 5;
+  c.EP = 0;
+  setUpMovement(c);
+  applyIqAndAdvancement(c);
+}
+
+}  // namespace vorlund

@@ -1,0 +1,14 @@
+#pragma once
+#include <string>
+#include <vector>
+
+namespace vorlund {
+struct Game;
+
+// Writes a text data file of the game folder, one entry per line, each line
+// ended by CR LF as the lists were always saved. The file is written under a
+// temporary name beside it and renamed over the old one, so a failed or
+// interrupted save leaves the old list whole. Returns false on failure.
+bool writeLines(const Game& g, const std::string& name, const std::vector<std::string>& lines);
+
+}  // namespace vorlund

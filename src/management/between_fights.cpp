@@ -1,0 +1,67 @@
+#include "management/between_fights.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "management/menu_texts.h"
+#include "management/names_window.h"
+#include "panels/log_model.h"
+#include "panels/names_model.h"
+#include "shell/game.h"
+
+namespace vorlund {
+
+namespace {
+
+// Without a readable risks.txt the player would face an empty menu and
+// could never fight again; he gets the menu the game was made with.
+std::vector<std::string> loadRisks(Game& g) {
+  std::vector<std::string> risks;
+  if (readLines(g, "risks.txt", risks)) return risks;
+  logAdd(g.log, "Cannot open file risks.txt");
+  return {std::string(kGambleInTheStands), std::string(kPracticeToFirstBlood),
+          std::string(kPayForBreeding), std::string(kBetrayGuest), std::string(kRestWeek)};
+}
+
+void removeBetrayGuest(NamesModel& names) {
+  std::vector<std::string> kept;
+  for (auto& line : names.lines)
+    if (line != kBetrayGuest) kept.push_back(std::move(line));
+  namesClear(names);
+  for (const auto& line : kept) namesAdd(names, line);
+}
+
+}  // namespace
+
+void showBetweenFightsMenu(Game& g) {
+  namesClear(g.names);
+  for (const auto& line : loadRisks(g)) namesAdd(g.names, line);
+  // Every copy goes: a guest is betrayed only once.
+  if (g.betrayal) removeBetrayGuest(g.names);
+  g.names.state = kMenuBetweenFights;
+}
+
+void betrayGuest(Game& g) {
+  g.betrayal = true;
+  removeBetrayGuest(g.names);
+}
+
+void releaseFighters(Game& g) {
+  if (g.turnCounter >= 1) return;
+  g.turnCounter = 1;
+  g.turnPhase = 1;
+  combatant(g, 1).Rest_Last_Week = false;
+  combatant(g, 2).Rest_Last_Week = false;
+  g.names.state = kMenuFight;
+  namesAdd(g.names, "");
+  namesAdd(g.names, kForfit);
+  if (g.betrayal) {
+    namesAdd(g.names, "");
+    namesAdd(g.names, kBetray);
+  }
+  logClear(g.log);
+  logAdd(g.log, "");
+}
+
+}  // namespace vorlund

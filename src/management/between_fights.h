@@ -1,0 +1,19 @@
+#pragma once
+
+namespace vorlund {
+struct Game;
+
+// Shows the between-fights menu: risks.txt into the Names list, without
+// "betray guest" once the guest has been betrayed, and menu state 8.
+// Called when a fight ends, after loading a farm that has room, and when a
+// fighter comes back from the farm.
+void showBetweenFightsMenu(Game& g);
+
+// "betray guest": from now on the guest may be zapped in every fight.
+void betrayGuest(Game& g);
+
+// "release fighters": starts the fight set up in the Names list, unless one
+// is already under way.
+void releaseFighters(Game& g);
+
+}  // namespace vorlund

@@ -1,0 +1,14 @@
+#pragma once
+#include <string>
+
+namespace vorlund {
+struct Game;
+
+// "pay for breeding": the player's fighter goes to the farm and the farm
+// menu (state 9) opens.
+void payForBreeding(Game& g);
+
+// A click on line `text` of the farm menu.
+void farmMenuClick(Game& g, const std::string& text);
+
+}  // namespace vorlund

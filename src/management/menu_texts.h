@@ -1,0 +1,25 @@
+#pragma once
+#include <string_view>
+
+namespace vorlund {
+
+// The Names menu's own lines. A click acts only on a line written exactly
+// so, blanks and spelling included.
+inline constexpr std::string_view kGambleInTheStands = "gamble in the stands";
+inline constexpr std::string_view kPracticeToFirstBlood = "practice to first blood";
+inline constexpr std::string_view kPayForBreeding = "pay for breeding";
+inline constexpr std::string_view kBetrayGuest = "betray guest";
+inline constexpr std::string_view kRestWeek = "rest week";
+inline constexpr std::string_view kReleaseFighters = "release fighters";
+inline constexpr std::string_view kForfit = "forfit";
+inline constexpr std::string_view kBetray = "betray";
+
+// Menu states, kept in the Names list.
+inline constexpr int kMenuChooseName = 1;
+inline constexpr int kMenuChooseRace = 2;
+inline constexpr int kMenuChooseStrength = 6;
+inline constexpr int kMenuFight = 7;
+inline constexpr int kMenuBetweenFights = 8;
+inline constexpr int kMenuFarm = 9;
+
+}  // namespace vorlund

@@ -1,0 +1,63 @@
+#include "shell/settings.h"
+
+#include <string>
+
+#include "shell/game.h"
+
+namespace vorlund {
+namespace {
+
+const std::string kSection = "MainForm";
+
+// Window status codes kept under "Status"; 0 (absent) means a first run.
+constexpr int kStatusNormal = 1;
+constexpr int kStatusMinimised = 2;
+constexpr int kStatusMaximised = 3;
+
+std::string coinIdent(int s) { return "Coin" + std::to_string(s); }
+
+}  // namespace
+
+void readSettings(Game& g) {
+  SettingsStore& store = g.platform->settings();
+  const int status = store.readInteger(kSection, "Status", 0);
+  if (status == 0) {
+    for (int s = 1; s <= kSlotCount; ++s) slot(g, s).Coin = kFirstRunCoin;
+    return;
+  }
+  WindowBounds b = g.platform->bounds(WindowId::Main);
+  b.top = store.readInteger(kSection, "Top", b.top);
+  b.left = store.readInteger(kSection, "Left", b.left);
+  b.width = store.readInteger(kSection, "Width", b.width);
+  b.height = store.readInteger(kSection, "Height", b.height);
+  g.platform->setBounds(WindowId::Main, b);
+  for (int s = 1; s <= kSlotCount; ++s)
+    slot(g, s).Coin = store.readInteger(kSection, coinIdent(s), slot(g, s).Coin);
+  g.betrayal = store.readBool(kSection, "Betrayal", g.betrayal);
+  if (status == kStatusMinimised) g.platform->minimiseMainWindow();
+  if (status == kStatusMaximised) g.platform->maximiseMainWindow();
+}
+
+void writeSettings(Game& g) {
+  SettingsStore& store = g.platform->settings();
+  int status = kStatusNormal;
+  switch (g.platform->mainWindowState()) {
+    case WindowState::Normal: {
+      const WindowBounds b = g.platform->bounds(WindowId::Main);
+      store.writeInteger(kSection, "Top", b.top);
+      store.writeInteger(kSection, "Left", b.left);
+      store.writeInteger(kSection, "Width", b.width);
+      store.writeInteger(kSection, "Height", b.height);
+      break;
+    }
+    case WindowState::Minimised: status = kStatusMinimised; break;
+    case WindowState::Maximised: status = kStatusMaximised; break;
+  }
+  if (!g.platform->mainWindowActive()) status = kStatusMinimised;
+  store.writeInteger(kSection, "Status", status);
+  for (int s = 1; s <= kSlotCount; ++s) store.writeInteger(kSection, coinIdent(s), slot(g, s).Coin);
+  store.writeBool(kSection, "Betrayal", g.betrayal);
+  store.flush();
+}
+
+}  // namespace vorlund

@@ -1,0 +1,97 @@
+#include "shell/startup.h"
+
+#include "fighters/roster_files.h"
+#include "management/names_window.h"
+#include "panels/sheet.h"
+#include "shell/game.h"
+#include "shell/settings.h"
+#include "solar/solar.h"
+#include "world/world_load.h"
+
+namespace vorlund {
+namespace {
+
+void fillSlotTables(Game& g) {
+  for (int s = 1; s <= kSlotCount; ++s) {
+    g.slotTable[s] = s;
+    g.combatantOrder[s] = s;
+  }
+  g.combatantCount = 2;
+}
+
+void setViewAndSolarFirstValues(Game& g) {
+  g.viewedBody = 4;
+  g.lastBody = 144;
+  g.globeScale = 1.0;
+  g.viewYaw = 0.0;
+  g.viewPitch = 0.0;
+  g.dragStartX = 0.0;
+  g.dragStartY = 0.0;
+  g.solarScale = 4.6e-09;
+  g.ticksPerDay = 240.0L;
+  g.secondsPerTick = 86400.0L / g.ticksPerDay;
+  g.gridOverlay = false;
+  g.texturedGlobe = true;
+  g.viewDepth = -8.0 * g.globeScale;
+  g.mouseDrag = false;
+}
+
+// Toolkits deliver the wheel themselves; only the lines per notch remain,
+// and a desktop that reports nonsense gets the usual three.
+void setUpWheel(Game& g) {
+  g.wheelPresent = true;
+  g.wheelMessage = 522;
+  g.wheelScrollLines = g.platform->wheelScrollLines();
+  if (g.wheelScrollLines < 0 || g.wheelScrollLines > 100) g.wheelScrollLines = 3;
+}
+
+void setFightFirstValues(Game& g) {
+  g.cursorNeighbourPos = 1;
+  g.startupCountdown = 1;
+  g.turnCounter = 0;
+  g.turnPhase = 0;
+  g.fightRunning = true;
+  g.arenaCentre = 1272;
+  for (int s = 1; s <= kSlotCount; ++s) g.combatantOrder[s] = s;
+  g.zapCountdown = 0;
+}
+
+}  // namespace
+
+bool formCreate(Game& g) {
+  g.betrayal = false;
+  g.necromancerHired = false;
+  fillSlotTables(g);
+  readSettings(g);
+  setViewAndSolarFirstValues(g);
+  if (!loadWorld(g)) return false;
+  loadSolarSystem(g);
+  setUpWheel(g);
+  g.cursorShown = false;
+  setupTables(g);
+  setFightFirstValues(g);
+  g.platform->musicPlay();
+  g.musicOn = true;
+  g.fightToDeath = true;
+  return true;
+}
+
+bool startGame(Game& g, unsigned seed) {
+  if (!formCreate(g)) return false;
+  layForm(g.us);
+  g.us.caption = "Us";
+  layForm(g.them);
+  g.them.caption = "Them";
+  namesFormCreate(g, seed);
+  return true;
+}
+
+void formClose(Game& g) {
+  saveSolarSystem(g);
+  saveRingTable(g);
+  writeSettings(g);
+  saveRoster(g);
+  saveGraveyard(g);
+}
+
+}  // namespace vorlund

@@ -1,0 +1,50 @@
+#include "shell/tick.h"
+
+#include "combat/turn_step.h"
+#include "fighters/roster_files.h"
+#include "panels/tiling.h"
+#include "shell/game.h"
+#include "solar/solar.h"
+
+namespace vorlund {
+namespace {
+
+void advanceFight(Game& g) {
+  if (g.turnCounter < 1 || !g.fightRunning) return;
+  turnStep(g);
+  finishPhase(g);
+}
+
+}  // namespace
+
+void finishPhase(Game& g) {
+  if (!g.phaseDone) return;
+  g.phaseDone = false;
+  if (++g.turnPhase > 5) g.turnPhase = 1;
+}
+
+void firstTickWork(Game& g) {
+  for (const auto& [window, bounds] : textWindowLayout(g.platform->bounds(WindowId::Main), false))
+    g.platform->setBounds(window, bounds);
+  for (WindowId w : {WindowId::Us, WindowId::Them, WindowId::Names, WindowId::Log})
+    g.platform->showWindow(w);
+  namesSelect(g.names, g.rng.random(static_cast<std::int32_t>(g.names.lines.size())));
+  g.startupCountdown = -1;
+  loadRoster(g);
+  loadGraveyard(g);
+}
+
+void timer1Timer(Game& g) {
+  if (g.startupCountdown > 0) {
+    if (--g.startupCountdown == 0) firstTickWork(g);
+  } else {
+    advanceFight(g);
+    // The layout guard is released one tick after a resize raised it.
+    if (g.startupCountdown < -1) ++g.startupCountdown;
+  }
+  if (g.zapCountdown > 0) --g.zapCountdown;
+  solarTick(g);
+  g.platform->paintArena();
+}
+
+}  // namespace vorlund

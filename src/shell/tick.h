@@ -1,0 +1,16 @@
+#pragma once
+
+namespace vorlund {
+struct Game;
+
+// One tick of the main loop (the main window's timer).
+void timer1Timer(Game& g);
+
+// The first tick's work: lay out and show the four text windows, select a
+// random Names entry, then load the farm and the graveyard.
+void firstTickWork(Game& g);
+
+// After a turn step: a finished phase moves the counter on, 5 wrapping to 1.
+void finishPhase(Game& g);
+
+}  // namespace vorlund

@@ -1,0 +1,290 @@
+#include "sim/sim_session.h"
+
+#include <charconv>
+#include <iostream>
+#include <sstream>
+
+#include "fighters/character_properties.h"
+#include "management/names_window.h"
+#include "shell/input.h"
+#include "shell/startup.h"
+#include "shell/tick.h"
+
+namespace vorlund::sim {
+namespace {
+
+const char* kHelp =
+    "usage: vorlund-sim [--seed N] [--settings FILE] [--dir DIR]\n"
+    "\n"
+    "Runs Vorlund headless in DIR (default: the current directory). Commands come on\n"
+    "standard input, one per line; blank lines and lines starting with # are skipped.\n"
+    "Every Log line is echoed as 'log: TEXT' ('-- log cleared' when the Log is emptied).\n"
+    "\n"
+    "  tick [N]                  run N ticks of the main loop (default 1)\n"
+    "  fight [MAX]               run ticks until no fight is running, at most MAX (default 100000)\n"
+    "  click TEXT                mouse-down on the first Names line equal to TEXT\n"
+    "  click #I                  mouse-down on Names line I (0-based); past the end clicks below\n"
+    "  key CODE [shift] [ctrl] [alt]   a key on the arena view (Windows virtual-key number)\n"
+    "  names                     print the Names state, selection and lines\n"
+    "  sheet us | sheet them     print the sheet's caption and its six lines\n"
+    "  state                     print the game state as one line of JSON\n"
+    "  graves                    print the graveyard\n"
+    "  set SLOT PROPERTY VALUE   set one fighter property of slot 1..8\n"
+    "  seed N                    reseed the random generator\n"
+    "  close                     run the shutdown (save everything), then exit 0\n"
+    "  quit                      exit 0 without saving (as does the end of input)\n";
+
+bool parseInt(const std::string& text, long long& out) {
+  if (text.empty()) return false;
+  const char* first = text.data();
+  const char* last = text.data() + text.size();
+  if (*first == '+') ++first;
+  auto [ptr, ec] = std::from_chars(first, last, out);
+  return ec == std::errc() && ptr == last;
+}
+
+std::string jsonString(const std::string& s) {
+  std::string out = "\"";
+  for (unsigned char c : s) {
+    switch (c) {
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\t': out += "\\t"; break;
+      default:
+        if (c < 0x20) {
+          char buf[8];
+          std::snprintf(buf, sizeof buf, "\\u%04x", c);
+          out += buf;
+        } else {
+          out += static_cast<char>(c);
+        }
+    }
+  }
+  return out + "\"";
+}
+
+const char* jsonBool(bool b) { return b ? "true" : "false"; }
+
+std::string fighterJson(const TCharacterDMG& c) {
+  std::string out = "{";
+  bool first = true;
+  for (const auto& p : characterProperties()) {
+    if (!first) out += ",";
+    first = false;
+    out += jsonString(std::string(p.name)) + ":";
+    std::visit(
+        [&](auto member) {
+          using T = std::decay_t<decltype(c.*member)>;
+          if constexpr (std::is_same_v<T, ShortString>)
+            out += jsonString(c.*member);
+          else if constexpr (std::is_same_v<T, bool>)
+            out += jsonBool(c.*member);
+          else
+            out += std::to_string(c.*member);
+        },
+        p.member);
+  }
+  return out + "}";
+}
+
+// Splits off the first blank-separated word; the rest keeps its blanks
+// except the one separator.
+std::pair<std::string, std::string> firstWord(const std::string& line) {
+  const auto blank = line.find(' ');
+  if (blank == std::string::npos) return {line, ""};
+  return {line.substr(0, blank), line.substr(blank + 1)};
+}
+
+}  // namespace
+
+const char* helpText() { return kHelp; }
+
+SimSession::SimSession(const SimOptions& options, std::ostream& out, std::ostream& err)
+    : options_(options), out_(out), err_(err) {
+  std::unique_ptr<SettingsStore> store;
+  if (!options.settingsFile.empty())
+    store = std::make_unique<IniSettingsStore>(options.settingsFile);
+  platformOwner_ = std::make_unique<HeadlessPlatform>(std::move(store));
+  platform_ = platformOwner_.get();
+  game_ = std::make_unique<Game>();
+  game_->dir = options.dir;
+  game_->platform = platform_;
+  game_->log.echo = [this](const std::string* line) {
+    if (line)
+      out_ << "log: " << *line << '\n';
+    else
+      out_ << "-- log cleared\n";
+  };
+}
+
+bool SimSession::start() {
+  const bool ok = startGame(*game_, options_.seed);
+  for (const auto& e : platform_->errors) err_ << "vorlund-sim: " << e << '\n';
+  platform_->errors.clear();
+  return ok;
+}
+
+int SimSession::run(std::istream& in) {
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    const CommandResult r = execute(line);
+    out_.flush();
+    if (r.stop) return r.exitCode;
+  }
+  return 0;
+}
+
+CommandResult SimSession::badArgument(const std::string& what) {
+  err_ << "vorlund-sim: " << what << '\n';
+  return {true, 2};
+}
+
+CommandResult SimSession::execute(const std::string& line) {
+  if (line.empty() || line[0] == '#') return {};
+  const auto [command, args] = firstWord(line);
+  if (command == "tick") return tick(args);
+  if (command == "fight") return fight(args);
+  if (command == "click") return click(args);
+  if (command == "key") return key(args);
+  if (command == "set") return set(args);
+  if (command == "seed") return seed(args);
+  if (!args.empty() && command != "sheet") return badArgument("unexpected argument: " + line);
+  if (command == "names") printNames();
+  else if (command == "sheet" && args == "us") printSheet(game_->us);
+  else if (command == "sheet" && args == "them") printSheet(game_->them);
+  else if (command == "sheet") return badArgument("sheet takes us or them: " + line);
+  else if (command == "state") printState();
+  else if (command == "graves") printGraves();
+  else if (command == "close") {
+    formClose(*game_);
+    return {true, 0};
+  } else if (command == "quit") return {true, 0};
+  else return badArgument("unknown command: " + line);
+  return {};
+}
+
+CommandResult SimSession::tick(const std::string& args) {
+  long long n = 1;
+  if (!args.empty() && (!parseInt(args, n) || n < 0)) return badArgument("bad tick count: " + args);
+  for (long long i = 0; i < n; ++i) timer1Timer(*game_);
+  return {};
+}
+
+CommandResult SimSession::fight(const std::string& args) {
+  long long max = 100000;
+  if (!args.empty() && (!parseInt(args, max) || max < 0))
+    return badArgument("bad tick limit: " + args);
+  for (long long i = 0; i < max && game_->turnCounter != 0; ++i) timer1Timer(*game_);
+  return {};
+}
+
+CommandResult SimSession::click(const std::string& text) {
+  const auto& lines = game_->names.lines;
+  long long index = -1;
+  if (text.size() > 1 && text[0] == '#' && parseInt(text.substr(1), index)) {
+    if (index < 0) return badArgument("bad line index: " + text);
+    if (index > static_cast<long long>(lines.size())) index = static_cast<long long>(lines.size());
+  } else {
+    index = static_cast<long long>(lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i)
+      if (lines[i] == text) {
+        index = static_cast<long long>(i);
+        break;
+      }
+    if (index == static_cast<long long>(lines.size()))
+      err_ << "vorlund-sim: no line \"" << text << "\"\n";
+  }
+  clickNames(*game_, static_cast<int>(index));
+  return {};
+}
+
+CommandResult SimSession::key(const std::string& args) {
+  std::istringstream words(args);
+  std::string word;
+  long long code = 0;
+  if (!(words >> word) || !parseInt(word, code) || code < 0 || code > 255)
+    return badArgument("bad key code: " + args);
+  KeyModifiers mods;
+  while (words >> word) {
+    if (word == "shift") mods.shift = true;
+    else if (word == "ctrl") mods.ctrl = true;
+    else if (word == "alt") mods.alt = true;
+    else return badArgument("bad key modifier: " + word);
+  }
+  formKeyDown(*game_, static_cast<int>(code), mods);
+  return {};
+}
+
+CommandResult SimSession::set(const std::string& args) {
+  const auto [slotText, rest] = firstWord(args);
+  const auto [name, value] = firstWord(rest);
+  long long s = 0;
+  if (!parseInt(slotText, s) || s < 1 || s > kSlotCount) return badArgument("bad slot: " + args);
+  const CharacterProperty* p = findCharacterProperty(name);
+  if (!p) return badArgument("no property " + name);
+  TCharacterDMG& c = slot(*game_, static_cast<int>(s));
+  bool ok = true;
+  std::visit(
+      [&](auto member) {
+        using T = std::decay_t<decltype(c.*member)>;
+        long long v = 0;
+        if constexpr (std::is_same_v<T, ShortString>) {
+          c.*member = value;
+        } else if constexpr (std::is_same_v<T, bool>) {
+          if (value == "true" || value == "1") c.*member = true;
+          else if (value == "false" || value == "0") c.*member = false;
+          else ok = false;
+        } else {
+          ok = parseInt(value, v) && v >= INT32_MIN && v <= INT32_MAX;
+          if (ok) c.*member = static_cast<std::int32_t>(v);
+        }
+      },
+      p->member);
+  if (!ok) return badArgument("bad value for " + name + ": " + value);
+  return {};
+}
+
+CommandResult SimSession::seed(const std::string& args) {
+  long long v = 0;
+  if (!parseInt(args, v) || v < 0 || v > 0xFFFFFFFFll) return badArgument("bad seed: " + args);
+  game_->rng.seed = static_cast<std::uint32_t>(v);
+  return {};
+}
+
+void SimSession::printNames() {
+  const auto& n = game_->names;
+  out_ << "names state=" << n.state << " selected=" << n.selected << " count=" << n.lines.size()
+       << '\n';
+  for (const auto& l : n.lines) out_ << "| " << l << '\n';
+}
+
+void SimSession::printSheet(const SheetModel& sheet) {
+  out_ << "caption: " << sheet.caption << '\n';
+  for (const auto& l : sheet.lines) out_ << l << '\n';
+}
+
+void SimSession::printState() {
+  const Game& g = *game_;
+  out_ << "{\"turn\":" << g.turnCounter << ",\"phase\":" << g.turnPhase
+       << ",\"distance\":" << g.fightDistance << ",\"running\":" << jsonBool(g.fightRunning)
+       << ",\"fightToDeath\":" << jsonBool(g.fightToDeath)
+       << ",\"betrayal\":" << jsonBool(g.betrayal)
+       << ",\"necromancer\":" << jsonBool(g.necromancerHired) << ",\"zap\":" << g.zapCountdown
+       << ",\"arenaCentre\":" << g.arenaCentre << ",\"graves\":" << g.graveyard.count
+       << ",\"menu\":" << g.names.state << ",\"slots\":[";
+  for (int s = 1; s <= kSlotCount; ++s) out_ << (s > 1 ? "," : "") << fighterJson(slot(g, s));
+  out_ << "],\"startup\":" << g.startupCountdown << ",\"musicOn\":" << jsonBool(g.musicOn)
+       << ",\"viewedBody\":" << g.viewedBody << "}\n";
+}
+
+void SimSession::printGraves() {
+  const Graveyard& y = game_->graveyard;
+  out_ << "graves " << y.count << '\n';
+  for (int i = 0; i < y.count && i < Graveyard::kMaxGraves; ++i)
+    out_ << y.graves[i].cell << ' ' << y.graves[i].age << ' ' << y.graves[i].race << '\n';
+}
+
+}  // namespace vorlund::sim

@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include "shell/startup.h"
+#include "shell/tick.h"
+#include "support/test_game.h"
+
+namespace vorlund {
+namespace {
+
+using test::TestGame;
+
+struct Started : TestGame {
+  Started() {
+    dir.write("names.txt", "Ash\nBirch\nCedar\n");
+    EXPECT_TRUE(startGame(g(), 1));
+  }
+};
+
+TEST(Tick, FirstTickLaysOutShowsAndSelects) {
+  Started t;
+  Game& g = t.g();
+  EXPECT_EQ(g.startupCountdown, 1);
+  EXPECT_FALSE(t.platform->isVisible(WindowId::Log));
+  timer1Timer(g);
+  EXPECT_EQ(g.startupCountdown, -1);
+  for (WindowId w : {WindowId::Us, WindowId::Them, WindowId::Names, WindowId::Log})
+    EXPECT_TRUE(t.platform->isVisible(w));
+  // Windows are placed first, then shown, in table order.
+  std::vector<std::string> expected = {
+      "bounds Us 412,0,424,137",   "bounds Them 412,424,424,137", "bounds Names 4,686,152,412",
+      "bounds Log 4,0,152,412",    "show Us",                      "show Them",
+      "show Names",                "show Log"};
+  std::vector<std::string> got;
+  for (const auto& c : t.platform->calls)
+    if (c.rfind("bounds", 0) == 0 || c.rfind("show", 0) == 0) got.push_back(c);
+  EXPECT_EQ(got, expected);
+  // Seed 1: the first draw of Random(3) is 0 (seed becomes 134775814).
+  EXPECT_EQ(g.names.selected, 0);
+  EXPECT_EQ(t.platform->paints, 1);
+}
+
+TEST(Tick, NoFightStillMovesTheClockAndPaints) {
+  Started t;
+  Game& g = t.g();
+  g.zapCountdown = 2;
+  for (int i = 0; i < 4; ++i) timer1Timer(g);
+  EXPECT_EQ(g.zapCountdown, 0) << "the zap never goes below 0";
+  EXPECT_EQ(t.platform->paints, 4);
+  EXPECT_EQ(g.turnPhase, 0);
+}
+
+TEST(Tick, PausedFightKeepsItsPhaseAndItsDoneFlag) {
+  Started t;
+  Game& g = t.g();
+  timer1Timer(g);
+  g.turnCounter = 1;
+  g.turnPhase = 3;
+  g.phaseDone = true;
+  g.fightRunning = false;
+  timer1Timer(g);
+  timer1Timer(g);
+  EXPECT_EQ(g.turnPhase, 3);
+  EXPECT_TRUE(g.phaseDone);
+}
+
+TEST(Tick, TheFirstTickRunsNoTurnStep) {
+  Started t;
+  Game& g = t.g();
+  g.turnCounter = 1;
+  g.turnPhase = 2;
+  g.phaseDone = true;
+  timer1Timer(g);
+  EXPECT_EQ(g.turnPhase, 2);
+  EXPECT_TRUE(g.phaseDone);
+}
+
+TEST(Tick, FinishedPhaseFiveWrapsToOne) {
+  TestGame t;
+  Game& g = t.g();
+  g.turnPhase = 5;
+  g.phaseDone = true;
+  finishPhase(g);
+  EXPECT_EQ(g.turnPhase, 1);
+  EXPECT_FALSE(g.phaseDone);
+  finishPhase(g);
+  EXPECT_EQ(g.turnPhase, 1) << "no done flag, no advance";
+}
+
+TEST(Tick, LayoutGuardIsReleasedOneTickLater) {
+  Started t;
+  Game& g = t.g();
+  timer1Timer(g);
+  g.startupCountdown = -2;
+  timer1Timer(g);
+  EXPECT_EQ(g.startupCountdown, -1);
+  timer1Timer(g);
+  EXPECT_EQ(g.startupCountdown, -1);
+}
+
+TEST(Tick, ZoomStopsOnTheFirstTickAtTheTargetScale) {
+  TestGame t;
+  Game& g = t.g();
+  g.platform = t.platform.get();
+  g.startupCountdown = -1;
+  g.solarScale = 4.6e-09;
+  g.zoomAnimation = true;
+  int multiplied = 0;
+  while (g.zoomAnimation && multiplied < 5000) {
+    const double before = g.solarScale;
+    timer1Timer(g);
+    if (g.solarScale != before) ++multiplied;
+  }
+  EXPECT_EQ(multiplied, 1542);
+  EXPECT_GE(g.solarScale, 1e-07);
+}
+
+}  // namespace
+}  // namespace vorlund

@@ -1,0 +1,50 @@
+#include "support/test_game.h"
+
+#include <atomic>
+#include <fstream>
+#include <sstream>
+
+#include <unistd.h>
+
+namespace vorlund::test {
+
+TempDir::TempDir() {
+  static std::atomic<int> counter{0};
+  path_ = std::filesystem::temp_directory_path() /
+          ("vorlund-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+  std::filesystem::remove_all(path_);
+  std::filesystem::create_directories(path_);
+}
+
+TempDir::~TempDir() {
+  std::error_code ec;
+  std::filesystem::remove_all(path_, ec);
+}
+
+void TempDir::write(const std::string& name, const std::string& bytes) const {
+  std::ofstream out(path_ / name, std::ios::binary | std::ios::trunc);
+  out << bytes;
+}
+
+std::string TempDir::read(const std::string& name) const {
+  std::ifstream in(path_ / name, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+TestGame::TestGame() : TestGame(nullptr) {}
+
+TestGame::TestGame(std::unique_ptr<SettingsStore> store)
+    : platform(std::make_unique<HeadlessPlatform>(std::move(store))), game(std::make_unique<Game>()) {
+  game->dir = dir.path();
+  game->platform = platform.get();
+}
+
+void copyGameFiles(const TempDir& dir, const std::vector<std::string>& names) {
+  for (const auto& n : names)
+    std::filesystem::copy_file(std::filesystem::path(VORLUND_GAME_DIR) / n, dir.path() / n,
+                               std::filesystem::copy_options::overwrite_existing);
+}
+
+}  // namespace vorlund::test
