@@ -27,19 +27,18 @@ Extended10 pack(bool negative, int exponent, std::uint64_t mantissa) {
   return out;
 }
 
-}  // namespace
-
-bool extendedIsNative() { return kNative; }
-
-Extended10 encodeExtended10(long double value) {
+// The explicit conversions, for any binary floating type. A type narrower
+// than the 10-byte form rounds on the way in; one wider rounds on the way out.
+template <class Real>
+Extended10 encode(Real value) {
   const bool negative = std::signbit(value);
   if (std::isnan(value)) return pack(negative, kMaxExponent, kLeadingBit | (kLeadingBit >> 1));
   if (std::isinf(value)) return pack(negative, kMaxExponent, kLeadingBit);
-  if (value == 0.0L) return pack(negative, 0, 0);
+  if (value == Real(0)) return pack(negative, 0, 0);
 
-  const long double magnitude = std::fabs(value);
+  const Real magnitude = std::fabs(value);
   int e = 0;
-  const long double fraction = std::frexp(magnitude, &e);  // magnitude = fraction * 2^e
+  const Real fraction = std::frexp(magnitude, &e);  // magnitude = fraction * 2^e
   int exponent = e - 1 + kBias;
   if (exponent <= 0) {
     // Below the normal range: a denormal with the exponent field 0.
@@ -51,9 +50,9 @@ Extended10 encodeExtended10(long double value) {
   }
   // fraction * 2^64 lies in [2^63, 2^64); only a mantissa wider than 64 bits
   // can round up to 2^64, which is the leading bit of the next binade.
-  const long double rounded = std::nearbyint(std::ldexp(fraction, 64));
+  const Real rounded = std::nearbyint(std::ldexp(fraction, 64));
   std::uint64_t mantissa = kLeadingBit;
-  if (rounded >= std::ldexp(1.0L, 64))
+  if (rounded >= std::ldexp(Real(1), 64))
     ++exponent;
   else
     mantissa = static_cast<std::uint64_t>(rounded);
@@ -61,24 +60,34 @@ Extended10 encodeExtended10(long double value) {
   return pack(negative, exponent, mantissa);
 }
 
-long double decodeExtended10(const Extended10& bytes) {
+template <class Real>
+Real decode(const Extended10& bytes) {
   std::uint64_t mantissa = 0;
   for (int i = 7; i >= 0; --i) mantissa = (mantissa << 8) | bytes[i];
   const unsigned top = static_cast<unsigned>(bytes[8]) | (static_cast<unsigned>(bytes[9]) << 8);
   const bool negative = (top & 0x8000u) != 0;
   const int exponent = static_cast<int>(top & 0x7FFFu);
 
-  long double magnitude = 0.0L;
+  Real magnitude = 0;
   if (exponent == kMaxExponent) {
-    magnitude = (mantissa << 1) == 0 ? std::numeric_limits<long double>::infinity()
-                                     : std::numeric_limits<long double>::quiet_NaN();
+    magnitude = (mantissa << 1) == 0 ? std::numeric_limits<Real>::infinity()
+                                     : std::numeric_limits<Real>::quiet_NaN();
   } else if (exponent == 0) {
-    magnitude = std::ldexp(static_cast<long double>(mantissa), kDenormalScale);
+    magnitude = std::ldexp(static_cast<Real>(mantissa), kDenormalScale);
   } else {
-    magnitude = std::ldexp(static_cast<long double>(mantissa), exponent - kBias - 63);
+    magnitude = std::ldexp(static_cast<Real>(mantissa), exponent - kBias - 63);
   }
   return negative ? -magnitude : magnitude;
 }
+
+}  // namespace
+
+bool extendedIsNative() { return kNative; }
+
+Extended10 encodeExtended10(long double value) { return encode(value); }
+long double decodeExtended10(const Extended10& bytes) { return decode<long double>(bytes); }
+Extended10 encodeExtended10(double value) { return encode(value); }
+double decodeExtended10AsDouble(const Extended10& bytes) { return decode<double>(bytes); }
 
 Extended10 toExtended10(long double value) {
   if constexpr (kNative) {

@@ -30,4 +30,10 @@ long double readExtended10(const std::uint8_t* in);
 Extended10 encodeExtended10(long double value);
 long double decodeExtended10(const Extended10& bytes);
 
+// The same for doubles, as a target whose long double is a double has them:
+// every double is exact in the 10-byte form; the way back rounds the
+// mantissa to nearest, even on ties, and overflows to an infinity.
+Extended10 encodeExtended10(double value);
+double decodeExtended10AsDouble(const Extended10& bytes);
+
 }  // namespace vorlund

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -100,6 +101,46 @@ TEST(Extended10, ExplicitConversionAgreesWithTheNativeForm) {
     EXPECT_EQ(encodeExtended10(native), bytes);
     EXPECT_EQ(toExtended10(native), bytes);
     expectSame(fromExtended10(bytes), native);
+  }
+}
+
+// A target whose long double is a double converts doubles: every double
+// goes into the 10-byte form exactly, denormals included, and comes back.
+TEST(Extended10, DoublesConvertExactlyBothWays) {
+  const double special[] = {0.0, -0.0, 1.0, -3.5, std::numeric_limits<double>::denorm_min(),
+                            -std::numeric_limits<double>::min(),
+                            std::numeric_limits<double>::max(),
+                            std::numeric_limits<double>::infinity(),
+                            -std::numeric_limits<double>::infinity()};
+  EXPECT_EQ(encodeExtended10(1.0), bytesOf(0x3FFF, 0x8000000000000000));
+  EXPECT_EQ(encodeExtended10(std::numeric_limits<double>::denorm_min()),
+            bytesOf(0x3BCD, 0x8000000000000000));
+  std::mt19937_64 rng(7);
+  for (int i = 0; i < 20000; ++i) {
+    const double d = i < 9 ? special[i] : std::bit_cast<double>(rng());
+    if (std::isnan(d)) continue;
+    const Extended10 e = encodeExtended10(d);
+    const double back = decodeExtended10AsDouble(e);
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(back), std::bit_cast<std::uint64_t>(d)) << d;
+    if (extendedIsNative()) {
+      EXPECT_EQ(e, toExtended10(static_cast<long double>(d))) << d;
+    }
+  }
+}
+
+// The way back to a double rounds like the processor's own narrowing.
+TEST(Extended10, WiderValuesRoundToTheNearestDouble) {
+  EXPECT_EQ(decodeExtended10AsDouble(bytesOf(0x3FFF, 0x8000000000000400)), 1.0);  // tie: even
+  EXPECT_EQ(decodeExtended10AsDouble(bytesOf(0x3FFF, 0x8000000000000C00)), 1.0 + 0x1p-51);
+  EXPECT_EQ(decodeExtended10AsDouble(bytesOf(0x7FFE, 0x8000000000000000)),
+            std::numeric_limits<double>::infinity());
+  if (!extendedIsNative()) return;
+  std::mt19937_64 rng(11);
+  for (int i = 0; i < 20000; ++i) {
+    // Normal values well inside the range of a double.
+    const auto exponent = static_cast<std::uint16_t>(16383 - 1000 + rng() % 2000);
+    const Extended10 bytes = bytesOf(exponent, rng() | 0x8000000000000000);
+    EXPECT_EQ(decodeExtended10AsDouble(bytes), static_cast<double>(fromExtended10(bytes)));
   }
 }
 

@@ -1,5 +1,4 @@
 #include <cmath>
-#include <cstdio>
 
 #include "solar/body_table.h"
 #include "solar/orbits.h"
@@ -88,7 +87,6 @@ TEST_F(OrbitsTest, TheFastAdvanceKeepsToThePlainFormOverAThousandTicks) {
     EXPECT_EQ(fast.spinAngle, slow.spinAngle) << "body " << k;
   }
   RecordProperty("worst_relative_drift", std::to_string(static_cast<double>(worst)));
-  std::printf("worst relative drift after 1000 ticks: %.3Le\n", worst);
 }
 
 TEST_F(OrbitsTest, LastBodyIndexBoundsTheAdvanceToTheTable) {
