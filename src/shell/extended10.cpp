@@ -82,12 +82,22 @@ Real decode(const Extended10& bytes) {
 
 }  // namespace
 
-bool extendedIsNative() { return kNative; }
+bool extendedIsNative() {
+  return kNative;
+}
 
-Extended10 encodeExtended10(long double value) { return encode(value); }
-long double decodeExtended10(const Extended10& bytes) { return decode<long double>(bytes); }
-Extended10 encodeExtended10(double value) { return encode(value); }
-double decodeExtended10AsDouble(const Extended10& bytes) { return decode<double>(bytes); }
+Extended10 encodeExtended10(long double value) {
+  return encode(value);
+}
+long double decodeExtended10(const Extended10& bytes) {
+  return decode<long double>(bytes);
+}
+Extended10 encodeExtended10(double value) {
+  return encode(value);
+}
+double decodeExtended10AsDouble(const Extended10& bytes) {
+  return decode<double>(bytes);
+}
 
 Extended10 toExtended10(long double value) {
   if constexpr (kNative) {

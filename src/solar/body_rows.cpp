@@ -23,6 +23,7 @@ constexpr int kNamedBodies = 124;
 
 // name, parent, radius, gravity factor, mass factor, orbit radius, tilt,
 // start angle, rotation period, period (days), albedo
+// clang-format off
 constexpr std::array<BodyRow, kNamedBodies> kRows{{
     {"Sol", 0, 6.95e8f, 2.0L, 1.989e6L, 0.0f, 0.0f, 7.25f, 25.38f, 0.0L, 1.0f},
     {"Jupiter", 0, 7.1492e7f, 0.01L, 1899.0L, 7.78412e11f, 1.3053f, 3.13f, 0.413538f, 4333.2867L, 0.52f},
@@ -167,9 +168,10 @@ constexpr std::array<BodyRow, kNamedBodies> kRows{{
     {"Deimos", 7, 6.2e3f, 0.0825L, 0.0000000014762L, 2.34632e7f, 0.93f, 0.0f, 1.263f, 1.263L, 0.0f},
     {"Eros", 0, 8.42e3f, 0.0825L, 0.000000006687L, 2.1817e11f, 1.0f, 10.83f, 0.2195f, 643.22L, 0.0f},
 }};
+// clang-format on
 
-// Bodies 124..144 are nameless copies of Mathilde, the k-th at k hundredths
-// of its orbit with a k-th of its mass.
+// Bodies 124..144 are nameless copies of Mathilde at twice its size, the
+// k-th at k hundredths of its orbit with a k-th of its mass.
 constexpr long double kMathildeStep = 3959855637.19077L;
 
 }  // namespace
@@ -177,8 +179,12 @@ constexpr long double kMathildeStep = 3959855637.19077L;
 BodyRow builtInRow(int k) {
   if (k < 0 || k > kLastBodyIndex) return kRows[0];
   if (k < kNamedBodies) return kRows[static_cast<std::size_t>(k)];
-  return {"",     0,     53000.0f,   0.0L,      1.033e-07L / k, static_cast<float>(k * kMathildeStep),
-          1.0f,   6.738f, 17.39583f, 1572.683L, 0.0f};
+  BodyRow row = kRows[94];  // Mathilde
+  row.name = "";
+  row.radius = 53000.0f;
+  row.massFactor = 1.033e-07L / k;
+  row.orbitRadius = static_cast<float>(k * kMathildeStep);
+  return row;
 }
 
 }  // namespace vorlund

@@ -11,10 +11,14 @@ namespace {
 constexpr long double kPi = 3.141592653589793;
 constexpr long double kSecondsPerDay = 86400;
 
-bool isBody(int k) { return k >= 0 && k <= kLastBodyIndex; }
+bool isBody(int k) {
+  return k >= 0 && k <= kLastBodyIndex;
+}
 
 // These bodies start with no sideways motion at all, whatever their parent does.
-bool startsFlat(int k) { return (k >= 1 && k <= 8) || k == 122 || k == 123; }
+bool startsFlat(int k) {
+  return (k >= 1 && k <= 8) || k == 122 || k == 123;
+}
 
 void buildPosition(const TPlanet& parent, int k, TPlanet& b) {
   b.position.y = parent.position.y;
@@ -56,8 +60,8 @@ void buildBody(Game& g, int k) {
   }
   const TPlanet& parent = g.solar.bodies[row.parent];
   // Metres per gravity step: a tick moves every body once per other body.
-  b.velocity.y = static_cast<long double>(b.circumference) / b.period / g.lastBody +
-                 parent.velocity.y;
+  b.velocity.y =
+      static_cast<long double>(b.circumference) / b.period / g.lastBody + parent.velocity.y;
   b.velocity.x = startsFlat(k) ? 0.0L : parent.velocity.x;
   b.velocity.z = startsFlat(k) ? 0.0L : parent.velocity.z;
   buildPosition(parent, k, b);

@@ -58,8 +58,8 @@ __attribute__((target("avx"))) void kickTermsAvx(GravityScratch& s, int k, int b
     const __m256d dy = (_mm256_loadu_pd(&s.hiY[j]) - hy) + (_mm256_loadu_pd(&s.loY[j]) - ly);
     const __m256d dz = (_mm256_loadu_pd(&s.hiZ[j]) - hz) + (_mm256_loadu_pd(&s.loZ[j]) - lz);
     const __m256d r2 = dx * dx + dy * dy + dz * dz;
-    const __m256d f = _mm256_loadu_pd(&s.pull[j]) /
-                      ((r2 - _mm256_loadu_pd(&s.reach2[j])) * _mm256_sqrt_pd(r2));
+    const __m256d f =
+        _mm256_loadu_pd(&s.pull[j]) / ((r2 - _mm256_loadu_pd(&s.reach2[j])) * _mm256_sqrt_pd(r2));
     _mm256_storeu_pd(&s.kickX[j], f * dx);
     _mm256_storeu_pd(&s.kickY[j], f * dy);
     _mm256_storeu_pd(&s.kickZ[j], f * dz);

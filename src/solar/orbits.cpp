@@ -12,7 +12,9 @@ namespace {
 constexpr long double kGravity = 6.672e-11L;
 
 // Loops over bodies never run past the table, whatever the index says.
-int lastBody(const Game& g) { return std::min(g.lastBody, kLastBodyIndex); }
+int lastBody(const Game& g) {
+  return std::min(g.lastBody, kLastBodyIndex);
+}
 
 // Applies the kicks of attractors [begin, end) in order: each one changes
 // the velocity, then the body moves by it.
@@ -65,8 +67,8 @@ void gravityStep(Game& g, int k, int j) {
   const long double dz = to.z - from.z;
   const long double reach = attractor.gravityRadius;
   const long double s = dx * dx + dy * dy + dz * dz - reach * reach;
-  const long double a = (1.0L / s) * attractor.mass * kGravity * g.secondsPerTick *
-                        g.secondsPerTick / g.lastBody;
+  const long double a =
+      (1.0L / s) * attractor.mass * kGravity * g.secondsPerTick * g.secondsPerTick / g.lastBody;
   const long double length = std::sqrt(dx * dx + dy * dy + dz * dz);
   body.velocity.x += a * (dx / length);
   body.velocity.y += a * (dy / length);
@@ -78,8 +80,7 @@ void gravityStep(Game& g, int k, int j) {
 
 void spinBody(Game& g, int i) {
   TPlanet& b = g.solar.bodies[i];
-  const double step =
-      360.0 / b.rotationPeriod / g.timeScaleDivisor * (1.0 / 1440.0);
+  const double step = 360.0 / b.rotationPeriod / g.timeScaleDivisor * (1.0 / 1440.0);
   b.spinAngle = static_cast<float>(b.spinAngle + step);
   if (b.spinAngle >= 360.0f) b.spinAngle -= 360.0f;
 }

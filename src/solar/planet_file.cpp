@@ -27,20 +27,28 @@ std::uint32_t readU32(const std::uint8_t* p) {
   return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
          static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
 }
-std::int32_t readI32(const std::uint8_t* p) { return static_cast<std::int32_t>(readU32(p)); }
-float readF32(const std::uint8_t* p) { return std::bit_cast<float>(readU32(p)); }
+std::int32_t readI32(const std::uint8_t* p) {
+  return static_cast<std::int32_t>(readU32(p));
+}
+float readF32(const std::uint8_t* p) {
+  return std::bit_cast<float>(readU32(p));
+}
 
 void writeU32(std::uint8_t* p, std::uint32_t v) {
   for (int i = 0; i < 4; ++i) p[i] = static_cast<std::uint8_t>(v >> (8 * i));
 }
-void writeI32(std::uint8_t* p, std::int32_t v) { writeU32(p, static_cast<std::uint32_t>(v)); }
-void writeF32(std::uint8_t* p, float v) { writeU32(p, std::bit_cast<std::uint32_t>(v)); }
+void writeI32(std::uint8_t* p, std::int32_t v) {
+  writeU32(p, static_cast<std::uint32_t>(v));
+}
+void writeF32(std::uint8_t* p, float v) {
+  writeU32(p, std::bit_cast<std::uint32_t>(v));
+}
 
 // The singles of a record in file order.
 template <class Planet>
 auto singles(Planet& b) {
-  return std::array{&b.radius,     &b.gravityRadius, &b.mass,          &b.orbitRadius,
-                    &b.tilt,       &b.startAngle,    &b.rotationPeriod, &b.period,
+  return std::array{&b.radius,        &b.gravityRadius,   &b.mass,           &b.orbitRadius,
+                    &b.tilt,          &b.startAngle,      &b.rotationPeriod, &b.period,
                     &b.circumference, &b.orbitRadiusCopy, &b.albedo};
 }
 
@@ -102,8 +110,9 @@ bool writeAtomically(const std::filesystem::path& path, const PlanetFileImage& i
   }
   std::error_code ec;
   std::filesystem::rename(temp, path, ec);
-  if (ec) std::filesystem::remove(temp, ec);
-  return !ec;
+  if (!ec) return true;
+  std::filesystem::remove(temp, ec);
+  return false;
 }
 
 }  // namespace

@@ -17,17 +17,17 @@ struct PlanetVec {
 
 // One body of the solar system. Lengths in metres, angles in degrees.
 struct TPlanet {
-  std::string name;            // drawn beside the body; empty for 124..144
-  std::int32_t parent = 0;     // the body it orbits; 0 for the sun and its planets
+  std::string name;         // drawn beside the body; empty for 124..144
+  std::int32_t parent = 0;  // the body it orbits; 0 for the sun and its planets
   float radius = 0.0f;
-  float gravityRadius = 0.0f;  // squared and taken off the squared distance
-  float mass = 0.0f;           // kg
-  float orbitRadius = 0.0f;    // distance from the parent at the start
-  float tilt = 0.0f;           // kept and saved, never used
-  float startAngle = 0.0f;     // where on its orbit the body starts
-  float rotationPeriod = 0.0f; // days, for most bodies; the spin period
-  float spinAngle = 0.0f;      // the record's spare field: turned every tick, never saved
-  float period = 0.0f;         // orbital period in ticks
+  float gravityRadius = 0.0f;   // squared and taken off the squared distance
+  float mass = 0.0f;            // kg
+  float orbitRadius = 0.0f;     // distance from the parent at the start
+  float tilt = 0.0f;            // kept and saved, never used
+  float startAngle = 0.0f;      // where on its orbit the body starts
+  float rotationPeriod = 0.0f;  // days, for most bodies; the spin period
+  float spinAngle = 0.0f;       // the record's spare field: turned every tick, never saved
+  float period = 0.0f;          // orbital period in ticks
   float circumference = 0.0f;
   float orbitRadiusCopy = 0.0f;  // kept for the four giants, never used
   float albedo = 0.0f;           // grey of the globe when the body is viewed
@@ -42,8 +42,8 @@ struct TPlanet {
 struct GravityScratch {
   alignas(64) std::array<double, kBodyCount> hiX{}, hiY{}, hiZ{};
   alignas(64) std::array<double, kBodyCount> loX{}, loY{}, loZ{};
-  alignas(64) std::array<double, kBodyCount> pull{};   // mass * G * (seconds per tick)^2 / steps
-  alignas(64) std::array<double, kBodyCount> reach2{}; // gravity radius squared
+  alignas(64) std::array<double, kBodyCount> pull{};    // mass * G * (seconds per tick)^2 / steps
+  alignas(64) std::array<double, kBodyCount> reach2{};  // gravity radius squared
   alignas(64) std::array<double, kBodyCount> kickX{}, kickY{}, kickZ{};
 };
 

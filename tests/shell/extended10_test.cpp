@@ -92,7 +92,7 @@ TEST(Extended10, ExplicitConversionAgreesWithTheNativeForm) {
     } else {  // normals carry the leading bit
       mantissa |= 0x8000000000000000;
     }
-    if ((top & 0x7FFF) == 0x7FFF) top ^= 1;          // no infinities or NaNs here
+    if ((top & 0x7FFF) == 0x7FFF) top ^= 1;  // no infinities or NaNs here
     if ((top & 0x7FFF) == 0 && kind != 0) top |= 1;
     const Extended10 bytes = bytesOf(top, mantissa);
     long double native = 0.0L;
@@ -107,7 +107,11 @@ TEST(Extended10, ExplicitConversionAgreesWithTheNativeForm) {
 // A target whose long double is a double converts doubles: every double
 // goes into the 10-byte form exactly, denormals included, and comes back.
 TEST(Extended10, DoublesConvertExactlyBothWays) {
-  const double special[] = {0.0, -0.0, 1.0, -3.5, std::numeric_limits<double>::denorm_min(),
+  const double special[] = {0.0,
+                            -0.0,
+                            1.0,
+                            -3.5,
+                            std::numeric_limits<double>::denorm_min(),
                             -std::numeric_limits<double>::min(),
                             std::numeric_limits<double>::max(),
                             std::numeric_limits<double>::infinity(),

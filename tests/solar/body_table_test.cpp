@@ -1,7 +1,8 @@
+#include "solar/body_table.h"
+
 #include <cmath>
 #include <map>
 
-#include "solar/body_table.h"
 #include "solar_fixture.h"
 
 namespace vorlund::testing {
@@ -85,9 +86,9 @@ TEST_F(BodyTableTest, ASingleBuildPutsBodiesBesideTheirParentsRim) {
   buildBody(g(), 5);
   EXPECT_EQ(g().solar.bodies[5].position.x, static_cast<long double>(1.495979e11f));
   buildBody(g(), 13);
-  EXPECT_EQ(g().solar.bodies[13].position.x,
-            g().solar.bodies[5].position.x + static_cast<long double>(6372795.0f) +
-                static_cast<long double>(3.844e8f));
+  EXPECT_EQ(g().solar.bodies[13].position.x, g().solar.bodies[5].position.x +
+                                                 static_cast<long double>(6372795.0f) +
+                                                 static_cast<long double>(3.844e8f));
 }
 
 TEST_F(BodyTableTest, MoonsOfPlutoAndCharonUseWhateverTheirParentsHold) {
@@ -120,13 +121,13 @@ TEST_F(BodyTableTest, MoonsOfPlutoAndCharonUseWhateverTheirParentsHold) {
 
 TEST_F(BodyTableTest, EveryParentComesBeforeItsChildrenAndMatchesTheNamedList) {
   const std::map<int, int> moons = {
-      {9, 1},   {10, 2},  {11, 1},  {12, 1},  {13, 5},  {14, 1},  {15, 3},  {19, 4},  {20, 4},
-      {22, 2},  {24, 2},  {25, 18}, {26, 4},  {27, 4},  {28, 2},  {31, 2},  {36, 2},  {39, 4},
-      {40, 3},  {42, 2},  {44, 3},  {53, 2},  {57, 2},  {58, 1},  {59, 1},  {62, 4},  {64, 3},
-      {67, 4},  {70, 3},  {71, 3},  {72, 2},  {73, 4},  {75, 1},  {80, 1},  {81, 4},  {82, 4},
-      {83, 2},  {84, 4},  {85, 3},  {86, 4},  {87, 1},  {88, 4},  {89, 3},  {90, 4},  {91, 2},
-      {92, 2},  {93, 1},  {95, 1},  {96, 4},  {97, 1},  {98, 17}, {99, 17}, {100, 1}, {101, 60},
-      {102, 4}, {103, 4}, {105, 1}, {106, 4}, {107, 4}, {108, 1}, {109, 3}, {111, 4}, {112, 1},
+      {9, 1},   {10, 2},  {11, 1},  {12, 1},  {13, 5},  {14, 1},   {15, 3},  {19, 4},  {20, 4},
+      {22, 2},  {24, 2},  {25, 18}, {26, 4},  {27, 4},  {28, 2},   {31, 2},  {36, 2},  {39, 4},
+      {40, 3},  {42, 2},  {44, 3},  {53, 2},  {57, 2},  {58, 1},   {59, 1},  {62, 4},  {64, 3},
+      {67, 4},  {70, 3},  {71, 3},  {72, 2},  {73, 4},  {75, 1},   {80, 1},  {81, 4},  {82, 4},
+      {83, 2},  {84, 4},  {85, 3},  {86, 4},  {87, 1},  {88, 4},   {89, 3},  {90, 4},  {91, 2},
+      {92, 2},  {93, 1},  {95, 1},  {96, 4},  {97, 1},  {98, 17},  {99, 17}, {100, 1}, {101, 60},
+      {102, 4}, {103, 4}, {105, 1}, {106, 4}, {107, 4}, {108, 1},  {109, 3}, {111, 4}, {112, 1},
       {113, 7}, {114, 4}, {116, 2}, {117, 4}, {118, 2}, {119, 49}, {120, 4}, {122, 7}};
   for (int k = 0; k <= 144; ++k) {
     const auto it = moons.find(k);
@@ -223,22 +224,48 @@ TEST_F(BodyTableTest, LabelsAndNamesAreSetExactly) {
   EXPECT_EQ(g().solar.labels[0], "F1");
   EXPECT_EQ(g().solar.labels[3], "F4");
   EXPECT_EQ(g().solar.labels[11], "F12");
-  const char* const names[124] = {
-      "Sol", "Jupiter", "Saturn", "Neptune", "Uranus", "Terra", "Venus", "Mars", "Mercury",
-      "Ganymede", "Titan", "Callisto", "Io", "Luna", "Europa", "Triton", "Eris", "Pluto", "EL61",
-      "Titania", "Oberon", "Sedna", "Rhea", "Quaoar", "Iapetus", "Charon", "Ariel", "Umbriel",
-      "Dione", "Ceres", "Orcus", "Tethys", "Varuna", "Vesta", "15874", "Pallas", "Enceladus",
-      "Hygiea", "Intermnia", "Miranda", "Proteus", "Europa", "Mimas", "Davida", "Nereid",
-      "Eunomia", "Juno", "Psyche", "Euphrosyne", "Sylvia", "Hebe", "Hektor", "Cybele", "Hyperion",
-      "Iris", "Bamberga", "Asteroid 9 Metis", "Phoebe", "Amalthea", "Himalia", "Kalliope",
-      "Eugenia", "Sycorax", "Massalia", "Larissa", "Flora", "Io", "Puck", "Chiron", "Astraea",
-      "Galatea", "Despina", "Janus", "Portia", "Lumen", "Thebe", "Siwa", "Aemilia", "Lutetia",
-      "Hekate", "Elara", "Caliban", "Juliet", "Epimetheus", "Belinda", "Thalassa", "Cressida",
-      "Pasiphae", "Rosalind", "Naiad", "Desdemona", "Prometheus", "Pandora", "Carme", "Mathilde",
-      "Metis", "Bianca", "Sinope", "Hydra", "Nix", "Lysithea", "Linus", "Ophelia", "Cordelia",
-      "Ida", "Ananke", "Francisco", "Setebos", "Adrastea", "Psamathe", "Ganymed", "Perdita",
-      "Leda", "Phobos", "Mab", "Masursky", "Atlas", "Stephano", "Pan", "Romulus", "Cupid",
-      "Gaspra", "Deimos", "Eros"};
+  const char* const names[124] = {"Sol",        "Jupiter",    "Saturn",
+                                  "Neptune",    "Uranus",     "Terra",
+                                  "Venus",      "Mars",       "Mercury",
+                                  "Ganymede",   "Titan",      "Callisto",
+                                  "Io",         "Luna",       "Europa",
+                                  "Triton",     "Eris",       "Pluto",
+                                  "EL61",       "Titania",    "Oberon",
+                                  "Sedna",      "Rhea",       "Quaoar",
+                                  "Iapetus",    "Charon",     "Ariel",
+                                  "Umbriel",    "Dione",      "Ceres",
+                                  "Orcus",      "Tethys",     "Varuna",
+                                  "Vesta",      "15874",      "Pallas",
+                                  "Enceladus",  "Hygiea",     "Intermnia",
+                                  "Miranda",    "Proteus",    "Europa",
+                                  "Mimas",      "Davida",     "Nereid",
+                                  "Eunomia",    "Juno",       "Psyche",
+                                  "Euphrosyne", "Sylvia",     "Hebe",
+                                  "Hektor",     "Cybele",     "Hyperion",
+                                  "Iris",       "Bamberga",   "Asteroid 9 Metis",
+                                  "Phoebe",     "Amalthea",   "Himalia",
+                                  "Kalliope",   "Eugenia",    "Sycorax",
+                                  "Massalia",   "Larissa",    "Flora",
+                                  "Io",         "Puck",       "Chiron",
+                                  "Astraea",    "Galatea",    "Despina",
+                                  "Janus",      "Portia",     "Lumen",
+                                  "Thebe",      "Siwa",       "Aemilia",
+                                  "Lutetia",    "Hekate",     "Elara",
+                                  "Caliban",    "Juliet",     "Epimetheus",
+                                  "Belinda",    "Thalassa",   "Cressida",
+                                  "Pasiphae",   "Rosalind",   "Naiad",
+                                  "Desdemona",  "Prometheus", "Pandora",
+                                  "Carme",      "Mathilde",   "Metis",
+                                  "Bianca",     "Sinope",     "Hydra",
+                                  "Nix",        "Lysithea",   "Linus",
+                                  "Ophelia",    "Cordelia",   "Ida",
+                                  "Ananke",     "Francisco",  "Setebos",
+                                  "Adrastea",   "Psamathe",   "Ganymed",
+                                  "Perdita",    "Leda",       "Phobos",
+                                  "Mab",        "Masursky",   "Atlas",
+                                  "Stephano",   "Pan",        "Romulus",
+                                  "Cupid",      "Gaspra",     "Deimos",
+                                  "Eros"};
   for (int k = 0; k <= 123; ++k) EXPECT_EQ(g().solar.bodies[k].name, names[k]) << "body " << k;
   for (int k = 124; k <= 144; ++k) EXPECT_EQ(g().solar.bodies[k].name, "") << "body " << k;
 }

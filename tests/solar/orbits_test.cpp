@@ -1,7 +1,8 @@
+#include "solar/orbits.h"
+
 #include <cmath>
 
 #include "solar/body_table.h"
-#include "solar/orbits.h"
 #include "solar_fixture.h"
 
 namespace vorlund::testing {
@@ -13,7 +14,9 @@ long double distance(const PlanetVec& a, const PlanetVec& b) {
   return std::sqrt((a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y) +
                    (a.z - b.z) * (a.z - b.z));
 }
-long double length(const PlanetVec& a) { return distance(a, PlanetVec{}); }
+long double length(const PlanetVec& a) {
+  return distance(a, PlanetVec{});
+}
 
 TEST_F(OrbitsTest, TheFirstTickCarriesJupiterAlongItsStartVelocity) {
   rebuildSolarSystem(g());

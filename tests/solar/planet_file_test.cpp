@@ -1,3 +1,5 @@
+#include "solar/planet_file.h"
+
 #include <bit>
 #include <cmath>
 #include <cstring>
@@ -6,7 +8,6 @@
 #include "shell/extended10.h"
 #include "solar/body_table.h"
 #include "solar/orbits.h"
-#include "solar/planet_file.h"
 #include "solar_fixture.h"
 
 namespace vorlund::testing {
@@ -18,7 +19,9 @@ using Bytes = std::vector<std::uint8_t>;
 constexpr std::size_t kRecord = 108;
 constexpr char kRebuiltLine[] = "aapla2.pla is damaged: the solar system was rebuilt";
 
-std::size_t recordAt(int k) { return 16 + static_cast<std::size_t>(k) * kRecord; }
+std::size_t recordAt(int k) {
+  return 16 + static_cast<std::size_t>(k) * kRecord;
+}
 
 void putI32(Bytes& b, std::size_t at, std::int32_t v) {
   const auto u = static_cast<std::uint32_t>(v);
@@ -29,8 +32,12 @@ std::int32_t getI32(const Bytes& b, std::size_t at) {
   for (int i = 3; i >= 0; --i) u = (u << 8) | b[at + i];
   return static_cast<std::int32_t>(u);
 }
-void putF32(Bytes& b, std::size_t at, float v) { putI32(b, at, std::bit_cast<std::int32_t>(v)); }
-float getF32(const Bytes& b, std::size_t at) { return std::bit_cast<float>(getI32(b, at)); }
+void putF32(Bytes& b, std::size_t at, float v) {
+  putI32(b, at, std::bit_cast<std::int32_t>(v));
+}
+float getF32(const Bytes& b, std::size_t at) {
+  return std::bit_cast<float>(getI32(b, at));
+}
 void putX80(Bytes& b, std::size_t at, long double v) {
   const Extended10 e = encodeExtended10(v);
   std::copy(e.begin(), e.end(), b.begin() + static_cast<std::ptrdiff_t>(at));
@@ -75,16 +82,17 @@ TEST_F(SavedSolarSystem, TheFileHoldsEachFieldAtItsPlace) {
   const TPlanet& luna = g().solar.bodies[13];
   const std::size_t rec = recordAt(13);
   EXPECT_EQ(getI32(bytes, rec), 5);
-  const float singles[] = {luna.radius,         luna.gravityRadius, luna.mass,
-                           luna.orbitRadius,    luna.tilt,          luna.startAngle,
-                           luna.rotationPeriod, luna.period,        luna.circumference,
+  const float singles[] = {luna.radius,          luna.gravityRadius, luna.mass,
+                           luna.orbitRadius,     luna.tilt,          luna.startAngle,
+                           luna.rotationPeriod,  luna.period,        luna.circumference,
                            luna.orbitRadiusCopy, luna.albedo};
   for (std::size_t i = 0; i < 11; ++i) EXPECT_EQ(getF32(bytes, rec + 4 + 4 * i), singles[i]) << i;
   const long double extended[] = {luna.velocity.x, luna.velocity.y, luna.velocity.z,
                                   luna.position.x, luna.position.y, luna.position.z};
   for (std::size_t i = 0; i < 6; ++i) {
     const Extended10 e = toExtended10(extended[i]);
-    EXPECT_TRUE(std::equal(e.begin(), e.end(), bytes.begin() + static_cast<std::ptrdiff_t>(rec + 48 + 10 * i)))
+    EXPECT_TRUE(std::equal(e.begin(), e.end(),
+                           bytes.begin() + static_cast<std::ptrdiff_t>(rec + 48 + 10 * i)))
         << i;
   }
   EXPECT_FALSE(std::filesystem::exists(dir_ / "aapla2.pla.tmp"));
@@ -222,12 +230,25 @@ TEST_F(SavedSolarSystem, ADamagedFileIsRejectedLoggedAndLeftForTheNextSave) {
   }
 }
 
-TEST_F(PlanetFileTest, ASaveThatCannotBeWrittenIsToldAndKeepsTheOldFile) {
+TEST_F(PlanetFileTest, ASaveThatCannotBeWrittenIsTold) {
   rebuildSolarSystem(g());
   g().dir = dir_ / "missing";
   saveSolarSystem(g());
   ASSERT_EQ(g().log.lines.size(), 1u);
   EXPECT_EQ(g().log.lines[0], "Cannot create file aapla2.pla");
+}
+
+TEST_F(PlanetFileTest, ASaveThatCannotReplaceTheOldFileLeavesNoTemporaryBehind) {
+  // Something that is not a file stands where the state goes.
+  std::filesystem::create_directories(planetFile() / "inside");
+  loadSolarSystem(g());
+  ASSERT_EQ(g().log.lines.size(), 1u);
+  EXPECT_EQ(g().log.lines[0], kRebuiltLine);
+  saveSolarSystem(g());
+  ASSERT_EQ(g().log.lines.size(), 2u);
+  EXPECT_EQ(g().log.lines[1], "Cannot create file aapla2.pla");
+  EXPECT_TRUE(std::filesystem::is_directory(planetFile() / "inside"));
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "aapla2.pla.tmp"));
 }
 
 }  // namespace

@@ -1,36 +1,22 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
-#include <random>
-#include <string>
 #include <vector>
 
 #include "shell/game.h"
 #include "solar/solar.h"
+#include "support/test_game.h"
 
 namespace vorlund::testing {
 
-// A game as the start-up leaves it before the world load, in its own folder.
+// A game as the start-up leaves it just before the solar system is loaded,
+// in a folder of its own.
 class SolarTest : public ::testing::Test {
  protected:
-  SolarTest() {
-    static std::atomic<int> counter{0};
-    static const unsigned run = std::random_device{}();
-    dir_ = std::filesystem::temp_directory_path() /
-           ("vorlund-solar-" + std::to_string(run) + "-" + std::to_string(counter++));
-    std::filesystem::create_directories(dir_);
-    game_ = freshGame();
-  }
-  ~SolarTest() override {
-    std::error_code ignored;
-    std::filesystem::remove_all(dir_, ignored);
-  }
-
   std::unique_ptr<Game> freshGame() const {
     auto g = std::make_unique<Game>();
     g->dir = dir_;
@@ -45,19 +31,21 @@ class SolarTest : public ::testing::Test {
 
   std::filesystem::path planetFile() const { return dir_ / "aapla2.pla"; }
 
-  std::vector<std::uint8_t> readBytes(const std::filesystem::path& p) const {
+  static std::vector<std::uint8_t> readBytes(const std::filesystem::path& p) {
     std::ifstream in(p, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }
-  void writeBytes(const std::filesystem::path& p, const std::vector<std::uint8_t>& bytes) const {
+  static void writeBytes(const std::filesystem::path& p, const std::vector<std::uint8_t>& bytes) {
     std::ofstream out(p, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
   }
 
   Game& g() { return *game_; }
 
-  std::filesystem::path dir_;
-  std::unique_ptr<Game> game_;
+  test::TempDir folder_;
+  std::filesystem::path dir_ = folder_.path();
+  std::unique_ptr<Game> game_ = freshGame();
 };
 
 }  // namespace vorlund::testing
