@@ -148,13 +148,5 @@ TEST(Extended10, WiderValuesRoundToTheNearestDouble) {
   }
 }
 
-TEST(Extended10, ReadsAndWritesInPlace) {
-  std::uint8_t image[24] = {};
-  writeExtended10(image + 7, -1234.5L);
-  EXPECT_EQ(image[6], 0);
-  EXPECT_EQ(image[17], 0);
-  expectSame(readExtended10(image + 7), -1234.5L);
-}
-
 }  // namespace
 }  // namespace vorlund
