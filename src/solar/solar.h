@@ -1,7 +1,13 @@
 #pragma once
+#include <cstdint>
 
 namespace vorlund {
 struct Game;
+
+// Divides the spin step: each tick turns a body by 1/1440 of its rotation
+// period divided by this, so that a body with a one-day rotation turns
+// once in 1440 ticks, 22.5 seconds at 64 ticks a second.
+inline constexpr std::int32_t kTimeScaleDivisor = 1;
 
 // Loads "aapla2.pla" (or rebuilds the body table) and sets the body labels.
 void loadSolarSystem(Game& g);
