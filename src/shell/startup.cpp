@@ -34,6 +34,7 @@ void setViewAndSolarFirstValues(Game& g) {
   g.texturedGlobe = true;
   g.viewDepth = -8.0 * g.globeScale;
   g.mouseDrag = false;
+  g.timeScaleDivisor = kTimeScaleDivisor;
 }
 
 // Toolkits deliver the wheel themselves; only the lines per notch remain,

@@ -54,13 +54,19 @@ names_header() { grep '^names state=' "$tmp/out" | sed -n "${1}p"; }
 state_line() { grep '^{' "$tmp/out" | sed -n "${1}p"; }
 # Property of slot S (1..8) from a state line.
 prop() { grep -o "\"$2\":\(-\?[0-9]\+\|\"[^\"]*\"\|true\|false\)" <<<"$1" | sed -n "${3}p" | cut -d: -f2- | tr -d '"'; }
-value() {  # the fighter's value from ST, DX, IQ, unhurt
-  local st=$1 dx=$2 iq=$3 base=$((10 * $1 + $2 * $2 + 30))
+value() {  # the fighter's value from ST, DX, IQ and wounds (default unhurt)
+  local st=$1 dx=$2 iq=$3 wounds=${4:-0} base=$((10 * $1 + $2 * $2 + 30))
   case $iq in
-    6) echo $((base * 3)) ;;
-    7) echo $((base * 10)) ;;
-    *) if [ "$iq" -ge 8 ] && [ "$iq" -le 999 ]; then echo $((base * iq)); else echo $base; fi ;;
+    6) base=$((base * 3)) ;;
+    7) base=$((base * 10)) ;;
+    *) if [ "$iq" -ge 8 ] && [ "$iq" -le 999 ]; then base=$((base * iq)); fi ;;
   esac
+  # A wounded fighter is worth the unhurt share, rounded half to even.
+  awk -v b="$base" -v w="$wounds" -v st="$st" 'BEGIN {
+    if (w <= 0) { print b; exit }
+    x = b * (1 - w / st); f = int(x); r = x - f
+    if (r > 0.5 || (r == 0.5 && f % 2 == 1)) f++
+    print f }'
 }
 expect_eq() { [ "$1" == "$2" ] || fail "$3: got '$1', expected '$2'"; }
 
@@ -89,11 +95,6 @@ expect_eq "$(prop "$s" Hex 1),$(prop "$s" Hex 2),$(prop "$s" arenaCentre 1)" "19
 expected=$(printf '%s\n' "" "$first\$$bet1" "$guest\$$bet2" "" "\$$((bet1 + bet2))" " is wagered" "" "release fighters")
 expect_eq "$(names_block 4)" "$expected" "wager list"
 
-# 3. names.txt lost exactly the two names given, and nothing else.
-expect_eq "$(wc -l <"$tmp/names.txt")" "$((total - 2))" "names left"
-grep -vxF -e "$first"$'\r' -e "$guest"$'\r' "$tmp/names.before" >"$tmp/names.expected" || true
-cmp -s "$tmp/names.expected" "$tmp/names.txt" || fail "names.txt is not the old list less two names"
-
 # 4. Release: the fight starts and "forfit" is offered.
 expect_eq "$(names_block 5 | tail -n2 | paste -sd'|')" "|forfit" "fight commands"
 expect_eq "$(prop "$(state_line 2)" turn 1)" "1" "turn after release"
@@ -111,7 +112,14 @@ after=$(state_line 4)
 for p in 1 2; do
   bet=$(prop "$after" Bet_value $p)
   expect_eq "$(prop "$after" Coin $p)" "$(($(prop "$s" Coin $p) - bet))" "purse $p after the second gamble"
-  expect_eq "$bet" "$(value "$(prop "$after" ST $p)" "$(prop "$after" DX $p)" "$(prop "$after" IQ $p)")" "stake $p"
+  expect_eq "$bet" "$(value "$(prop "$after" ST $p)" "$(prop "$after" DX $p)" "$(prop "$after" IQ $p)" "$(prop "$after" Wounds $p)")" "stake $p"
 done
 expect_eq "$(names_block 7 | tail -n1)" "release fighters" "second wager list"
+
+# 3. names.txt lost exactly the names given to fighters (the wizard's, the
+# first guest's, and whoever the second gamble brought in), nothing else.
+taken=$(printf '%s\n' "$first" "$guest" "$(prop "$after" Name_String 1)" "$(prop "$after" Name_String 2)" | sort -u)
+expect_eq "$(wc -l <"$tmp/names.txt")" "$((total - $(wc -l <<<"$taken")))" "names left"
+grep -vxF -f <(sed 's/$/\r/' <<<"$taken") "$tmp/names.before" >"$tmp/names.expected" || true
+cmp -s "$tmp/names.expected" "$tmp/names.txt" || fail "names.txt is not the old list less the names taken"
 echo "wizard_gamble: ok"
