@@ -36,19 +36,19 @@ bool shippedSphereThere() {
   return std::filesystem::exists(dir / "aorb1.orb") && std::filesystem::exists(dir / "atri1.tri");
 }
 
-void makeFighter(TCharacterDMG& c, const FighterSpec& spec) {
-  c.Name_String = spec.name;
-  c.Race = spec.race;
-  c.ST = spec.st;
-  c.DX = spec.dx;
-  c.DX_adj = spec.dx;
+void makeFighter(TCharacterDMG& c, const FighterSpec& traits) {
+  c.Name_String = traits.name;
+  c.Race = traits.race;
+  c.ST = traits.st;
+  c.DX = traits.dx;
+  c.DX_adj = traits.dx;
   c.Wounds = 0;
   c.EP = 0;
   c.IQ = 8;
   setNaturalWeapons(c);
   setUpMovement(c);
-  if (spec.ma >= 0) c.MA = spec.ma;
-  c.Bravery = spec.bravery;
+  if (traits.ma >= 0) c.MA = traits.ma;
+  c.Bravery = traits.bravery;
   c.DX_next_turn = 0;
 }
 

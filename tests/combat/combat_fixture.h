@@ -16,7 +16,7 @@ struct FighterSpec {
   std::int32_t bravery = 12;
   std::int32_t ma = -1;  // -1: what the race gives
 };
-void makeFighter(TCharacterDMG& c, const FighterSpec& spec);
+void makeFighter(TCharacterDMG& c, const FighterSpec& traits);
 
 // A started game on a sphere: the shipped one from the game folder
 // (`shipped`, skipped by the caller when absent) or a sphere made in memory.
