@@ -1,8 +1,10 @@
 #include "management/names_window.h"
 
+#include <filesystem>
 #include <fstream>
 
 #include "fighters/creation_wizard.h"
+#include "fighters/name_syllables.h"
 #include "management/between_fights.h"
 #include "management/farm_menu.h"
 #include "management/match_setup.h"
@@ -15,6 +17,11 @@
 namespace vorlund {
 
 bool readLines(const Game& g, const std::string& name, std::vector<std::string>& out) {
+  // The game's lists are a few kilobytes; anything this big is not one of them.
+  constexpr std::uintmax_t kMaxListBytes = 16u << 20;
+  std::error_code ec;
+  const auto size = std::filesystem::file_size(gameFile(g, name), ec);
+  if (ec || size > kMaxListBytes) return false;
   std::ifstream in(gameFile(g, name), std::ios::binary);
   if (!in) return false;
   out.clear();
@@ -44,6 +51,12 @@ void namesFormCreate(Game& g, unsigned seed) {
   for (const auto& l : lines) namesAdd(g.names, l);
   g.names.state = 1;
   g.rng.seed = seed;
+  // Without names a new player could not even begin: offer one made up on a
+  // generator of its own, so the game's draws stay as they would have been.
+  if (g.names.lines.empty()) {
+    RandomGenerator own{seed};
+    namesAdd(g.names, makeFighterName(own));
+  }
 }
 
 namespace {

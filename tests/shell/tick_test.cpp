@@ -117,3 +117,19 @@ TEST(Tick, ZoomStopsOnTheFirstTickAtTheTargetScale) {
 
 }  // namespace
 }  // namespace vorlund
+
+namespace vorlund {
+namespace {
+
+TEST(Tick, AGameWithoutNamesStillOffersOne) {
+  test::TestGame t;
+  test::installWorld(t.dir);
+  ASSERT_TRUE(startGame(t.g(), 7));
+  ASSERT_EQ(t.g().names.lines.size(), 1u);
+  EXPECT_FALSE(t.g().names.lines[0].empty());
+  EXPECT_EQ(t.g().log.lines, std::vector<std::string>{"Cannot open file names.txt"});
+  EXPECT_EQ(t.g().rng.seed, 7u) << "the made-up name draws on a generator of its own";
+}
+
+}  // namespace
+}  // namespace vorlund
