@@ -67,8 +67,9 @@ void gravityStep(Game& g, int k, int j) {
   const long double dz = to.z - from.z;
   const long double reach = attractor.gravityRadius;
   const long double s = dx * dx + dy * dy + dz * dz - reach * reach;
-  const long double a =
-      (1.0L / s) * attractor.mass * kGravity * g.secondsPerTick * g.secondsPerTick / g.lastBody;
+  // Squared first: multiplying by the step twice would round differently.
+  const long double stepSquared = g.secondsPerTick * g.secondsPerTick;
+  const long double a = (1.0L / s) * attractor.mass * kGravity * stepSquared / g.lastBody;
   const long double length = std::sqrt(dx * dx + dy * dy + dz * dz);
   body.velocity.x += a * (dx / length);
   body.velocity.y += a * (dy / length);

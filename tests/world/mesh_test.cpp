@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "world/texture_layout.h"
+#include "world/world_load.h"
+#include "world_test_support.h"
+
+namespace vorlund {
+namespace {
+
+using test::TestGame;
+using namespace worldtest;
+
+constexpr long double kPi = std::numbers::pi_v<long double>;
+
+// Cells on the plane z = 0: triangle (1, 2, 3) starts every strip, and 4, 5
+// and 6 lie across its edges 1-3, 2-3 and 1-2.
+const std::vector<Vec3> kPlane = {{0, 0, 0},        {1, 0, 0},       {0.3L, 0.9L, 0},
+                                  {-0.6L, 0.8L, 0}, {1.2L, 0.9L, 0}, {0.5L, -0.8L, 0}};
+
+struct PlaneGame : TestGame {
+  explicit PlaneGame(const std::vector<int>& corners) {
+    writeCellFile(dir.path(), kPlane);
+    std::vector<Vec3> points;
+    for (int c : corners) points.push_back(kPlane[static_cast<std::size_t>(c - 1)]);
+    writeTriangleFile(dir.path(), points);
+  }
+};
+
+struct StripCase {
+  std::vector<int> corners;
+  int turn;  // 0, 1: by the previous corner-1 or corner-2 angle; 2: half a turn; -1: no join
+};
+
+class TextureStrip : public testing::TestWithParam<StripCase> {};
+
+TEST_P(TextureStrip, SecondTriangleJoinsTheFirstOrBeeps) {
+  const StripCase& c = GetParam();
+  PlaneGame game(c.corners);
+  ASSERT_TRUE(loadWorld(game.g()));
+  const WorldState& w = game.g().world;
+  const TriangleTexture& first = triangleTexture(w, 1);
+  const TriangleTexture& second = triangleTexture(w, 2);
+  // The first triangle lies as laid out: its angles make half a turn, corners 1 and 2 mirrored.
+  EXPECT_NEAR(static_cast<double>(first[0].angle + first[1].angle + first[2].angle), kPi, 1e-6);
+  EXPECT_NEAR(static_cast<double>(first[0].u - first[1].u), 0, 1e-15);
+  EXPECT_NEAR(static_cast<double>(first[0].v + first[1].v), 0, 1e-15);
+  EXPECT_EQ(game.platform->beeps, c.turn < 0 ? 1 : 0);
+  if (c.turn < 0) {
+    for (const TextureCorner& k : second) EXPECT_TRUE(k.u == 0 && k.v == 0 && k.angle == 0);
+    return;
+  }
+  const long double psi = c.turn == 2 ? kPi : first[static_cast<std::size_t>(c.turn)].angle;
+  const auto at = [&](int k) { return cellPosition(w, c.corners[static_cast<std::size_t>(k)]); };
+  const TriangleTexture flat = polarLayout(at(3), at(4), at(5), triangleCentre(w, 2));
+  EXPECT_EQ(second[0].angle, flat[0].angle + psi);
+  EXPECT_EQ(second[1].angle, flat[1].angle + psi);
+  EXPECT_EQ(second[2].angle, flat[2].angle);
+  // Turned by psi about corner 2, which lands on the first triangle's corner 3.
+  for (std::size_t k = 0; k < 3; ++k) {
+    const long double du = flat[k].u - flat[1].u, dv = flat[k].v - flat[1].v;
+    EXPECT_NEAR(static_cast<double>(second[k].u - first[2].u),
+                static_cast<double>(du * std::cos(psi) - dv * std::sin(psi)), 1e-12);
+    EXPECT_NEAR(static_cast<double>(second[k].v - first[2].v),
+                static_cast<double>(du * std::sin(psi) + dv * std::cos(psi)), 1e-12);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, TextureStrip,
+                         testing::Values(StripCase{{1, 2, 3, 1, 3, 4}, 0},   // from corner 1 to 3
+                                         StripCase{{1, 2, 3, 3, 2, 5}, 1},   // from corner 3 to 2
+                                         StripCase{{1, 2, 3, 2, 1, 6}, 2},   // back along 1-2
+                                         StripCase{{1, 2, 3, 1, 2, 6}, -1},  // 1-2 the same way
+                                         StripCase{{1, 2, 3, 4, 5, 6}, -1}));
+
+TEST(TextureStripTurn, PreviousAngleIsBroughtIntoOneTurnOnlyOnce) {
+  PlaneGame game({1, 2, 3, 1, 3, 4});
+  ASSERT_TRUE(loadWorld(game.g()));
+  WorldState& w = game.g().world;
+  const long double own =
+      polarLayout(kPlane[0], kPlane[2], kPlane[3], triangleCentre(w, 2))[0].angle;
+  const long double cases[][2] = {{2 * kPi, 2 * kPi}, {-0.5L, 2 * kPi - 0.5L}, {7, 7 - 2 * kPi}};
+  for (const auto& [previous, psi] : cases) {
+    w.texture[1][0].angle = previous;
+    ASSERT_TRUE(layOutTriangle(w, 2));
+    EXPECT_EQ(triangleTexture(w, 2)[0].angle, own + psi) << static_cast<double>(previous);
+  }
+}
+
+// No points make no triangle; one or two spare points are matched to cells
+// but form none, and bytes past the records are ignored.
+TEST(MeshLoad, PointsBeyondWholeTrianglesFormNone) {
+  PlaneGame empty({});
+  ASSERT_TRUE(loadWorld(empty.g()));
+  EXPECT_TRUE(empty.g().world.trianglesAssigned);
+  EXPECT_EQ(triangleCount(empty.g().world), 0);
+  PlaneGame game({1, 2, 3, 5, 6});
+  for (const char* name : {"aorb1.orb", "atri1.tri"}) {
+    Bytes bytes = fileBytes(game.dir.path() / name);
+    bytes.resize(bytes.size() + 5, 0xab);
+    writeBytes(game.dir.path() / name, bytes);
+  }
+  ASSERT_TRUE(loadWorld(game.g()));
+  const WorldState& w = game.g().world;
+  EXPECT_EQ(triangleCount(w), 1);
+  EXPECT_EQ((std::vector{cornerCell(w, 4), cornerCell(w, 5)}), (std::vector{5, 6}));
+  // The centre comes from the points rounded to singles.
+  EXPECT_EQ(triangleCentre(w, 1).y, (0.0L + 0.0L + 0.9f) * (1.0L / 3.0L));
+  EXPECT_EQ(empty.platform->beeps + game.platform->beeps, 0);
+}
+
+TEST(MeshLoad, CornerTakesTheHighestOfCellsAtOnePlace) {
+  TestGame game;
+  std::vector<Vec3> cells = kPlane;
+  cells.resize(12, Vec3{5, 5, 5});  // cells 7..12 at one place
+  writeCellFile(game.dir.path(), cells);
+  // -0 equals +0, so the last point is cell 1.
+  writeTriangleFile(game.dir.path(), {{5, 5, 5}, {3, 3, 3}, {-0.0L, 0, -0.0L}});
+  ASSERT_TRUE(loadWorld(game.g()));
+  const WorldState& w = game.g().world;
+  EXPECT_EQ((std::vector{cornerCell(w, 1), cornerCell(w, 2), cornerCell(w, 3)}),
+            (std::vector{12, 0, 1}));
+}
+
+TEST(MeshLoad, MissingOrDamagedFilesStopTheStart) {
+  const struct {
+    long cellBytes;   // -1: no cell file
+    Bytes triangles;  // empty: no triangle file
+    const char* message;
+  } cases[] = {
+      {-1, {0, 0, 0, 0}, "Cannot open file aorb1.orb"},
+      {35064, {}, "Cannot open file atri1.tri"},
+      {35063, {0, 0, 0, 0}, "Damaged file aorb1.orb: 35063 bytes, but the 1461 cells need 35064"},
+      {35064, {1, 0}, "Damaged file atri1.tri: no point count"},
+      {35064, {0xfd, 0xff, 0xff, 0xff}, "Damaged file atri1.tri: negative point count -3"},
+      {35064,
+       {0xff, 0xff, 0xff, 0x7f},
+       "Damaged file atri1.tri: 2147483647 points need 51539607532 bytes, the file holds 4"},
+  };
+  for (const auto& c : cases) {
+    TestGame game;
+    if (c.cellBytes >= 0)
+      writeBytes(game.dir.path() / "aorb1.orb", Bytes(std::size_t(c.cellBytes)));
+    if (!c.triangles.empty()) writeBytes(game.dir.path() / "atri1.tri", c.triangles);
+    EXPECT_FALSE(loadWorld(game.g())) << c.message;
+    EXPECT_EQ(game.platform->errors, std::vector<std::string>{c.message});
+  }
+}
+
+}  // namespace
+}  // namespace vorlund
