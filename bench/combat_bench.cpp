@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "combat/fight_odds.h"
+#include "combat/fight_queues.h"
 #include "combat/turn_step.h"
 #include "fighters/race_traits.h"
 #include "management/between_fights.h"
@@ -23,6 +24,7 @@ struct BenchGame {
     game.dir = VORLUND_GAME_DIR;
     game.platform = &platform;
     ready = startGame(game, 1);
+    reserveFightQueues(game);
     game.startupCountdown = -1;
   }
   void newFight() {

@@ -17,7 +17,7 @@ void actionStep(Game& g, TCharacterDMG& f, TCharacterDMG& o) {
     return;
   }
   if (g.fightDistance == 1 && f.Stance > o.Stance) {
-    f.DX_adj += 4;
+    f.DX_adj = wrappedSum(f.DX_adj, 4);
     logAdd(g.log, f.Name_String.str() + " DX+4 stand over prone");
   }
   if (f.MA_left != 0) {

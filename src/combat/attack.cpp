@@ -75,7 +75,8 @@ void attack(Game& g, TCharacterDMG& a, TCharacterDMG& t) {
     logAdd(g.log, " missed");
     return;
   }
-  damage *= multiplier;
+  damage = static_cast<std::int32_t>(static_cast<std::uint32_t>(damage) *
+                                     static_cast<std::uint32_t>(multiplier));
   if (const std::string_view blow = blowWord(a.Race.str(), damage); !blow.empty())
     logAdd(g.log, std::string(blow) + t.Name_String.str());
   logAdd(g.log, " in the " + std::string(hitLocation(location)));

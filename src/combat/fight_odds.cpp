@@ -61,6 +61,7 @@ FightOdds fightOdds(const Game& g, std::int64_t n) {
   scratch->combatantOrder = g.combatantOrder;
   scratch->combatantCount = g.combatantCount;
   scratch->betrayal = g.betrayal;
+  reserveFightQueues(*scratch);
   layForm(scratch->us);
   layForm(scratch->them);
   // A stream of its own: the game's seed, stirred, so that asking for the

@@ -8,6 +8,11 @@ namespace vorlund {
 
 bool braveryCheck(RandomGenerator& rng, const TCharacterDMG& c) { return c.Bravery >= rng.dice(2); }
 
+void reserveFightQueues(Game& g) {
+  g.listMove.reserve(kSlotCount);
+  g.listAction.reserve(kSlotCount);
+}
+
 void removeFromQueue(std::vector<std::string>& queue, const std::string& name) {
   const auto it = std::find(queue.begin(), queue.end(), name);
   if (it != queue.end()) queue.erase(it);

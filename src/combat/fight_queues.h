@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -9,13 +10,23 @@ namespace vorlund {
 struct Game;
 struct RandomGenerator;
 
+// Purses, wounds and experience may run past the 32-bit range; the sums wrap
+// rather than trap, as the game's integers always did.
+inline std::int32_t wrappedSum(std::int32_t a, std::int32_t b) {
+  return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
+}
+
 // On his feet for the turn's bookkeeping: neither unconscious nor dead.
-inline bool onHisFeet(const TCharacterDMG& c) { return c.Wounds < c.ST - 1; }
-inline bool isUnconscious(const TCharacterDMG& c) { return c.Wounds == c.ST - 1; }
+inline bool onHisFeet(const TCharacterDMG& c) { return c.Wounds < wrappedSum(c.ST, -1); }
+inline bool isUnconscious(const TCharacterDMG& c) { return c.Wounds == wrappedSum(c.ST, -1); }
 inline bool isDead(const TCharacterDMG& c) { return c.Wounds >= c.ST; }
 
 // Brave this turn when his Bravery is at least two dice.
 bool braveryCheck(RandomGenerator& rng, const TCharacterDMG& c);
+
+// Room for every combatant's name in both queues, taken once before the first
+// fight so that no tick of a fight allocates for them.
+void reserveFightQueues(Game& g);
 
 // Deletes the first entry equal to the name; nothing when there is none.
 void removeFromQueue(std::vector<std::string>& queue, const std::string& name);
@@ -31,10 +42,5 @@ void drainInRandomOrder(RandomGenerator& rng, std::vector<std::string>& holding,
 // later one when both share it; 0 when neither has it.
 int combatantNamed(Game& g, const std::string& name);
 
-// Purses and experience may run past the 32-bit range; the sums wrap rather
-// than trap, as the game's integers always did.
-inline std::int32_t wrappedSum(std::int32_t a, std::int32_t b) {
-  return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
-}
 
 }  // namespace vorlund

@@ -15,8 +15,6 @@ namespace vorlund {
 namespace {
 
 constexpr int kArenaFighters = 2;
-// Room for both names in each queue, taken once so that no tick allocates.
-constexpr std::size_t kQueueRoom = 8;
 
 TCharacterDMG& other(Game& g, int position) { return combatant(g, position == 1 ? 2 : 1); }
 
@@ -37,8 +35,6 @@ void turnStart(Game& g) {
   logAdd(g.log, " distance: " + std::to_string(g.fightDistance));
   g.listMove.clear();
   g.listAction.clear();
-  g.listMove.reserve(kQueueRoom);
-  g.listAction.reserve(kQueueRoom);
   std::array<std::int32_t, kArenaFighters + 1> initiative{};
   for (int p = 1; p <= kArenaFighters; ++p) {
     TCharacterDMG& c = combatant(g, p);
@@ -76,12 +72,12 @@ void closeMovementPhase(Game& g) {
   for (int p = 1; p <= kArenaFighters; ++p) {
     TCharacterDMG& c = combatant(g, p);
     c.DX_adj = c.DX;
-    if (c.Wounds >= c.ST - 3) c.DX_adj -= 3;
+    if (c.Wounds >= wrappedSum(c.ST, -3)) c.DX_adj = wrappedSum(c.DX_adj, -3);
     if (c.DX_next_turn != 0) {
-      c.DX_adj += c.DX_next_turn;
+      c.DX_adj = wrappedSum(c.DX_adj, c.DX_next_turn);
       c.DX_next_turn = 0;
     } else if (g.fightDistance == 0) {
-      c.DX_adj += 4;
+      c.DX_adj = wrappedSum(c.DX_adj, 4);
     }
   }
   refreshSheets(g);
@@ -119,9 +115,7 @@ void movementPhase(Game& g) {
 void actionPhase(Game& g) {
   if (g.listAction.empty()) {
     g.phaseDone = true;
-    return;
-  }
-  if (g.listAction.front().empty()) {
+  } else if (g.listAction.front().empty()) {
     g.listAction.erase(g.listAction.begin());
   } else if (const int p = combatantNamed(g, g.listAction.front()); p != 0) {
     actionStep(g, combatant(g, p), other(g, p));
