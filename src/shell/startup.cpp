@@ -1,5 +1,6 @@
 #include "shell/startup.h"
 
+#include "combat/fight_queues.h"
 #include "fighters/roster_files.h"
 #include "management/names_window.h"
 #include "panels/sheet.h"
@@ -55,6 +56,8 @@ void setFightFirstValues(Game& g) {
   g.arenaCentre = 1272;
   for (int s = 1; s <= kSlotCount; ++s) g.combatantOrder[s] = s;
   g.zapCountdown = 0;
+  // The fight queues get their room now, so that no turn has to allocate.
+  reserveFightQueues(g);
 }
 
 }  // namespace
