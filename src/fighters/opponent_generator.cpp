@@ -1,13 +1,12 @@
 #include "fighters/opponent_generator.h"
 
 #include <string>
-#include <vector>
 
 #include "fighters/fighter_value.h"
 #include "fighters/name_syllables.h"
 #include "fighters/name_taking.h"
 #include "fighters/race_traits.h"
-#include "management/names_window.h"
+#include "fighters/text_files.h"
 #include "panels/log_model.h"
 #include "panels/names_model.h"
 #include "shell/game.h"
@@ -15,17 +14,6 @@
 namespace vorlund {
 
 namespace {
-
-// Loads a data file into the Names list; false (and a Log line) when the
-// file cannot be read.
-bool loadIntoNames(Game& g, const std::string& file) {
-  std::vector<std::string> lines;
-  const bool read = readLines(g, file, lines);
-  namesClear(g.names);
-  for (const auto& l : lines) namesAdd(g.names, l);
-  if (!read) logAdd(g.log, "Cannot open file " + file);
-  return read;
-}
 
 int namesCount(const Game& g) {
   return static_cast<int>(g.names.lines.size());
@@ -70,9 +58,9 @@ void generateFighter(Game& g, int s) {
   rollTemperament(g.rng, c);
   c.Bet_value = fighterValue(c);
   c.Hex = g.rng.random(kCellCount);
-  // The trail starts where he stands. It is told by slot, not by name, so
-  // a guest who shares the player's name leaves the player's trail alone.
-  g.cellHistory[s == 1 ? 0 : 1].fill(c.Hex);
+  // The trail starts where he stands; trails are told apart by name, as
+  // every step of a fight records them.
+  g.cellHistory[c.Name_String == slot(g, 1).Name_String ? 0 : 1].fill(c.Hex);
   c.Stance = 5;
   c.EP = 0;
   setUpMovement(c);
