@@ -19,12 +19,27 @@ int namesCount(const Game& g) {
   return static_cast<int>(g.names.lines.size());
 }
 
+bool borneByAnyone(const Game& g, const std::string& name) {
+  for (int s = 1; s <= kSlotCount; ++s)
+    if (slot(g, s).Name_String == name) return true;
+  return false;
+}
+
+// When the names are spent the crowd makes one up, one that no fighter of
+// the stable bears: a fight tells its fighters apart by their names.
+std::string madeUpName(Game& g) {
+  std::string name = makeFighterName(g.rng);
+  for (int attempt = 0; attempt < 64 && borneByAnyone(g, name); ++attempt)
+    name = makeFighterName(g.rng);
+  return name;
+}
+
 // The first line of each list is never drawn; it needs a second line to
-// draw from at all. When the names are spent the crowd makes one up.
+// draw from at all.
 std::string drawName(Game& g) {
   if (loadIntoNames(g, "names.txt") && namesCount(g) < 2)
     logAdd(g.log, "names.txt has run out of names");
-  if (namesCount(g) < 2) return makeFighterName(g.rng);
+  if (namesCount(g) < 2) return madeUpName(g);
   const int i = g.rng.random(namesCount(g) - 1) + 1;
   return takeNameLine(g, i);
 }
