@@ -1,12 +1,11 @@
 #include "fighters/creation_wizard.h"
 
 #include <charconv>
-#include <vector>
 
 #include "fighters/fighter_value.h"
 #include "fighters/name_taking.h"
 #include "fighters/race_traits.h"
-#include "management/names_window.h"
+#include "fighters/text_files.h"
 #include "panels/log_model.h"
 #include "panels/names_model.h"
 #include "panels/sheet.h"
@@ -19,11 +18,8 @@ namespace {
 // The races to choose from. Without a readable races.txt the player could
 // not go on, so he is offered a human instead.
 void showRaces(Game& g) {
-  std::vector<std::string> races;
-  if (!readLines(g, "races.txt", races)) logAdd(g.log, "Cannot open file races.txt");
-  if (races.empty()) races.push_back("human");
-  namesClear(g.names);
-  for (const auto& r : races) namesAdd(g.names, r);
+  loadIntoNames(g, "races.txt");
+  if (g.names.lines.empty()) namesAdd(g.names, "human");
 }
 
 }  // namespace

@@ -1,13 +1,12 @@
 #include "fighters/opponent_generator.h"
 
 #include <string>
-#include <vector>
 
 #include "fighters/fighter_value.h"
 #include "fighters/name_syllables.h"
 #include "fighters/name_taking.h"
 #include "fighters/race_traits.h"
-#include "management/names_window.h"
+#include "fighters/text_files.h"
 #include "panels/log_model.h"
 #include "panels/names_model.h"
 #include "shell/game.h"
@@ -16,27 +15,31 @@ namespace vorlund {
 
 namespace {
 
-// Loads a data file into the Names list; false (and a Log line) when the
-// file cannot be read.
-bool loadIntoNames(Game& g, const std::string& file) {
-  std::vector<std::string> lines;
-  const bool read = readLines(g, file, lines);
-  namesClear(g.names);
-  for (const auto& l : lines) namesAdd(g.names, l);
-  if (!read) logAdd(g.log, "Cannot open file " + file);
-  return read;
-}
-
 int namesCount(const Game& g) {
   return static_cast<int>(g.names.lines.size());
 }
 
+bool borneByAnyone(const Game& g, const std::string& name) {
+  for (int s = 1; s <= kSlotCount; ++s)
+    if (slot(g, s).Name_String == name) return true;
+  return false;
+}
+
+// When the names are spent the crowd makes one up, one that no fighter of
+// the stable bears: a fight tells its fighters apart by their names.
+std::string madeUpName(Game& g) {
+  std::string name = makeFighterName(g.rng);
+  for (int attempt = 0; attempt < 64 && borneByAnyone(g, name); ++attempt)
+    name = makeFighterName(g.rng);
+  return name;
+}
+
 // The first line of each list is never drawn; it needs a second line to
-// draw from at all. When the names are spent the crowd makes one up.
+// draw from at all.
 std::string drawName(Game& g) {
   if (loadIntoNames(g, "names.txt") && namesCount(g) < 2)
     logAdd(g.log, "names.txt has run out of names");
-  if (namesCount(g) < 2) return makeFighterName(g.rng);
+  if (namesCount(g) < 2) return madeUpName(g);
   const int i = g.rng.random(namesCount(g) - 1) + 1;
   return takeNameLine(g, i);
 }
@@ -70,9 +73,9 @@ void generateFighter(Game& g, int s) {
   rollTemperament(g.rng, c);
   c.Bet_value = fighterValue(c);
   c.Hex = g.rng.random(kCellCount);
-  // The trail starts where he stands. It is told by slot, not by name, so
-  // a guest who shares the player's name leaves the player's trail alone.
-  g.cellHistory[s == 1 ? 0 : 1].fill(c.Hex);
+  // The trail starts where he stands; trails are told apart by name, as
+  // every step of a fight records them.
+  g.cellHistory[c.Name_String == slot(g, 1).Name_String ? 0 : 1].fill(c.Hex);
   c.Stance = 5;
   c.EP = 0;
   setUpMovement(c);

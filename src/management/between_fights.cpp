@@ -1,11 +1,10 @@
 #include "management/between_fights.h"
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "fighters/text_files.h"
 #include "management/menu_texts.h"
-#include "management/names_window.h"
 #include "panels/log_model.h"
 #include "panels/names_model.h"
 #include "shell/game.h"
@@ -24,12 +23,11 @@ std::vector<std::string> loadRisks(Game& g) {
           std::string(kPayForBreeding), std::string(kBetrayGuest), std::string(kRestWeek)};
 }
 
+// Every copy goes: a guest is betrayed only once.
 void removeBetrayGuest(NamesModel& names) {
-  std::vector<std::string> kept;
-  for (auto& line : names.lines)
-    if (line != kBetrayGuest) kept.push_back(std::move(line));
-  namesClear(names);
-  for (const auto& line : kept) namesAdd(names, line);
+  std::erase(names.lines, kBetrayGuest);
+  names.selected = -1;
+  ++names.revision;
 }
 
 }  // namespace
@@ -37,7 +35,6 @@ void removeBetrayGuest(NamesModel& names) {
 void showBetweenFightsMenu(Game& g) {
   namesClear(g.names);
   for (const auto& line : loadRisks(g)) namesAdd(g.names, line);
-  // Every copy goes: a guest is betrayed only once.
   if (g.betrayal) removeBetrayGuest(g.names);
   g.names.state = kMenuBetweenFights;
 }

@@ -14,9 +14,11 @@ namespace vorlund {
 
 namespace {
 
-// The player's fighter starts on cell 196, the guest on 577.
-constexpr std::int32_t kStartCells[] = {196, 577};
-constexpr int kArenaCentreCell = 1272;
+// The player's fighter starts on cell 196 and the guest on 577, twelve
+// steps apart, the fight distance at rest.
+constexpr std::int32_t kPlayerStartCell = 196;
+constexpr std::int32_t kGuestStartCell = 577;
+constexpr std::int32_t kArenaCentreCell = 1272;
 
 // Purses may run into debt; their arithmetic wraps rather than traps.
 std::int32_t wrapped(std::int64_t v) {
@@ -32,47 +34,50 @@ void replaceIfDead(Game& g, int position) {
   setAge(c);
 }
 
+// Each purse stakes its fighter's value on a fight to the death; a practice
+// stakes nothing and leaves the fighters standing as they were.
+void stakeFighter(Game& g, int position, bool forStakes) {
+  TCharacterDMG& c = combatant(g, position);
+  const std::int32_t stake = forStakes ? fighterValue(c) : 0;
+  c.Coin = wrapped(std::int64_t{c.Coin} - stake);
+  c.Bet_value = stake;
+  if (!forStakes) return;
+  c.Engaged = false;
+  c.Engaged_last_turn = true;
+  c.Lose_next_turn = false;
+  c.Stance = 5;
+}
+
+void showWagers(Game& g) {
+  const TCharacterDMG& us = combatant(g, 1);
+  const TCharacterDMG& them = combatant(g, 2);
+  namesClear(g.names);
+  namesAdd(g.names, "");
+  namesAdd(g.names, us.Name_String.str() + "$" + std::to_string(us.Bet_value));
+  namesAdd(g.names, them.Name_String.str() + "$" + std::to_string(them.Bet_value));
+  namesAdd(g.names, "");
+  namesAdd(g.names, "$" + std::to_string(wrapped(std::int64_t{us.Bet_value} + them.Bet_value)));
+  namesAdd(g.names, " is wagered");
+  namesAdd(g.names, "");
+  namesAdd(g.names, kReleaseFighters);
+}
+
 void setUpMatch(Game& g, bool forStakes) {
   g.fightToDeath = forStakes;
-  for (int p = 1; p <= g.combatantCount; ++p) {
-    replaceIfDead(g, p);
-    TCharacterDMG& c = combatant(g, p);
-    const std::int32_t stake = forStakes ? fighterValue(c) : 0;
-    c.Coin = wrapped(std::int64_t{c.Coin} - stake);
-    c.Bet_value = stake;
-    if (forStakes) {
-      c.Engaged = false;
-      c.Engaged_last_turn = true;
-      c.Lose_next_turn = false;
-      c.Stance = 5;
-    }
+  for (int position : {1, 2}) {
+    replaceIfDead(g, position);
+    stakeFighter(g, position, forStakes);
   }
   refreshSheets(g);
   g.fightDistance = 12;
-
   g.us.caption = "Us      $" + std::to_string(combatant(g, 1).Coin);
   g.them.caption = "Them    $" + std::to_string(combatant(g, 2).Coin);
   ++g.us.revision;
   ++g.them.revision;
-
-  std::int64_t pot = 0;
-  for (int p = 1; p <= g.combatantCount; ++p) {
-    if (p <= 2) combatant(g, p).Hex = kStartCells[p - 1];
-    pot += combatant(g, p).Bet_value;
-  }
+  combatant(g, 1).Hex = kPlayerStartCell;
+  combatant(g, 2).Hex = kGuestStartCell;
   g.arenaCentre = kArenaCentreCell;
-
-  namesClear(g.names);
-  namesAdd(g.names, "");
-  for (int p = 1; p <= g.combatantCount; ++p) {
-    const TCharacterDMG& c = combatant(g, p);
-    namesAdd(g.names, c.Name_String.str() + "$" + std::to_string(c.Bet_value));
-  }
-  namesAdd(g.names, "");
-  namesAdd(g.names, "$" + std::to_string(wrapped(pot)));
-  namesAdd(g.names, " is wagered");
-  namesAdd(g.names, "");
-  namesAdd(g.names, kReleaseFighters);
+  showWagers(g);
 }
 
 }  // namespace
@@ -83,8 +88,8 @@ void gambleInTheStands(Game& g) {
 
 void practiceToFirstBlood(Game& g) {
   bool anyWounded = false;
-  for (int p = 1; p <= g.combatantCount; ++p) {
-    const TCharacterDMG& c = combatant(g, p);
+  for (int position : {1, 2}) {
+    const TCharacterDMG& c = combatant(g, position);
     if (c.Wounds <= 0) continue;
     namesAdd(g.names, c.Name_String.str() + " is wounded " + std::to_string(c.Wounds));
     anyWounded = true;

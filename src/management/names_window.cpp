@@ -1,10 +1,8 @@
 #include "management/names_window.h"
 
-#include <filesystem>
-#include <fstream>
-
 #include "fighters/creation_wizard.h"
 #include "fighters/name_syllables.h"
+#include "fighters/text_files.h"
 #include "management/between_fights.h"
 #include "management/farm_menu.h"
 #include "management/match_setup.h"
@@ -16,39 +14,8 @@
 
 namespace vorlund {
 
-bool readLines(const Game& g, const std::string& name, std::vector<std::string>& out) {
-  // The game's lists are a few kilobytes; anything this big is not one of them.
-  constexpr std::uintmax_t kMaxListBytes = 16u << 20;
-  std::error_code ec;
-  const auto size = std::filesystem::file_size(gameFile(g, name), ec);
-  if (ec || size > kMaxListBytes) return false;
-  std::ifstream in(gameFile(g, name), std::ios::binary);
-  if (!in) return false;
-  out.clear();
-  // Lines end with LF, CR LF or a lone CR; a final line break adds no entry.
-  std::string line;
-  char c;
-  bool pending = false;
-  while (in.get(c)) {
-    if (c == '\n' || c == '\r') {
-      out.push_back(line);
-      line.clear();
-      pending = false;
-      if (c == '\r' && in.peek() == '\n') in.get(c);
-    } else {
-      line.push_back(c);
-      pending = true;
-    }
-  }
-  if (pending) out.push_back(line);
-  return true;
-}
-
 void namesFormCreate(Game& g, unsigned seed) {
-  namesClear(g.names);
-  std::vector<std::string> lines;
-  if (!readLines(g, "names.txt", lines)) logAdd(g.log, "Cannot open file names.txt");
-  for (const auto& l : lines) namesAdd(g.names, l);
+  loadIntoNames(g, "names.txt");
   g.names.state = 1;
   g.rng.seed = seed;
   // Without names a new player could not even begin: offer one made up on a

@@ -1,6 +1,4 @@
 #pragma once
-#include <string>
-#include <vector>
 
 namespace vorlund {
 struct Game;
@@ -12,9 +10,5 @@ void namesFormCreate(Game& g, unsigned seed);
 // A mouse press on Names line `line` (0-based; past the end or negative is a
 // press below the last line, which selects nothing).
 void clickNames(Game& g, int line);
-
-// Reads a text data file of the game folder, one entry per line, taken whole.
-// Returns false when the file cannot be read.
-bool readLines(const Game& g, const std::string& name, std::vector<std::string>& out);
 
 }  // namespace vorlund

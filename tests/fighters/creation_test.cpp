@@ -4,7 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "fighters/name_syllables.h"
+#include "fighters/name_taking.h"
 #include "fighters/opponent_generator.h"
+#include "fighters/race_traits.h"
 #include "fighters/text_files.h"
 #include "management/names_window.h"
 #include "shell/startup.h"
@@ -13,196 +16,150 @@
 namespace vorlund {
 namespace {
 
-using test::TestGame;
+using Lines = std::vector<std::string>;
 
-// A started game whose data files are the given texts.
-struct Game3 : TestGame {
-  Game3(const std::string& names, const std::string& races, unsigned seed = 1) {
+// A started game whose names and races lists are the given texts.
+struct Started : test::TestGame {
+  Started(const std::string& names, const std::string& races) {
     test::installWorld(dir);
+    lists(names, races);
+    EXPECT_TRUE(startGame(g(), 1));
+  }
+  void lists(const std::string& names, const std::string& races) {
     dir.write("names.txt", names);
     dir.write("races.txt", races);
-    dir.write("risks.txt", "gamble in the stands\r\n");
-    EXPECT_TRUE(startGame(g(), seed));
   }
-  std::vector<std::string> log() { return g().log.lines; }
+  bool has(const std::string& file) { return std::filesystem::exists(dir.path() / file); }
 };
 
-bool logHas(const Game& g, const std::string& line) {
-  for (const auto& l : g.log.lines)
-    if (l == line) return true;
-  return false;
-}
-
-TEST(Generator, NeverDrawsTheFirstLineOfEitherList) {
-  std::set<std::string> drawn;
-  for (unsigned seed = 0; seed < 60; ++seed) {
-    Game3 t("First\nB\nC\nD\n", "troll\r\nboa constrictor\r\nboa constrictor\r\n", seed);
-    generateFighter(t.g(), 2);
-    const TCharacterDMG& c = slot(t.g(), 2);
-    drawn.insert(c.Name_String.str());
-    ASSERT_EQ(c.Race, "boa constrictor");
-    // The only strength a boa has is always his.
-    ASSERT_EQ(c.ST, 12);
-    ASSERT_EQ(c.DX, 12);
-    ASSERT_EQ(c.IQ, 6);
-    ASSERT_EQ(c.MA, 6);
-    ASSERT_EQ(t.dir.read("names.txt").substr(0, 7), "First\r\n");
-  }
-  EXPECT_EQ(drawn, (std::set<std::string>{"B", "C", "D"}));
-}
-
-TEST(Generator, HumanStrengthStopsShortOfTheStrongest) {
-  std::set<int> seen;
-  for (unsigned seed = 0; seed < 120; ++seed) {
-    Game3 t("a\nb\nc\n", "human\nhuman\n", seed);
-    generateFighter(t.g(), 2);
-    const TCharacterDMG& c = slot(t.g(), 2);
-    ASSERT_EQ(c.DX, 24 - c.ST);
-    seen.insert(c.ST);
-  }
-  EXPECT_EQ(seen, (std::set<int>{8, 9, 10, 11, 12, 13, 14, 15}));
-}
-
-TEST(Generator, TakesExactlyOneNameAndRewritesTheFileAtOnce) {
-  Game3 t("Ash\r\nBirch\r\nCedar\r\nDun\r\nElm\r\n", "x\nhuman\n", 7);
-  RandomGenerator expected{t.g().rng.seed};
-  const int index = expected.random(4) + 1;
-  generateFighter(t.g(), 2);
-  const std::vector<std::string> all = {"Ash", "Birch", "Cedar", "Dun", "Elm"};
-  EXPECT_EQ(slot(t.g(), 2).Name_String, all[index]);
-  std::string rest;
-  for (int i = 0; i < 5; ++i)
-    if (i != index) rest += all[i] + "\r\n";
-  EXPECT_EQ(t.dir.read("names.txt"), rest);
-  EXPECT_FALSE(std::filesystem::exists(t.dir.path() / "names.txt.tmp"));
-}
-
-TEST(Generator, DrawsInItsDocumentedOrder) {
-  Game3 t("a\nb\nc\nd\n", "x\nhuman\norc\n", 3);
+TEST(Generator, DrawsNameRaceStrengthTemperamentCellInThatOrder) {
+  Started t("a\r\nb\r\nc\r\nd\r\n", "x\nhuman\norc\n");
   Game& g = t.g();
+  TCharacterDMG& c = slot(g, 2);
+  c.Wounds = 5, c.EP = 500, c.IQ = 7, c.DX_next_turn = 3;
   RandomGenerator r{g.rng.seed};
-  const int nameIndex = r.random(3) + 1;
-  const int raceIndex = r.random(2) + 1;
-  const int st = 8 + r.random(8);
-  const int bravery = r.dice(2);
-  const int honesty = r.dice(2);
-  const int friendliness = r.dice(2);
-  const int mood = r.dice(2);
+  const int name = r.random(3) + 1, race = r.random(2) + 1, st = 8 + r.random(8);
+  const std::vector<int> temperament = {r.dice(2), r.dice(2), r.dice(2), r.dice(2)};
   const int hex = r.random(1461);
   generateFighter(g, 2);
-  const TCharacterDMG& c = slot(g, 2);
-  EXPECT_EQ(c.Name_String, std::string(1, "abcd"[nameIndex]));
-  EXPECT_EQ(c.Race, raceIndex == 1 ? "human" : "orc");
-  EXPECT_EQ(c.ST, st);
-  EXPECT_EQ(std::vector<int>({c.Bravery, c.Honesty, c.Friendliness, c.Mood}),
-            std::vector<int>({bravery, honesty, friendliness, mood}));
+
+  Lines rest = {"a", "b", "c", "d"};
+  EXPECT_EQ(c.Name_String, rest[name]);
+  rest.erase(rest.begin() + name);
+  EXPECT_EQ(t.dir.read("names.txt"), rest[0] + "\r\n" + rest[1] + "\r\n" + rest[2] + "\r\n");
+  EXPECT_EQ(c.Race, race == 1 ? "human" : "orc");
+  EXPECT_EQ(std::make_pair(c.ST, c.DX), std::make_pair(st, 24 - st));
+  EXPECT_EQ(std::vector<int>({c.Bravery, c.Honesty, c.Friendliness, c.Mood}), temperament);
   EXPECT_EQ(c.Hex, hex);
   EXPECT_EQ(g.rng.seed, r.seed) << "no draw beyond these";
-  for (int cell : g.cellHistory[1]) EXPECT_EQ(cell, hex);
-  // The value is taken before IQ comes with the race: a fresh record's 0.
-  EXPECT_EQ(c.Bet_value, 10 * st + (24 - st) * (24 - st) + 30);
-  EXPECT_EQ(c.IQ, 8);
-  EXPECT_EQ(c.Stance, 5);
-  // The list is left holding the strength values.
-  EXPECT_EQ(g.names.lines.front(), "8");
-  EXPECT_EQ(g.names.lines.back(), "16");
+  // The stake is valued with the wits he had before his race gave him 8.
+  EXPECT_EQ(c.Bet_value, (10 * st + (24 - st) * (24 - st) + 30) * 10);
+  EXPECT_EQ(std::vector<int>({c.IQ, c.Wounds, c.EP, c.DX_next_turn, c.Stance}),
+            std::vector<int>({8, 0, 0, 0, 5}));
+  EXPECT_EQ(g.names.lines, Lines({"8", "9", "10", "11", "12", "13", "14", "15", "16"}));
 }
 
-TEST(Generator, MakesUpANameWhenTheListIsSpent) {
-  Game3 t("Last\r\n", "x\nhuman\n");
-  generateFighter(t.g(), 2);
-  const TCharacterDMG& c = slot(t.g(), 2);
-  EXPECT_GE(c.Name_String.size(), 3u);
-  EXPECT_NE(c.Name_String, "Last");
-  EXPECT_TRUE(logHas(t.g(), "names.txt has run out of names"));
+TEST(Generator, NeverTheFirstLineNorTheStrongestAndTheTrailFollowsTheName) {
+  Started t("", "");
+  std::set<int> humanStrengths;
+  std::set<std::string> names;
+  slot(t.g(), 1).Name_String = "B";
+  for (unsigned seed = 0; seed < 120; ++seed) {
+    t.lists("First\nB\nC\n", "troll\nhuman\nboa constrictor\n");
+    t.g().rng.seed = seed;
+    t.g().cellHistory = {};
+    generateFighter(t.g(), 2);
+    const TCharacterDMG& c = slot(t.g(), 2);
+    names.insert(c.Name_String);
+    if (c.Race == "human") humanStrengths.insert(c.ST);
+    ASSERT_TRUE(c.Race == "human" || (c.Race == "boa constrictor" && c.ST == 12 && c.DX == 12));
+    // A guest who bears the player's name has his trail laid on the player's.
+    const bool twin = c.Name_String == "B";
+    ASSERT_EQ(
+        std::make_pair(t.g().cellHistory[twin ? 0 : 1][29], t.g().cellHistory[twin ? 1 : 0][0]),
+        std::make_pair(c.Hex, 0));
+  }
+  EXPECT_EQ(names, (std::set<std::string>{"B", "C"}));
+  EXPECT_EQ(humanStrengths, (std::set<int>{8, 9, 10, 11, 12, 13, 14, 15}));
+}
+
+TEST(Generator, SpentOrMissingListsStillGiveAFighter) {
+  Started t("Last\r\n", "only\n");
+  Game& g = t.g();
+  RandomGenerator next{g.rng.seed};
+  const std::string crowdsFirstChoice = makeFighterName(next);
+  slot(g, 5).Name_String = crowdsFirstChoice;
+  generateFighter(g, 2);
+  const TCharacterDMG& c = slot(g, 2);
+  EXPECT_NE(c.Name_String, crowdsFirstChoice) << "a farm fighter bears that name";
   EXPECT_EQ(t.dir.read("names.txt"), "Last\r\n") << "the first line stays for the wizard";
-  EXPECT_EQ(c.Race, "human");
-}
+  EXPECT_EQ(std::make_tuple(c.Race.str(), c.ST + c.DX), std::make_tuple("human", 24));
+  EXPECT_EQ(g.log.lines, Lines({"names.txt has run out of names", "races.txt has too few races"}));
 
-TEST(Generator, SurvivesMissingAndShortFiles) {
-  Game3 t("", "only\n");
   std::filesystem::remove(t.dir.path() / "names.txt");
-  generateFighter(t.g(), 2);
-  const TCharacterDMG& c = slot(t.g(), 2);
-  EXPECT_FALSE(c.Name_String.empty());
-  EXPECT_TRUE(logHas(t.g(), "Cannot open file names.txt"));
-  EXPECT_FALSE(std::filesystem::exists(t.dir.path() / "names.txt")) << "no file is made up";
-  EXPECT_TRUE(logHas(t.g(), "races.txt has too few races"));
-  EXPECT_EQ(c.Race, "human");
-  EXPECT_EQ(c.ST + c.DX, 24);
-
   std::filesystem::remove(t.dir.path() / "races.txt");
-  generateFighter(t.g(), 1);
-  EXPECT_TRUE(logHas(t.g(), "Cannot open file races.txt"));
-  EXPECT_EQ(slot(t.g(), 1).Race, "human");
+  generateFighter(g, 1);
+  EXPECT_EQ(Lines(g.log.lines.begin() + 2, g.log.lines.end()),
+            Lines({"Cannot open file names.txt", "Cannot open file races.txt"}));
+  EXPECT_EQ(slot(g, 1).Race, "human");
+  EXPECT_FALSE(t.has("names.txt")) << "no list is made up on disk";
+  // The wizard offers a human too.
+  g.names.lines = {"Ash"};
+  g.names.state = 1;
+  clickNames(g, 0);
+  EXPECT_EQ(std::make_pair(g.names.lines, g.log.lines.back()),
+            std::make_pair(Lines{"human"}, std::string("Cannot open file races.txt")));
 }
 
-TEST(Wizard, NameRaceStrengthMakeAshTheHuman) {
-  Game3 t("Ash\r\nBirch\r\nCedar\r\nDun\r\n", "human\r\nhuman\r\norc\r\n");
+TEST(Wizard, NameRaceStrengthThenTheWager) {
+  Started t("Ash\r\nBirch\r\nCedar\r\nDun\r\n", "human\r\nhuman\r\norc\r\n");
   Game& g = t.g();
   clickNames(g, 0);  // the first line is the player's to choose
-  EXPECT_EQ(slot(g, 1).Name_String, "Ash");
+  EXPECT_EQ(std::make_tuple(slot(g, 1).Name_String.str(), g.names.state, g.names.lines),
+            std::make_tuple("Ash", 2, Lines({"human", "human", "orc"})));
   EXPECT_EQ(t.dir.read("names.txt"), "Birch\r\nCedar\r\nDun\r\n");
-  EXPECT_EQ(g.names.state, 2);
-  EXPECT_EQ(g.names.lines, (std::vector<std::string>{"human", "human", "orc"}));
-  EXPECT_EQ(g.us.lines[0].substr(5, 4), "Ash ");
-
   clickNames(g, 1);
-  EXPECT_EQ(slot(g, 1).Race, "human");
-  EXPECT_EQ(g.names.state, 6);
-  EXPECT_EQ(g.names.lines,
-            (std::vector<std::string>{"8", "9", "10", "11", "12", "13", "14", "15", "16"}));
-
-  clickNames(g, 4);
-  const TCharacterDMG& ash = slot(g, 1);
-  EXPECT_EQ(g.names.state, 7);
-  EXPECT_EQ(std::make_tuple(ash.ST, ash.DX, ash.IQ, ash.MA), std::make_tuple(12, 12, 8, 10));
-  ASSERT_FALSE(g.log.lines.empty());
-  EXPECT_EQ(g.log.lines.front(), "Ash human 12 12");
+  EXPECT_EQ(
+      std::make_tuple(slot(g, 1).Race.str(), g.names.state, g.names.lines),
+      std::make_tuple("human", 6, Lines({"8", "9", "10", "11", "12", "13", "14", "15", "16"})));
+  clickNames(g, 8);  // the strongest human has the least skill
+  EXPECT_EQ(std::make_pair(g.names.state, g.log.lines), std::make_pair(7, Lines{"Ash human 16 8"}));
   // The match for stakes follows at once, against a guest from the list.
-  const TCharacterDMG& guest = slot(g, 2);
-  EXPECT_EQ(ash.Bet_value, 2352);
-  EXPECT_EQ(ash.Coin, 1375000 - 2352);
-  EXPECT_EQ(g.names.lines[1], "Ash$2352");
-  EXPECT_EQ(g.names.lines[2], guest.Name_String.str() + "$" + std::to_string(guest.Bet_value));
   EXPECT_EQ(g.names.lines.back(), "release fighters");
-  EXPECT_EQ(t.dir.read("names.txt").find(guest.Name_String.str() + "\r\n"), std::string::npos);
+  const std::string guest = slot(g, 2).Name_String.str() + "\r\n";
+  EXPECT_EQ(t.dir.read("names.txt").find(guest), std::string::npos);
 }
 
-TEST(Wizard, StrongestHumanHasLeastSkill) {
-  Game3 t("Ash\nBirch\nCedar\n", "human\nhuman\n");
-  Game& g = t.g();
-  clickNames(g, 0);
-  clickNames(g, 0);
-  clickNames(g, 8);
-  EXPECT_EQ(std::make_pair(slot(g, 1).ST, slot(g, 1).DX), std::make_pair(16, 8));
-  EXPECT_EQ(g.log.lines.front(), "Ash human 16 8");
+TEST(TextFiles, LineEndingsAndASaveThatCannotBeMade) {
+  test::TestGame t;
+  Lines read;
+  // clang-format off
+  for (const auto& [bytes, lines] : std::vector<std::pair<std::string, Lines>>{
+           {"a\r\nb\nc\rd", {"a", "b", "c", "d"}}, {"x\n\n", {"x", ""}}, {"\r\n", {""}}, {"", {}}}) {
+    // clang-format on
+    t.dir.write("list.txt", bytes);
+    ASSERT_TRUE(readLines(t.g(), "list.txt", read));
+    EXPECT_EQ(read, lines) << bytes;
+  }
+
+  // Nothing can be written under the temporary name: the old list stays whole.
+  t.dir.write("names.txt", "Ash\r\nBirch\r\n");
+  std::filesystem::create_directory(t.dir.path() / "names.txt.tmp");
+  t.g().names.lines = {"Ash", "Birch"};
+  EXPECT_EQ(takeNameLine(t.g(), 1), "Birch");
+  EXPECT_EQ(t.g().log.lines, Lines{"Cannot write file names.txt"});
+  EXPECT_EQ(t.dir.read("names.txt"), "Ash\r\nBirch\r\n");
 }
 
-TEST(Wizard, UnreadableRacesStillOfferAHuman) {
-  Game3 t("Ash\nBirch\n", "");
-  std::filesystem::remove(t.dir.path() / "races.txt");
-  clickNames(t.g(), 0);
-  EXPECT_EQ(t.g().names.lines, std::vector<std::string>{"human"});
-  EXPECT_TRUE(logHas(t.g(), "Cannot open file races.txt"));
-}
-
-TEST(TextFiles, WritesCrLfAndKeepsTheOldFileWhenItCannot) {
-  TestGame t;
-  EXPECT_TRUE(writeLines(t.g(), "list.txt", {"a b", "", "c"}));
-  EXPECT_EQ(t.dir.read("list.txt"), "a b\r\n\r\nc\r\n");
-  EXPECT_TRUE(writeLines(t.g(), "list.txt", {}));
-  EXPECT_EQ(t.dir.read("list.txt"), "");
-  std::vector<std::string> back;
-  ASSERT_TRUE(readLines(t.g(), "list.txt", back));
-  EXPECT_TRUE(back.empty());
-
-  // A folder where the file should be: the save fails and leaves no litter.
-  std::filesystem::create_directory(t.dir.path() / "names.txt");
-  std::filesystem::create_directory(t.dir.path() / "names.txt" / "keep");
-  EXPECT_FALSE(writeLines(t.g(), "names.txt", {"x"}));
-  EXPECT_FALSE(std::filesystem::exists(t.dir.path() / "names.txt.tmp"));
-  EXPECT_TRUE(std::filesystem::exists(t.dir.path() / "names.txt" / "keep"));
+TEST(ShippedData, EveryRaceThatCanBeDrawnIsADifferentOneTheRulesKnow) {
+  test::TestGame t;
+  t.g().dir = std::string(VORLUND_SOURCE_DIR) + "/data";
+  Lines races;
+  ASSERT_TRUE(readLines(t.g(), "races.txt", races));
+  EXPECT_EQ(races.at(0), "human") << "the top line is the player's to choose";
+  EXPECT_EQ(std::set<std::string>(races.begin() + 1, races.end()).size(), races.size() - 1);
+  for (std::size_t i = 1; i < races.size(); ++i)
+    EXPECT_TRUE(raceCode(races[i]) != 0 || races[i] == "man dwarf" || races[i] == "wraith");
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
+#include <tuple>
 #include <vector>
 
 #include "fighters/fighter_value.h"
@@ -12,237 +12,131 @@
 namespace vorlund {
 namespace {
 
-TCharacterDMG fighter(const std::string& race, int st, int dx = 0) {
+constexpr int kKeeps = 77;  // unarmed damage a strength out of the tables' reach keeps
+
+TCharacterDMG fighter(const std::string& race, int st, int dx = 0, int ep = 0) {
   TCharacterDMG c;
   c.Race = race;
   c.ST = st;
   c.DX = dx;
+  c.EP = ep;
+  c.Bare_hand_D = c.Bare_hand_Mod = kKeeps;
   return c;
 }
 
-std::pair<int, int> bareHand(const std::string& race, int st) {
-  TCharacterDMG c = fighter(race, st);
-  c.Bare_hand_D = 77;
-  c.Bare_hand_Mod = 77;
-  setNaturalWeapons(c);
-  return {c.Bare_hand_D, c.Bare_hand_Mod};
-}
+// Race word; strengths; IQ set (-1: the record's is kept); bravery dice and
+// adds; MA and MA_Swim; unarmed dice and adds at ST 12; grave code.
+using Race = std::tuple<std::string, int, int, int, int, int, int, int, int, int, int>;
 
-TEST(RaceTraits, StrengthRangesMatchWholeWordsOnly) {
-  const std::vector<std::tuple<std::string, int, int>> table = {
-      {"human", 8, 16},
-      {"elf", 6, 14},
-      {"dwarf", 10, 18},
-      {"man elf", 7, 15},
-      {"man dwarf", 9, 17},
-      {"orc elf", 7, 15},
-      {"orc dwarf", 9, 17},
-      {"wraith", 8, 16},
-      {"hymenopteran", 12, 12},
-      {"boa constrictor", 12, 12},
-      // Case, blanks and length all count: these are strangers to the rules.
-      {"Human", 8, 16},
-      {"elf ", 8, 16},
-      {"boa", 8, 16},
-      {"", 8, 16}};
-  for (const auto& [race, lo, hi] : table) {
+TEST(RaceTraits, EveryRuleMatchesTheWholeRaceWord) {
+  // clang-format off
+  const std::vector<Race> table = {
+      {"human", 8, 16, 8, 2, 0, 10, 2, 1, -2, 1}, {"orc", 8, 16, 8, 2, 0, 10, 2, 1, -2, 2},
+      {"elf", 6, 14, 8, 2, 0, 12, 2, 1, -2, 3}, {"dwarf", 10, 18, 8, 2, 0, 10, 2, 1, -2, 4},
+      {"merman", 8, 16, 8, 2, 0, 10, 2, 1, -2, 5}, {"man orc", 8, 16, 8, 2, 0, 10, 2, 1, -2, 6},
+      {"man elf", 7, 15, 8, 2, 0, 10, 2, 1, -2, 7},
+      {"man dwarf", 9, 17, -1, 2, 0, 10, 2, 1, -2, 0},
+      {"orc elf", 7, 15, 8, 2, 0, 10, 2, 1, -2, 8}, {"orc dwarf", 9, 17, 8, 2, 0, 10, 2, 1, -2, 9},
+      {"elf dwarf", 8, 16, 8, 2, 0, 10, 2, 1, -2, 10},
+      {"man merman", 8, 16, 8, 2, 0, 10, 2, 1, -2, 11},
+      {"wraith", 8, 16, -1, 2, 0, 10, 2, 0, 0, 0},
+      {"hymenopteran", 12, 12, 8, 1, 6, 10, 2, 1, -2, 12},
+      {"boa constrictor", 12, 12, 6, 1, 0, 6, 6, 1, 1, 13},
+      // Case, blanks and length all count: strangers to the rules get every default.
+      {"Human", 8, 16, -1, 2, 0, 10, 2, 1, -2, 0}, {"elf ", 8, 16, -1, 2, 0, 10, 2, 1, -2, 0},
+      {"boa", 8, 16, -1, 2, 0, 10, 2, 1, -2, 0}, {"", 8, 16, -1, 2, 0, 10, 2, 1, -2, 0}};
+  // clang-format on
+  for (const auto& [race, lo, hi, iq, dice, adds, ma, swim, hand, handAdds, code] : table) {
+    SCOPED_TRACE("race \"" + race + "\"");
     const StrengthRange r = strengthRange(race);
-    EXPECT_EQ(r.lowest, lo) << race;
-    EXPECT_EQ(r.highest, hi) << race;
-    EXPECT_GE(r.count(), 1) << race;
+    EXPECT_EQ(std::make_tuple(r.lowest, r.highest, raceCode(race)), std::make_tuple(lo, hi, code));
+    TCharacterDMG c = fighter(race, 12, 12);
+    c.IQ = 3;
+    c.MA_Fly = c.MA_Web = c.MA_Climb = c.MA_spent = 4;
+    c.Engaged = c.Lose_next_turn = true;
+    c.Stance = 1;
+    setNaturalWeapons(c);
+    setUpMovement(c);
+    applyIqAndAdvancement(c);
+    const std::vector<int> want = {
+        iq < 0 ? 3 : iq, hand, handAdds, ma, swim, 0, 0, 0, 0, 0, 1, 0, 5};
+    EXPECT_EQ(std::vector<int>({c.IQ, c.Bare_hand_D, c.Bare_hand_Mod, c.MA, c.MA_Swim, c.MA_Fly,
+                                c.MA_Web, c.MA_Climb, c.MA_spent, c.Engaged, c.Engaged_last_turn,
+                                c.Lose_next_turn, c.Stance}),
+              want);
+    // Bravery by race first, then honesty, friendliness and mood.
+    RandomGenerator rng{77}, expected{77};
+    rollTemperament(rng, c);
+    const std::vector<int> rolls = {expected.dice(dice) + adds, expected.dice(2), expected.dice(2),
+                                    expected.dice(2)};
+    EXPECT_EQ(std::vector<int>({c.Bravery, c.Honesty, c.Friendliness, c.Mood}), rolls);
+    EXPECT_EQ(rng.seed, expected.seed);
   }
 }
 
-TEST(RaceTraits, GeneralDamageTableAtEveryStep) {
-  const std::vector<std::tuple<int, int, int>> table = {
-      {0, 0, 0},   {1, 1, -4},  {8, 1, -4},   {9, 1, -3},    {10, 1, -3}, {11, 1, -2},
-      {12, 1, -2}, {13, 1, -1}, {14, 1, -1},  {15, 1, 0},    {16, 1, 0},  {17, 1, 1},
-      {20, 1, 1},  {21, 1, 2},  {24, 1, 2},   {25, 1, 3},    {29, 1, 3},  {30, 2, 1},
-      {35, 2, 1},  {40, 3, 1},  {259, 24, 1}, {260, 77, 77}, {-1, 77, 77}};
-  for (const auto& [st, dice, adds] : table)
-    EXPECT_EQ(bareHand("human", st), std::make_pair(dice, adds)) << "ST " << st;
-}
-
-TEST(RaceTraits, BoaAndWraithOverrideTheGeneralTable) {
-  EXPECT_EQ(bareHand("boa constrictor", 2), std::make_pair(1, -4));
-  EXPECT_EQ(bareHand("boa constrictor", 10), std::make_pair(1, 0));
-  EXPECT_EQ(bareHand("boa constrictor", 12), std::make_pair(1, 1));
-  EXPECT_EQ(bareHand("boa constrictor", 23), std::make_pair(1, 3));
-  EXPECT_EQ(bareHand("boa constrictor", 35), std::make_pair(2, 0));
-  EXPECT_EQ(bareHand("human", 35), std::make_pair(2, 1));
-  EXPECT_EQ(bareHand("boa constrictor", 40), std::make_pair(3, 1));
-  EXPECT_EQ(bareHand("boa constrictor", 300), std::make_pair(77, 77));
-  EXPECT_EQ(bareHand("wraith", 16), std::make_pair(0, 0));
-  EXPECT_EQ(bareHand("wraith", 999), std::make_pair(0, 0));
-  EXPECT_EQ(bareHand("wraith", 1000), std::make_pair(77, 77));
-}
-
-TEST(RaceTraits, TemperamentRollsBraveryThenThreeTwoDiceScores) {
-  for (const auto& [race, draws, lo, hi] : std::vector<std::tuple<std::string, int, int, int>>{
-           {"human", 8, 2, 12}, {"hymenopteran", 7, 7, 12}, {"boa constrictor", 7, 1, 6}}) {
-    for (std::uint32_t seed = 0; seed < 200; ++seed) {
-      RandomGenerator rng{seed};
-      RandomGenerator expected{seed};
-      TCharacterDMG c = fighter(race, 12);
-      rollTemperament(rng, c);
-      for (int i = 0; i < draws; ++i) expected.random(6);
-      ASSERT_EQ(rng.seed, expected.seed) << race << ": one throw per die";
-      ASSERT_GE(c.Bravery, lo) << race;
-      ASSERT_LE(c.Bravery, hi) << race;
-      ASSERT_GE(c.Mood, 2);
-      ASSERT_LE(c.Mood, 12);
-    }
+TEST(RaceTraits, UnarmedDamageAtEveryStepOfTheTables) {
+  const std::string h = "human", b = "boa constrictor", w = "wraith";
+  const int k = kKeeps;
+  // clang-format off
+  const std::vector<std::tuple<std::string, int, int, int>> table = {
+      {h, 0, 0, 0}, {h, 8, 1, -4}, {h, 9, 1, -3}, {h, 10, 1, -3}, {h, 11, 1, -2}, {h, 13, 1, -1},
+      {h, 14, 1, -1}, {h, 15, 1, 0}, {h, 16, 1, 0}, {h, 17, 1, 1}, {h, 20, 1, 1}, {h, 21, 1, 2},
+      {h, 24, 1, 2}, {h, 25, 1, 3}, {h, 29, 1, 3}, {h, 30, 2, 1}, {h, 39, 2, 1}, {h, 40, 3, 1},
+      {h, 259, 24, 1}, {h, 260, k, k}, {h, -1, k, k},
+      {b, 0, 0, 0}, {b, 2, 1, -4}, {b, 3, 1, -3}, {b, 5, 1, -2}, {b, 8, 1, -1}, {b, 9, 1, 0},
+      {b, 11, 1, 1}, {b, 16, 1, 1}, {b, 17, 1, 2}, {b, 22, 1, 2}, {b, 23, 1, 3}, {b, 29, 1, 3},
+      {b, 30, 2, 0}, {b, 39, 2, 0}, {b, 40, 3, 1}, {b, 260, k, k},
+      {w, 30, 0, 0}, {w, -5, 0, 0}, {w, 999, 0, 0}, {w, 1000, k, k}};
+  // clang-format on
+  for (const auto& [race, st, dice, adds] : table) {
+    TCharacterDMG c = fighter(race, st);
+    setNaturalWeapons(c);
+    EXPECT_EQ(std::make_pair(c.Bare_hand_D, c.Bare_hand_Mod), std::make_pair(dice, adds))
+        << race << " ST " << st;
   }
 }
 
-TEST(RaceTraits, MovementSetUpByRace) {
-  TCharacterDMG elf = fighter("elf", 10);
-  elf.MA_Fly = 4;
-  elf.Engaged = true;
-  elf.Stance = 1;
-  setUpMovement(elf);
-  EXPECT_EQ(std::make_tuple(elf.MA, elf.MA_Swim, elf.MA_Fly, elf.Engaged, elf.Engaged_last_turn,
-                            elf.Stance),
-            std::make_tuple(12, 2, 0, false, true, 5));
-  TCharacterDMG boa = fighter("boa constrictor", 12);
-  setUpMovement(boa);
-  EXPECT_EQ(std::make_pair(boa.MA, boa.MA_Swim), std::make_pair(6, 6));
-  TCharacterDMG orcElf = fighter("orc elf", 10);
-  setUpMovement(orcElf);
-  EXPECT_EQ(orcElf.MA, 10) << "only a whole elf runs faster";
+// Race, {ST, DX, EP} before, {ST, DX, EP, unarmed adds} after.
+using Step = std::tuple<std::string, std::vector<int>, std::vector<int>>;
+
+TEST(Advancement, OneStepPaidFromExperienceSkillFirst) {
+  // clang-format off
+  for (const auto& [t, cost] : std::vector<std::pair<int, std::int64_t>>{
+           {-3, 0}, {0, 0}, {1, 125}, {36, 125}, {37, 250}, {40, 250}, {41, 1000}, {45, 1000},
+           {46, 3000}, {50, 3000}, {51, 5000}, {55, 5000}, {59, 5000}, {60, 10000}, {64, 10000},
+           {65, 20000}, {255, std::int64_t{5000} << 40}, {256, 0}})
+    EXPECT_EQ(advancementCost(t), cost) << "t " << t;
+  for (const auto& [race, before, after] : std::vector<Step>{
+           {"human", {12, 12, 125}, {12, 13, 0, -2}},       // t 32 costs 125: skill rises
+           {"human", {12, 12, 124}, {12, 12, 124, -2}},     // a point short
+           {"human", {12, 12, 100000}, {12, 13, 99875, -2}},  // one step however rich
+           {"human", {14, 14, 125}, {14, 15, 0, -1}},       // skill still up to 15
+           {"human", {10, 14, 250}, {11, 14, 125, -2}},     // skill ahead of strength
+           {"orc", {16, 15, 3000}, {17, 15, 2750, 1}},      // skill at 15: strength, harder fists
+           {"x", {200, 60, 999}, {200, 60, 999, 1}},        // t above 255: no step
+           {"x", {-30, 5, 999}, {-30, 5, 999, kKeeps}}}) {  // t below 1: no step
+    // clang-format on
+    TCharacterDMG c = fighter(race, before[0], before[1], before[2]);
+    setNaturalWeapons(c);
+    applyIqAndAdvancement(c);
+    EXPECT_EQ(std::vector<int>({c.ST, c.DX, c.EP, c.Bare_hand_Mod}), after) << race << before[0];
+  }
 }
 
-TEST(Advancement, CostTableBoundaries) {
-  const std::vector<std::pair<int, std::int64_t>> table = {{0, 0},
-                                                           {1, 125},
-                                                           {36, 125},
-                                                           {37, 250},
-                                                           {40, 250},
-                                                           {41, 1000},
-                                                           {45, 1000},
-                                                           {46, 3000},
-                                                           {50, 3000},
-                                                           {51, 5000},
-                                                           {55, 5000},
-                                                           {56, 5000},
-                                                           {59, 5000},
-                                                           {60, 10000},
-                                                           {64, 10000},
-                                                           {65, 20000},
-                                                           {255, std::int64_t{5000} << 40},
-                                                           {256, 0},
-                                                           {-3, 0}};
-  for (const auto& [t, cost] : table) EXPECT_EQ(advancementCost(t), cost) << "t " << t;
-}
-
-TEST(Advancement, HumanPaysAndGainsSkillOnce) {
-  TCharacterDMG c = fighter("human", 12, 12);
-  c.EP = 125;
-  applyIqAndAdvancement(c);
-  EXPECT_EQ(c.IQ, 8);
-  EXPECT_EQ(c.EP, 0);
-  EXPECT_EQ(c.DX, 13);
-  EXPECT_EQ(c.ST, 12);
-
-  TCharacterDMG rich = fighter("human", 12, 12);
-  rich.EP = 100000;
-  applyIqAndAdvancement(rich);
-  EXPECT_EQ(rich.EP, 100000 - 125) << "one advancement per run, however rich";
-  EXPECT_EQ(rich.DX, 13);
-
-  TCharacterDMG poor = fighter("human", 12, 12);
-  poor.EP = 124;
-  applyIqAndAdvancement(poor);
-  EXPECT_EQ(std::make_tuple(poor.EP, poor.DX, poor.ST), std::make_tuple(124, 12, 12));
-}
-
-TEST(Advancement, SkilledFighterGainsStrengthAndHarderFists) {
-  TCharacterDMG c = fighter("orc", 16, 15);
-  setNaturalWeapons(c);
-  EXPECT_EQ(c.Bare_hand_Mod, 0);
-  c.EP = 3000;  // t = 16 + 15 + 8 = 39: costs 250
-  applyIqAndAdvancement(c);
-  EXPECT_EQ(c.ST, 17);
-  EXPECT_EQ(c.DX, 15);
-  EXPECT_EQ(c.EP, 2750);
-  EXPECT_EQ(std::make_pair(c.Bare_hand_D, c.Bare_hand_Mod), std::make_pair(1, 1));
-
-  // Skill already ahead of strength: strength catches up.
-  TCharacterDMG weak = fighter("human", 10, 14);
-  weak.EP = 250;
-  applyIqAndAdvancement(weak);
-  EXPECT_EQ(std::make_pair(weak.ST, weak.DX), std::make_pair(11, 14));
-}
-
-TEST(Advancement, RacesWithoutIqKeepTheirs) {
-  TCharacterDMG dwarf = fighter("man dwarf", 12, 12);
-  applyIqAndAdvancement(dwarf);
-  EXPECT_EQ(dwarf.IQ, 0);
-  dwarf.IQ = 11;
-  applyIqAndAdvancement(dwarf);
-  EXPECT_EQ(dwarf.IQ, 11);
-  TCharacterDMG capital = fighter("Human", 12, 12);
-  capital.IQ = 3;
-  applyIqAndAdvancement(capital);
-  EXPECT_EQ(capital.IQ, 3);
-  TCharacterDMG boa = fighter("boa constrictor", 12, 12);
-  applyIqAndAdvancement(boa);
-  EXPECT_EQ(boa.IQ, 6);
-}
-
-TEST(RaceTraits, GraveCodesAndAge) {
-  const std::vector<std::pair<std::string, int>> codes = {{"human", 1},
-                                                          {"orc", 2},
-                                                          {"elf", 3},
-                                                          {"dwarf", 4},
-                                                          {"merman", 5},
-                                                          {"man orc", 6},
-                                                          {"man elf", 7},
-                                                          {"orc elf", 8},
-                                                          {"orc dwarf", 9},
-                                                          {"elf dwarf", 10},
-                                                          {"man merman", 11},
-                                                          {"hymenopteran", 12},
-                                                          {"boa constrictor", 13},
-                                                          {"man dwarf", 0},
-                                                          {"wraith", 0},
-                                                          {"Human", 0}};
-  for (const auto& [race, code] : codes) EXPECT_EQ(raceCode(race), code) << race;
-  TCharacterDMG c = fighter("orc", 11, 13);
-  c.Extra = 12;
-  setAge(c);
-  EXPECT_EQ(c.Age, 36);
-}
-
-TEST(FighterValue, ExamplesAndMultipliers) {
-  TCharacterDMG c = fighter("human", 12, 12);
-  c.IQ = 8;
-  EXPECT_EQ(fighterValue(c), 2352);
-  c = fighter("x", 10, 14);
-  c.Wounds = 5;
-  EXPECT_EQ(fighterValue(c), 163);
-  c.Wounds = 0;
-  for (const auto& [iq, value] : std::vector<std::pair<int, int>>{{0, 326},
-                                                                  {5, 326},
-                                                                  {6, 978},
-                                                                  {7, 3260},
-                                                                  {8, 2608},
-                                                                  {999, 325674},
-                                                                  {1000, 326},
-                                                                  {-8, 326}})
-    EXPECT_EQ((c.IQ = iq, fighterValue(c)), value) << "IQ " << iq;
-}
-
-TEST(FighterValue, WoundsRoundHalvesToEven) {
-  TCharacterDMG c = fighter("x", 4, 2);  // base 74
-  c.Wounds = 1;
-  EXPECT_EQ(fighterValue(c), 56);  // 55.5
-  c.DX = 4;                        // base 86
-  EXPECT_EQ(fighterValue(c), 64);  // 64.5
-  c.Wounds = 6;                    // beyond death: the value turns negative
-  EXPECT_EQ(fighterValue(c), -43);
-  c.ST = 0;  // no strength to share the wounds with
-  EXPECT_EQ(fighterValue(c), 0);
+TEST(FighterValue, StrengthSkillWitsAndWounds) {
+  // {ST, DX, IQ, Wounds, value}
+  // clang-format off
+  for (const auto& v : std::vector<std::vector<int>>{
+           {12, 12, 8, 0, 2352}, {10, 14, 0, 5, 163}, {10, 14, 5, 0, 326}, {10, 14, 6, 0, 978},
+           {10, 14, 7, 0, 3260}, {10, 14, 999, 0, 325674}, {10, 14, 1000, 0, 326},
+           {10, 14, -8, 0, 326}, {4, 2, 0, 1, 56}, {4, 4, 0, 1, 64},  // halves to even
+           {4, 4, 0, 6, -43}, {0, 4, 0, 1, 0}}) {  // past death; no strength to share wounds
+    // clang-format on
+    TCharacterDMG c = fighter("x", v[0], v[1]);
+    c.IQ = v[2];
+    c.Wounds = v[3];
+    EXPECT_EQ(fighterValue(c), v[4]) << v[0] << " " << v[1] << " " << v[2] << " " << v[3];
+  }
 }
 
 }  // namespace

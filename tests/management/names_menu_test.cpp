@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "fighters/fighter_value.h"
 #include "management/between_fights.h"
 #include "management/names_window.h"
 #include "shell/startup.h"
@@ -12,230 +12,165 @@
 namespace vorlund {
 namespace {
 
+using namespace std::string_literals;
 using Lines = std::vector<std::string>;
 const Lines kRisks = {"gamble in the stands", "practice to first blood", "pay for breeding",
                       "betray guest", "rest week"};
 
-// A started game with a short names list and the shipped menu.
+// A game on the shipped menu and races in which Ash, a human of ST 12, has
+// been made and matched for stakes; that first fight is over.
 struct Menu : test::TestGame {
-  explicit Menu(unsigned seed = 1) {
+  Menu() {
     test::installWorld(dir);
+    for (const char* file : {"races.txt", "risks.txt"})
+      std::filesystem::copy_file(std::filesystem::path(VORLUND_SOURCE_DIR) / "data" / file,
+                                 dir.path() / file);
     dir.write("names.txt", "Ash\r\nBirch\r\nCedar\r\nDun\r\nElm\r\nFir\r\n");
-    dir.write("races.txt", "human\r\nhuman\r\norc\r\n");
-    std::string risks;
-    for (const auto& r : kRisks) risks += r + "\r\n";
-    dir.write("risks.txt", risks);
-    EXPECT_TRUE(startGame(g(), seed));
+    EXPECT_TRUE(startGame(g(), 1));
+    for (const char* line : {"Ash", "human", "12"}) click(line);
+    fightEnds();
   }
   void click(const std::string& text) {
-    for (std::size_t i = 0; i < g().names.lines.size(); ++i)
-      if (g().names.lines[i] == text) return clickNames(g(), static_cast<int>(i));
+    for (std::size_t i = 0; i < lines().size(); ++i)
+      if (lines()[i] == text) return clickNames(g(), static_cast<int>(i));
     ADD_FAILURE() << "no line \"" << text << "\"";
   }
-  // Ash the human at ST 12, matched for stakes.
-  void createAsh() {
-    click("Ash");
-    click("human");
-    click("12");
+  void fightEnds() {
+    g().turnCounter = 0;
+    showBetweenFightsMenu(g());
   }
-  Lines& names() { return g().names.lines; }
+  Lines& lines() { return g().names.lines; }
+  TCharacterDMG& us() { return slot(g(), 1); }
+  TCharacterDMG& them() { return slot(g(), 2); }
+  std::string wager(const TCharacterDMG& c) {
+    return c.Name_String.str() + "$" + std::to_string(c.Bet_value);
+  }
 };
 
-TEST(NamesMenu, WizardThenFightThenBetweenFights) {
+TEST(NamesMenu, ReleaseStartsTheFightOnceAndOffersTheCommands) {
   Menu m;
   Game& g = m.g();
-  EXPECT_EQ(g.names.state, 1);
-  m.click("Ash");
-  EXPECT_EQ(g.names.state, 2);
-  m.click("human");
-  EXPECT_EQ(g.names.state, 6);
-  m.click("12");
-  EXPECT_EQ(g.names.state, 7);
-  m.click("release fighters");
-  EXPECT_EQ(g.names.state, 7);
-  EXPECT_EQ(g.turnCounter, 1);
-  // The end of a fight puts the between-fights menu up.
-  g.turnCounter = 0;
-  showBetweenFightsMenu(g);
-  EXPECT_EQ(g.names.state, 8);
-  EXPECT_EQ(m.names(), kRisks);
-}
-
-TEST(NamesMenu, ReleaseAppendsCommandsAndStartsTheLogAfresh) {
-  Menu m;
-  Game& g = m.g();
-  m.createAsh();
-  const Lines wagers = m.names();
-  slot(g, 1).Rest_Last_Week = true;
-  slot(g, 2).Rest_Last_Week = true;
-  g.turnPhase = 4;
-  m.click("release fighters");
-  Lines expected = wagers;
-  expected.insert(expected.end(), {"", "forfit"});
-  EXPECT_EQ(m.names(), expected);
-  EXPECT_EQ(g.turnPhase, 1);
-  EXPECT_FALSE(slot(g, 1).Rest_Last_Week);
-  EXPECT_FALSE(slot(g, 2).Rest_Last_Week);
-  EXPECT_EQ(g.log.lines, Lines{""});
-  EXPECT_EQ(g.log.clears, 1u);
-
-  // A second release while the fight runs changes nothing at all.
-  g.turnCounter = 3;
-  g.turnPhase = 2;
-  m.click("release fighters");
-  EXPECT_EQ(m.names(), expected);
-  EXPECT_EQ(std::make_pair(g.turnCounter, g.turnPhase), std::make_pair(3, 2));
-  EXPECT_EQ(g.log.clears, 1u);
-  EXPECT_EQ(g.log.lines, Lines{""});
-}
-
-TEST(NamesMenu, BetrayalHidesTheGuestEntryAndArmsBetray) {
-  Menu m;
-  Game& g = m.g();
-  m.createAsh();
-  g.turnCounter = 0;
-  showBetweenFightsMenu(g);
-  m.click("betray guest");
-  EXPECT_TRUE(g.betrayal);
-  EXPECT_EQ(g.names.state, 8);
-  EXPECT_EQ(m.names(), (Lines{"gamble in the stands", "practice to first blood", "pay for breeding",
-                              "rest week"}));
-  showBetweenFightsMenu(g);
-  EXPECT_EQ(std::count(m.names().begin(), m.names().end(), "betray guest"), 0);
-
+  EXPECT_EQ(std::make_pair(g.names.state, m.lines()), std::make_pair(8, kRisks));
   m.click("gamble in the stands");
-  m.click("release fighters");
-  const Lines& n = m.names();
-  ASSERT_GE(n.size(), 4u);
-  EXPECT_EQ(Lines(n.end() - 4, n.end()), (Lines{"", "forfit", "", "betray"}));
-}
-
-TEST(NamesMenu, ClicksThatMeanNothingOnlyRefreshCaptions) {
-  Menu m;
-  Game& g = m.g();
-  m.createAsh();
-  g.turnCounter = 0;
-  showBetweenFightsMenu(g);
-  m.names().insert(m.names().begin() + 2, "");
-  slot(g, 1).Coin = -20;
-  const Lines before = m.names();
-  const std::int32_t coin2 = slot(g, 2).Coin;
-  clickNames(g, 2);  // an empty line
-  EXPECT_EQ(g.us.caption, "Ash  $-20");
-  EXPECT_EQ(g.them.caption, slot(g, 2).Name_String.str() + "  $" + std::to_string(coin2));
-  clickNames(g, 99);  // below the last line
-  EXPECT_EQ(g.names.selected, -1);
-  clickNames(g, -1);
-  EXPECT_EQ(m.names(), before);
-  EXPECT_EQ(g.names.state, 8);
-
-  // "betray" without the Betrayal flag, and any click in a state the menu
-  // does not have, do nothing.
-  g.names.state = 7;
-  m.names().push_back("betray");
-  const std::size_t logLines = g.log.lines.size();
-  m.click("betray");
-  EXPECT_EQ(g.log.lines.size(), logLines);
-  for (int state : {0, 3, 10}) {
-    g.names.state = state;
-    m.click("gamble in the stands");
-    EXPECT_EQ(g.names.state, state);
-    EXPECT_EQ(slot(g, 1).Coin, -20);
+  EXPECT_EQ(g.names.state, 8) << "the state waits for the release";
+  Lines expected = m.lines();
+  expected.insert(expected.end(), {"", "forfit"});
+  m.us().Rest_Last_Week = m.them().Rest_Last_Week = true;
+  g.turnPhase = 4;
+  for (int press = 0; press < 2; ++press) {  // the second comes while the fight runs
+    m.click("release fighters");
+    EXPECT_EQ(std::make_tuple(g.names.state, g.turnCounter, g.turnPhase, m.lines()),
+              std::make_tuple(7, 1, 1, expected));
+    EXPECT_FALSE(m.us().Rest_Last_Week || m.them().Rest_Last_Week);
+    EXPECT_EQ(std::make_pair(g.log.lines, g.log.clears),
+              std::make_pair(Lines{""}, std::uint64_t{1}));
+    g.turnPhase = 1;
   }
 }
 
-TEST(MatchSetUp, GambleReplacesTheDeadAndTakesBothStakes) {
+TEST(NamesMenu, BetrayGuestOnceThenBetrayIsOffered) {
   Menu m;
   Game& g = m.g();
-  m.createAsh();
-  g.turnCounter = 0;
-  showBetweenFightsMenu(g);
-  slot(g, 1).Wounds = 12;  // Ash died
-  slot(g, 1).Coin = 1000;
-  slot(g, 2).Engaged = true;
-  slot(g, 2).Lose_next_turn = true;
-  slot(g, 2).Stance = 1;
-  const std::int32_t coin2 = slot(g, 2).Coin;
+  g.names.state = 7;
+  g.turnCounter = 1;
+  m.lines().push_back("betray");
+  const Lines log = g.log.lines;
+  m.click("betray");  // the guest is not betrayed yet: not even a zap line
+  EXPECT_EQ(g.log.lines, log);
+
+  m.fightEnds();
+  m.click("betray guest");
+  const Lines menu = {kRisks[0], kRisks[1], kRisks[2], kRisks[4]};
+  EXPECT_EQ(std::make_tuple(g.betrayal, g.names.state, m.lines()), std::make_tuple(true, 8, menu));
+  m.fightEnds();
+  EXPECT_EQ(m.lines(), menu);
+  m.click("practice to first blood");
+  m.click("release fighters");
+  EXPECT_EQ(Lines(m.lines().end() - 5, m.lines().end()),
+            Lines({"release fighters", "", "forfit", "", "betray"}));
+
+  std::filesystem::remove(m.dir.path() / "risks.txt");  // the menu is built in
+  m.fightEnds();
+  EXPECT_EQ(std::make_pair(m.lines(), g.log.lines.back()),
+            std::make_pair(menu, "Cannot open file risks.txt"s));
+}
+
+TEST(NamesMenu, ClicksThatMeanNothingOnlyRefreshTheCaptions) {
+  Menu m;
+  Game& g = m.g();
+  m.lines().insert(m.lines().begin() + 2, "");
+  const Lines before = m.lines();
+  m.us().Coin = -20;
+  m.them().Coin = 7;
+  m.them().Name_String = "Elm";
+  for (int line : {2, 99, -1}) {  // an empty line, below the last, above the first
+    g.us.caption = g.them.caption = "";
+    clickNames(g, line);
+    EXPECT_EQ(std::make_pair(g.us.caption, g.them.caption),
+              std::make_pair("Ash  $-20"s, "Elm  $7"s));
+  }
+  for (int state : {0, 3, 10}) {  // states the menu does not have
+    g.names.state = state;
+    m.click("gamble in the stands");
+    EXPECT_EQ(std::make_tuple(g.names.state, m.us().Coin, m.lines()),
+              std::make_tuple(state, -20, before));
+  }
+}
+
+TEST(MatchSetUp, GambleReplacesTheDeadAndStakesBothPurses) {
+  Menu m;
+  Game& g = m.g();
+  m.us().Wounds = 12;  // Ash died
+  m.us().Coin = 1000;
+  m.them().Coin = 50;
+  m.them().Engaged = m.them().Lose_next_turn = true;
+  m.them().Engaged_last_turn = false;
+  m.them().Stance = 1;
+  g.fightToDeath = false;
   m.click("gamble in the stands");
 
-  const TCharacterDMG& us = slot(g, 1);
-  const TCharacterDMG& them = slot(g, 2);
+  const TCharacterDMG& us = m.us();
+  const TCharacterDMG& them = m.them();
   EXPECT_NE(us.Name_String, "Ash");
-  EXPECT_EQ(us.Wounds, 0);
-  EXPECT_EQ(us.Age, us.ST + us.DX + us.Extra);
-  EXPECT_GT(us.Bet_value, 0);
-  EXPECT_EQ(us.Coin, 1000 - us.Bet_value);
-  EXPECT_EQ(them.Coin, coin2 - them.Bet_value);
-  EXPECT_TRUE(g.fightToDeath);
-  EXPECT_FALSE(them.Engaged);
-  EXPECT_TRUE(them.Engaged_last_turn);
-  EXPECT_FALSE(them.Lose_next_turn);
-  EXPECT_EQ(them.Stance, 5);
-  EXPECT_EQ(std::make_tuple(us.Hex, them.Hex, g.arenaCentre), std::make_tuple(196, 577, 1272));
-  EXPECT_EQ(g.fightDistance, 12);
-  EXPECT_EQ(g.us.caption, "Us      $" + std::to_string(us.Coin));
-  EXPECT_EQ(g.them.caption, "Them    $" + std::to_string(them.Coin));
-  EXPECT_EQ(g.names.state, 8);
-  EXPECT_EQ(m.names(), (Lines{"", us.Name_String.str() + "$" + std::to_string(us.Bet_value),
-                              them.Name_String.str() + "$" + std::to_string(them.Bet_value), "",
+  EXPECT_EQ(std::make_pair(us.Wounds, us.Age), std::make_pair(0, us.ST + us.DX + us.Extra));
+  EXPECT_EQ(std::make_tuple(us.Bet_value, them.Bet_value, us.Coin, them.Coin),
+            std::make_tuple(fighterValue(us), fighterValue(them), 1000 - us.Bet_value,
+                            50 - them.Bet_value));
+  EXPECT_EQ(std::make_tuple(g.fightToDeath, them.Engaged, them.Engaged_last_turn,
+                            them.Lose_next_turn, them.Stance),
+            std::make_tuple(true, false, true, false, 5));
+  EXPECT_EQ(std::make_tuple(us.Hex, them.Hex, g.arenaCentre, g.fightDistance),
+            std::make_tuple(196, 577, 1272, 12));
+  EXPECT_EQ(std::make_pair(g.us.caption, g.them.caption),
+            std::make_pair("Us      $" + std::to_string(us.Coin),
+                           "Them    $" + std::to_string(them.Coin)));
+  EXPECT_EQ(m.lines(), Lines({"", m.wager(us), m.wager(them), "",
                               "$" + std::to_string(us.Bet_value + them.Bet_value), " is wagered",
                               "", "release fighters"}));
-  m.click("release fighters");
-  EXPECT_EQ(g.names.state, 7);
 }
 
-TEST(MatchSetUp, PracticeRefusedWhileAnyoneIsWounded) {
+TEST(MatchSetUp, PracticeRefusedWhileAnyoneIsWoundedElseFreeOfStakes) {
   Menu m;
   Game& g = m.g();
-  m.createAsh();
-  g.turnCounter = 0;
-  showBetweenFightsMenu(g);
-  slot(g, 2).Wounds = 3;
-  const std::int32_t coin1 = slot(g, 1).Coin;
-  g.fightToDeath = true;
+  const std::int32_t coin1 = m.us().Coin, coin2 = m.them().Coin;
+  m.us().Wounds = 1;
+  m.them().Wounds = 3;
   m.click("practice to first blood");
   Lines expected = kRisks;
-  expected.push_back(slot(g, 2).Name_String.str() + " is wounded 3");
-  EXPECT_EQ(m.names(), expected);
-  EXPECT_TRUE(g.fightToDeath);
-  EXPECT_EQ(slot(g, 1).Coin, coin1);
+  expected.insert(expected.end(),
+                  {"Ash is wounded 1", m.them().Name_String.str() + " is wounded 3"});
+  EXPECT_EQ(std::make_pair(m.lines(), g.fightToDeath), std::make_pair(expected, true));
 
-  slot(g, 1).Wounds = 1;
-  showBetweenFightsMenu(g);
+  m.us().Wounds = m.them().Wounds = 0;
+  m.us().Engaged = true;
+  m.us().Stance = 1;
+  m.fightEnds();
   m.click("practice to first blood");
-  EXPECT_EQ(Lines(m.names().end() - 2, m.names().end()),
-            (Lines{"Ash is wounded 1", slot(g, 2).Name_String.str() + " is wounded 3"}));
-}
-
-TEST(MatchSetUp, PracticeStakesNothing) {
-  Menu m;
-  Game& g = m.g();
-  m.createAsh();
-  g.turnCounter = 0;
-  showBetweenFightsMenu(g);
-  const std::int32_t coin1 = slot(g, 1).Coin;
-  const std::int32_t coin2 = slot(g, 2).Coin;
-  slot(g, 1).Engaged = true;
-  slot(g, 1).Stance = 1;
-  m.click("practice to first blood");
-  EXPECT_FALSE(g.fightToDeath);
-  EXPECT_EQ(std::make_pair(slot(g, 1).Coin, slot(g, 2).Coin), std::make_pair(coin1, coin2));
-  EXPECT_EQ(std::make_pair(slot(g, 1).Bet_value, slot(g, 2).Bet_value), std::make_pair(0, 0));
-  EXPECT_TRUE(slot(g, 1).Engaged) << "a practice leaves the stance as it is";
-  EXPECT_EQ(slot(g, 1).Stance, 1);
-  EXPECT_EQ(m.names(), (Lines{"", "Ash$0", slot(g, 2).Name_String.str() + "$0", "", "$0",
+  EXPECT_EQ(
+      std::make_tuple(g.fightToDeath, m.us().Coin, m.them().Coin, m.us().Engaged, m.us().Stance),
+      std::make_tuple(false, coin1, coin2, true, 1));
+  EXPECT_EQ(m.lines(), Lines({"", "Ash$0", m.them().Name_String.str() + "$0", "", "$0",
                               " is wagered", "", "release fighters"}));
-}
-
-TEST(NamesMenu, MissingRisksStillGiveTheMenu) {
-  Menu m;
-  Game& g = m.g();
-  std::filesystem::remove(m.dir.path() / "risks.txt");
-  g.betrayal = true;
-  showBetweenFightsMenu(g);
-  EXPECT_EQ(m.names(), (Lines{"gamble in the stands", "practice to first blood", "pay for breeding",
-                              "rest week"}));
-  EXPECT_EQ(g.log.lines.back(), "Cannot open file risks.txt");
 }
 
 }  // namespace
