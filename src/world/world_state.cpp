@@ -15,6 +15,13 @@ std::size_t within(const Table& table, std::int32_t i) {
   return i >= 1 && static_cast<std::size_t>(i) < table.size() ? static_cast<std::size_t>(i) : 0;
 }
 
+// Entry i of such a table, or `none` when i is outside it.
+template <class T>
+const T& entryOr(const std::vector<T>& table, std::int32_t i, const T& none) {
+  const std::size_t k = within(table, i);
+  return k != 0 ? table[k] : none;
+}
+
 }  // namespace
 
 void allocateCellTables(WorldState& w) {
@@ -26,38 +33,32 @@ void allocateCellTables(WorldState& w) {
 }
 
 const Vec3& cellPosition(const WorldState& w, std::int32_t c) {
-  const std::size_t i = within(w.cells, c);
-  return i != 0 ? w.cells[i] : kOrigin;
+  return entryOr(w.cells, c, kOrigin);
 }
 
 const Vec3& trianglePoint(const WorldState& w, std::int32_t k) {
-  const std::size_t i = within(w.points, k);
-  return i != 0 ? w.points[i] : kOrigin;
+  return entryOr(w.points, k, kOrigin);
 }
 
 std::int32_t cornerCell(const WorldState& w, std::int32_t k) {
-  const std::size_t i = within(w.cornerCells, k);
-  return i != 0 ? w.cornerCells[i] : 0;
+  static const std::int32_t kNoCell = 0;
+  return entryOr(w.cornerCells, k, kNoCell);
 }
 
 const Vec3& triangleCentre(const WorldState& w, std::int32_t t) {
-  const std::size_t i = within(w.centres, t);
-  return i != 0 ? w.centres[i] : kOrigin;
+  return entryOr(w.centres, t, kOrigin);
 }
 
 const TriangleTexture& triangleTexture(const WorldState& w, std::int32_t t) {
-  const std::size_t i = within(w.texture, t);
-  return i != 0 ? w.texture[i] : kNoTexture;
+  return entryOr(w.texture, t, kNoTexture);
 }
 
 const RingRow& ringRowOf(const WorldState& w, std::int32_t c) {
-  const std::size_t i = within(w.ring, c);
-  return i != 0 ? w.ring[i] : kEmptyRing;
+  return entryOr(w.ring, c, kEmptyRing);
 }
 
 const NeighbourRow& neighbourRowOf(const WorldState& w, std::int32_t c) {
-  const std::size_t i = within(w.neighbours, c);
-  return i != 0 ? w.neighbours[i] : kEmptyNeighbours;
+  return entryOr(w.neighbours, c, kEmptyNeighbours);
 }
 
 std::int32_t ringCount(const WorldState& w, std::int32_t c) {
