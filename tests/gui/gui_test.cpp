@@ -6,6 +6,10 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QListWidget>
+#include <QTest>
+
+#include "app/text_windows.h"
 #include <cstdlib>
 
 #include "app/arena_view.h"
@@ -42,6 +46,22 @@ TEST(GameWindows, StartTickShowAndCloseSavingTheSettings) {
   EXPECT_GT(app.window(WindowId::Names)->x(), app.window(WindowId::Log)->x());
   EXPECT_EQ(app.game().names.lines.size(), 3u);
   EXPECT_GE(app.game().names.selected, 0);
+
+  // A press on a name takes it and moves the wizard on to the races; a press
+  // below the last line acts on nothing and leaves nothing selected.
+  QListWidget* names = static_cast<ListWindow*>(app.window(WindowId::Names))->list();
+  QTest::mouseClick(names->viewport(), Qt::LeftButton, {}, names->visualItemRect(names->item(1)).center());
+  EXPECT_EQ(app.game().names.state, 2);
+  EXPECT_EQ(app.game().us.lines[0].substr(5, 5), "Birch");
+  EXPECT_EQ(names->count(), 1) << "the races list (no races.txt: a human is offered)";
+  QTest::mouseClick(names->viewport(), Qt::LeftButton, {}, QPoint(10, names->viewport()->height() - 3));
+  EXPECT_EQ(app.game().names.state, 2);
+  EXPECT_EQ(app.game().names.selected, -1);
+  EXPECT_TRUE(names->selectedItems().isEmpty());
+  if (const char* shot = std::getenv("VORLUND_GUI_SHOT")) {
+    app.window(WindowId::Names)->grab().save(QString(shot) + "-names.png");
+    app.window(WindowId::Us)->grab().save(QString(shot) + "-us.png");
+  }
 
   app.mainWindow()->close();
   QSettings stored(QSettings::IniFormat, QSettings::UserScope, "Vorlund", "Vorlund");
