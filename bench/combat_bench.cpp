@@ -66,14 +66,18 @@ void runFights(benchmark::State& state, bool withSolar) {
       ++ticks;
     }
   }
-  state.counters["fights/s"] = benchmark::Counter(static_cast<double>(state.iterations()),
-                                                  benchmark::Counter::kIsRate);
+  state.counters["fights/s"] =
+      benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
   state.counters["ticks/fight"] =
       static_cast<double>(ticks) / static_cast<double>(state.iterations());
 }
 
-void BM_FightSolarExcluded(benchmark::State& state) { runFights(state, false); }
-void BM_FightSolarIncluded(benchmark::State& state) { runFights(state, true); }
+void BM_FightSolarExcluded(benchmark::State& state) {
+  runFights(state, false);
+}
+void BM_FightSolarIncluded(benchmark::State& state) {
+  runFights(state, true);
+}
 BENCHMARK(BM_FightSolarExcluded);
 BENCHMARK(BM_FightSolarIncluded);
 

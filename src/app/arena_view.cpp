@@ -23,7 +23,9 @@ void ArenaView::setDefaultFormat() {
   QSurfaceFormat::setDefaultFormat(f);
 }
 
-void ArenaView::initializeGL() { render::initGlState(); }
+void ArenaView::initializeGL() {
+  render::initGlState();
+}
 
 void ArenaView::paintGL() {
   const qreal ratio = devicePixelRatioF();

@@ -60,7 +60,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 namespace {
 
-
 QFont georgia(int pixelSize, int pointSize) {
   QFont f("Georgia");
   f.setStyleHint(QFont::Serif);
@@ -89,11 +88,16 @@ GameApp::~GameApp() = default;
 
 QWidget* GameApp::window(WindowId w) const {
   switch (w) {
-    case WindowId::Main: return main_.get();
-    case WindowId::Us: return us_.get();
-    case WindowId::Them: return them_.get();
-    case WindowId::Names: return names_.get();
-    case WindowId::Log: return log_.get();
+    case WindowId::Main:
+      return main_.get();
+    case WindowId::Us:
+      return us_.get();
+    case WindowId::Them:
+      return them_.get();
+    case WindowId::Names:
+      return names_.get();
+    case WindowId::Log:
+      return log_.get();
   }
   return nullptr;
 }
@@ -182,7 +186,9 @@ WindowBounds GameApp::bounds(WindowId w) {
   return {win->y(), win->x(), win->width(), win->height()};
 }
 
-void GameApp::setBounds(WindowId w, const WindowBounds& b) { placeAt(window(w), b); }
+void GameApp::setBounds(WindowId w, const WindowBounds& b) {
+  placeAt(window(w), b);
+}
 
 void GameApp::showWindow(WindowId w) {
   QWidget* win = window(w);
@@ -190,7 +196,9 @@ void GameApp::showWindow(WindowId w) {
   win->raise();
 }
 
-bool GameApp::isVisible(WindowId w) { return window(w)->isVisible(); }
+bool GameApp::isVisible(WindowId w) {
+  return window(w)->isVisible();
+}
 
 void GameApp::focusWindow(WindowId w) {
   QWidget* win = window(w);
@@ -208,7 +216,9 @@ WindowState GameApp::mainWindowState() {
   return WindowState::Normal;
 }
 
-bool GameApp::mainWindowActive() { return main_->isActiveWindow(); }
+bool GameApp::mainWindowActive() {
+  return main_->isActiveWindow();
+}
 
 void GameApp::minimiseMainWindow() {
   main_->setWindowState(main_->windowState() | Qt::WindowMinimized);
@@ -218,7 +228,9 @@ void GameApp::maximiseMainWindow() {
   main_->setWindowState(main_->windowState() | Qt::WindowMaximized);
 }
 
-void GameApp::beep() { QApplication::beep(); }
+void GameApp::beep() {
+  QApplication::beep();
+}
 
 // The music is a pleasure, not a need: without the file or a sound device
 // the game plays in silence.
@@ -249,7 +261,9 @@ void GameApp::musicPauseOrResume() {
 #endif
 }
 
-void GameApp::musicResume() { musicPlay(); }
+void GameApp::musicResume() {
+  musicPlay();
+}
 
 void GameApp::showError(const std::string& message) {
   QMessageBox::critical(main_.get(), "Vorlund", QString::fromStdString(message));
@@ -259,8 +273,12 @@ void GameApp::paintArena() {
   if (main_) main_->view()->update();
 }
 
-int GameApp::wheelScrollLines() { return QApplication::wheelScrollLines(); }
+int GameApp::wheelScrollLines() {
+  return QApplication::wheelScrollLines();
+}
 
-SettingsStore& GameApp::settings() { return *settings_; }
+SettingsStore& GameApp::settings() {
+  return *settings_;
+}
 
 }  // namespace vorlund::app

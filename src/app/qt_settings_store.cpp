@@ -43,6 +43,8 @@ void QtSettingsStore::writeBool(const std::string& section, const std::string& i
 
 // QSettings writes through a temporary file and a rename, so an interrupted
 // save leaves the previous file whole.
-void QtSettingsStore::flush() { settings_.sync(); }
+void QtSettingsStore::flush() {
+  settings_.sync();
+}
 
 }  // namespace vorlund::app

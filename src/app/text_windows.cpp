@@ -50,7 +50,9 @@ void TextWindow::resizeEvent(QResizeEvent* event) {
   if (hooks_.resized && isVisible()) hooks_.resized();
 }
 
-void TextWindow::moveEvent(QMoveEvent* event) { QWidget::moveEvent(event); }
+void TextWindow::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+}
 
 namespace {
 

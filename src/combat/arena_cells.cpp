@@ -14,7 +14,9 @@ float centreDistance(const Game& g, std::int32_t a, std::int32_t b) {
 
 }  // namespace
 
-bool isArenaCell(std::int32_t c) { return c >= 1 && c <= kCellCount; }
+bool isArenaCell(std::int32_t c) {
+  return c >= 1 && c <= kCellCount;
+}
 
 std::int32_t nearestNeighbour(const Game& g, std::int32_t from, std::int32_t target,
                               std::int32_t skip) {

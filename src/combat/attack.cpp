@@ -16,13 +16,13 @@ namespace {
 constexpr std::string_view kBoa = "boa constrictor";
 
 constexpr std::array<std::string_view, 20> kLocations = {
-    "eye",         "temple",       "naison", "nose",  "philtrum",     "jaw",          "throat",
-    "adam's apple", "esophagus",   "collar bone", "ear", "solar plexus", "armpit",   "groin",
-    "nape of neck", "back of neck", "coccyx", "gut",   "kidney",       "rib"};
+    "eye",          "temple",       "naison",      "nose", "philtrum",     "jaw",    "throat",
+    "adam's apple", "esophagus",    "collar bone", "ear",  "solar plexus", "armpit", "groin",
+    "nape of neck", "back of neck", "coccyx",      "gut",  "kidney",       "rib"};
 
 constexpr std::array<std::string_view, 10> kBlows = {
-    " slapped ", " clawed ", " kneed ", " elbowed ", " palm jammed ",
-    " knuckled ", " gouged ", " shot ", " smashed ", " shattered "};
+    " slapped ",  " clawed ", " kneed ", " elbowed ", " palm jammed ",
+    " knuckled ", " gouged ", " shot ",  " smashed ", " shattered "};
 
 // Natural rolls of 3, 4 and 5 always land (the first two doubling and
 // tripling the blow); 16 and up always miss.
@@ -125,7 +125,8 @@ void digGrave(Game& g, std::int32_t cell, std::string_view race) {
     // rest keep their order.
     int oldest = 0;
     for (int i = 1; i < Graveyard::kMaxGraves; ++i)
-      if (yard.graves[static_cast<std::size_t>(i)].age > yard.graves[static_cast<std::size_t>(oldest)].age)
+      if (yard.graves[static_cast<std::size_t>(i)].age >
+          yard.graves[static_cast<std::size_t>(oldest)].age)
         oldest = i;
     for (int i = oldest; i + 1 < Graveyard::kMaxGraves; ++i)
       yard.graves[static_cast<std::size_t>(i)] = yard.graves[static_cast<std::size_t>(i + 1)];

@@ -6,7 +6,9 @@
 
 namespace vorlund {
 
-bool braveryCheck(RandomGenerator& rng, const TCharacterDMG& c) { return c.Bravery >= rng.dice(2); }
+bool braveryCheck(RandomGenerator& rng, const TCharacterDMG& c) {
+  return c.Bravery >= rng.dice(2);
+}
 
 void reserveFightQueues(Game& g) {
   g.listMove.reserve(kSlotCount);
@@ -26,7 +28,8 @@ void removeFromQueues(Game& g, const TCharacterDMG& c) {
 void drainInRandomOrder(RandomGenerator& rng, std::vector<std::string>& holding,
                         std::vector<std::string>& queue) {
   while (!holding.empty()) {
-    const auto pick = static_cast<std::size_t>(rng.random(static_cast<std::int32_t>(holding.size())));
+    const auto pick =
+        static_cast<std::size_t>(rng.random(static_cast<std::int32_t>(holding.size())));
     queue.push_back(std::move(holding[pick]));
     holding.erase(holding.begin() + static_cast<std::ptrdiff_t>(pick));
   }

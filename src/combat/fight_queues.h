@@ -17,9 +17,15 @@ inline std::int32_t wrappedSum(std::int32_t a, std::int32_t b) {
 }
 
 // On his feet for the turn's bookkeeping: neither unconscious nor dead.
-inline bool onHisFeet(const TCharacterDMG& c) { return c.Wounds < wrappedSum(c.ST, -1); }
-inline bool isUnconscious(const TCharacterDMG& c) { return c.Wounds == wrappedSum(c.ST, -1); }
-inline bool isDead(const TCharacterDMG& c) { return c.Wounds >= c.ST; }
+inline bool onHisFeet(const TCharacterDMG& c) {
+  return c.Wounds < wrappedSum(c.ST, -1);
+}
+inline bool isUnconscious(const TCharacterDMG& c) {
+  return c.Wounds == wrappedSum(c.ST, -1);
+}
+inline bool isDead(const TCharacterDMG& c) {
+  return c.Wounds >= c.ST;
+}
 
 // Brave this turn when his Bravery is at least two dice.
 bool braveryCheck(RandomGenerator& rng, const TCharacterDMG& c);
@@ -41,6 +47,5 @@ void drainInRandomOrder(RandomGenerator& rng, std::vector<std::string>& holding,
 // The arena position (1 or 2) of the combatant with this exact name, the
 // later one when both share it; 0 when neither has it.
 int combatantNamed(Game& g, const std::string& name);
-
 
 }  // namespace vorlund

@@ -20,8 +20,8 @@ void outOfMovement(Game& g, TCharacterDMG& f) {
 }
 
 bool graveOn(const Game& g, std::int32_t cell) {
-  const int count = g.graveyard.count < Graveyard::kMaxGraves ? g.graveyard.count
-                                                              : Graveyard::kMaxGraves;
+  const int count =
+      g.graveyard.count < Graveyard::kMaxGraves ? g.graveyard.count : Graveyard::kMaxGraves;
   for (int i = 0; i < count; ++i)
     if (g.graveyard.graves[static_cast<std::size_t>(i)].cell == cell) return true;
   return false;

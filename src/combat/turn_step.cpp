@@ -16,17 +16,32 @@ namespace {
 
 constexpr int kArenaFighters = 2;
 
-TCharacterDMG& other(Game& g, int position) { return combatant(g, position == 1 ? 2 : 1); }
+TCharacterDMG& other(Game& g, int position) {
+  return combatant(g, position == 1 ? 2 : 1);
+}
 
 void setMovementAllowance(TCharacterDMG& c) {
   switch (c.Stance) {
-    case 1: c.MA_adj = 2; break;
-    case 2: c.MA_adj = c.MA_Web; break;
-    case 3: c.MA_adj = c.MA_Climb; break;
-    case 4: c.MA_adj = c.MA_Swim; break;
-    case 5: c.MA_adj = c.MA; break;
-    case 6: c.MA_adj = c.MA_Fly; break;
-    default: break;
+    case 1:
+      c.MA_adj = 2;
+      break;
+    case 2:
+      c.MA_adj = c.MA_Web;
+      break;
+    case 3:
+      c.MA_adj = c.MA_Climb;
+      break;
+    case 4:
+      c.MA_adj = c.MA_Swim;
+      break;
+    case 5:
+      c.MA_adj = c.MA;
+      break;
+    case 6:
+      c.MA_adj = c.MA_Fly;
+      break;
+    default:
+      break;
   }
 }
 
@@ -161,14 +176,22 @@ void turnEnd(Game& g) {
 
 void turnStep(Game& g) {
   switch (g.turnPhase) {
-    case 1: turnStart(g); break;
+    case 1:
+      turnStart(g);
+      break;
     case 2:
       g.phaseDone = true;
       logShowLast(g.log);
       break;
-    case 3: movementPhase(g); break;
-    case 4: actionPhase(g); break;
-    case 5: turnEnd(g); break;
+    case 3:
+      movementPhase(g);
+      break;
+    case 4:
+      actionPhase(g);
+      break;
+    case 5:
+      turnEnd(g);
+      break;
     default:
       // A phase counter out of its range would stall the fight for good.
       g.turnPhase = 1;

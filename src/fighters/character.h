@@ -12,15 +12,24 @@ class ShortString {
  public:
   static constexpr std::size_t kMax = 255;
   ShortString() = default;
-  ShortString(std::string_view s) { assign(s); }            // NOLINT: implicit by design
-  ShortString(const char* s) { assign(s ? s : ""); }         // NOLINT
-  ShortString(const std::string& s) { assign(s); }          // NOLINT
-  ShortString& operator=(std::string_view s) { assign(s); return *this; }
-  ShortString& operator=(const char* s) { assign(s ? s : ""); return *this; }
-  ShortString& operator=(const std::string& s) { assign(s); return *this; }
+  ShortString(std::string_view s) { assign(s); }      // NOLINT: implicit by design
+  ShortString(const char* s) { assign(s ? s : ""); }  // NOLINT
+  ShortString(const std::string& s) { assign(s); }    // NOLINT
+  ShortString& operator=(std::string_view s) {
+    assign(s);
+    return *this;
+  }
+  ShortString& operator=(const char* s) {
+    assign(s ? s : "");
+    return *this;
+  }
+  ShortString& operator=(const std::string& s) {
+    assign(s);
+    return *this;
+  }
 
   const std::string& str() const { return value_; }
-  operator const std::string&() const { return value_; }    // NOLINT
+  operator const std::string&() const { return value_; }  // NOLINT
   const char* c_str() const { return value_.c_str(); }
   std::size_t size() const { return value_.size(); }
   bool empty() const { return value_.empty(); }
@@ -97,14 +106,30 @@ void copyRecord(const TCharacterDMG& from, TCharacterDMG& to);
 // The persisted field set, in its order: used by the farm file and by every
 // whole-fighter copy.
 inline constexpr std::array<std::int32_t TCharacterDMG::*, 25> kPersistedIntegers = {
-    &TCharacterDMG::ST,           &TCharacterDMG::Bare_hand_D,  &TCharacterDMG::Bare_hand_Mod,
-    &TCharacterDMG::Wounds,       &TCharacterDMG::DX,           &TCharacterDMG::Hits_Stopped,
-    &TCharacterDMG::IQ,           &TCharacterDMG::Ready_D,      &TCharacterDMG::Ready_Mod,
-    &TCharacterDMG::Fatigue,      &TCharacterDMG::MA,           &TCharacterDMG::MA_Swim,
-    &TCharacterDMG::MA_Fly,       &TCharacterDMG::MA_Web,       &TCharacterDMG::MA_Climb,
-    &TCharacterDMG::Secondary_D,  &TCharacterDMG::Secondary_Mod, &TCharacterDMG::Bravery,
-    &TCharacterDMG::Honesty,      &TCharacterDMG::Friendliness, &TCharacterDMG::Mood,
-    &TCharacterDMG::EP,           &TCharacterDMG::Extra,        &TCharacterDMG::Stance,
+    &TCharacterDMG::ST,
+    &TCharacterDMG::Bare_hand_D,
+    &TCharacterDMG::Bare_hand_Mod,
+    &TCharacterDMG::Wounds,
+    &TCharacterDMG::DX,
+    &TCharacterDMG::Hits_Stopped,
+    &TCharacterDMG::IQ,
+    &TCharacterDMG::Ready_D,
+    &TCharacterDMG::Ready_Mod,
+    &TCharacterDMG::Fatigue,
+    &TCharacterDMG::MA,
+    &TCharacterDMG::MA_Swim,
+    &TCharacterDMG::MA_Fly,
+    &TCharacterDMG::MA_Web,
+    &TCharacterDMG::MA_Climb,
+    &TCharacterDMG::Secondary_D,
+    &TCharacterDMG::Secondary_Mod,
+    &TCharacterDMG::Bravery,
+    &TCharacterDMG::Honesty,
+    &TCharacterDMG::Friendliness,
+    &TCharacterDMG::Mood,
+    &TCharacterDMG::EP,
+    &TCharacterDMG::Extra,
+    &TCharacterDMG::Stance,
     &TCharacterDMG::Age};
 inline constexpr std::array<ShortString TCharacterDMG::*, 6> kPersistedStrings = {
     &TCharacterDMG::Name_String, &TCharacterDMG::Sex,   &TCharacterDMG::Race,

@@ -24,7 +24,11 @@ void zap(Game& g, int position) {
 
 }  // namespace
 
-void forfitZap(Game& g) { zap(g, 1); }
-void betrayZap(Game& g) { zap(g, 2); }
+void forfitZap(Game& g) {
+  zap(g, 1);
+}
+void betrayZap(Game& g) {
+  zap(g, 2);
+}
 
 }  // namespace vorlund

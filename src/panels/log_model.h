@@ -11,9 +11,9 @@ namespace vorlund {
 // fight starts. Views mirror it by comparing `clears` and the line count.
 struct LogModel {
   std::vector<std::string> lines;
-  int selected = -1;             // item index of the selection, -1 for none
-  std::uint64_t clears = 0;      // how often the list was emptied
-  std::uint64_t revision = 0;    // changes with every append, select or clear
+  int selected = -1;           // item index of the selection, -1 for none
+  std::uint64_t clears = 0;    // how often the list was emptied
+  std::uint64_t revision = 0;  // changes with every append, select or clear
 
   // Optional listener that hears each line as it is appended, and nullptr
   // when the list is cleared (the sim echoes the Log through it).

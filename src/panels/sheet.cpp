@@ -34,7 +34,9 @@ void writeField(SheetModel& sheet, FieldPlace place, const std::string& value) {
   for (int i = 0; i < place.width; ++i) styles[place.column + i] |= place.style;
 }
 
-bool devilish(std::int32_t v) { return v == 666; }
+bool devilish(std::int32_t v) {
+  return v == 666;
+}
 
 // ST or DX with its adjustment: the adjustment shows only when it says
 // something (not 0 and not equal to the value); 666 shows as " ~" in both.
@@ -65,7 +67,9 @@ std::string extraText(std::int32_t extra) {
   return "extra:" + number;
 }
 
-SheetModel& sheetOf(Game& g, int slotNumber) { return slotNumber == 1 ? g.us : g.them; }
+SheetModel& sheetOf(Game& g, int slotNumber) {
+  return slotNumber == 1 ? g.us : g.them;
+}
 
 }  // namespace
 

@@ -16,10 +16,18 @@ void bringUp(Game& g, WindowId w) {
 
 void textWindowKey(Game& g, int key) {
   switch (key) {
-    case kVkF1: bringUp(g, WindowId::Log); break;
-    case kVkF2: bringUp(g, WindowId::Names); break;
-    case kVkF3: bringUp(g, WindowId::Us); break;
-    case kVkF4: bringUp(g, WindowId::Them); break;
+    case kVkF1:
+      bringUp(g, WindowId::Log);
+      break;
+    case kVkF2:
+      bringUp(g, WindowId::Names);
+      break;
+    case kVkF3:
+      bringUp(g, WindowId::Us);
+      break;
+    case kVkF4:
+      bringUp(g, WindowId::Them);
+      break;
     case kVkEscape:
       if (g.musicOn)
         g.platform->musicPauseOrResume();
@@ -27,10 +35,13 @@ void textWindowKey(Game& g, int key) {
         g.platform->musicResume();
       g.musicOn = !g.musicOn;
       break;
-    default: break;
+    default:
+      break;
   }
 }
 
-void logMouseDown(Game& g) { g.fightRunning = !g.fightRunning; }
+void logMouseDown(Game& g) {
+  g.fightRunning = !g.fightRunning;
+}
 
 }  // namespace vorlund

@@ -19,11 +19,16 @@ struct Factors {
 // From a resized text window's own rectangle back to the screen it was laid on.
 Factors resizeFactors(WindowId w) {
   switch (w) {
-    case WindowId::Log: return {1.0L / 0.757L, 1.0L / 0.174L};
-    case WindowId::Us: return {1.0L, 1.0L / 0.47L};
-    case WindowId::Them: return {1.0L, 1.0L / 0.95L};
-    case WindowId::Names: return {1.0L / 0.782L, 1.0L};
-    case WindowId::Main: break;
+    case WindowId::Log:
+      return {1.0L / 0.757L, 1.0L / 0.174L};
+    case WindowId::Us:
+      return {1.0L, 1.0L / 0.47L};
+    case WindowId::Them:
+      return {1.0L, 1.0L / 0.95L};
+    case WindowId::Names:
+      return {1.0L / 0.782L, 1.0L};
+    case WindowId::Main:
+      break;
   }
   return {kMainH, kMainW};
 }
@@ -34,11 +39,15 @@ WindowBounds scaled(long double h, long double w, long double top, long double l
           roundHalfEven(h * height)};
 }
 
-void apply(Game& g, const Placement& p) { g.platform->setBounds(p.first, p.second); }
+void apply(Game& g, const Placement& p) {
+  g.platform->setBounds(p.first, p.second);
+}
 
 }  // namespace
 
-int roundHalfEven(long double x) { return static_cast<int>(std::nearbyint(x)); }
+int roundHalfEven(long double x) {
+  return static_cast<int>(std::nearbyint(x));
+}
 
 std::array<Placement, 4> textWindowLayout(const WindowBounds& main, bool usWide) {
   const long double h = roundHalfEven((main.top + main.height) * kMainH);

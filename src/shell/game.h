@@ -40,8 +40,8 @@ struct Game {
   std::int32_t turnCounter = 0;  // the main window's Tag: 0 = no fight
   std::int32_t turnPhase = 0;    // 1..5
   bool phaseDone = false;
-  bool fightRunning = false;     // cleared by a click in the Log (pause)
-  bool fightToDeath = false;     // fight-kind flag: to the death, else to first blood
+  bool fightRunning = false;  // cleared by a click in the Log (pause)
+  bool fightToDeath = false;  // fight-kind flag: to the death, else to first blood
   std::int32_t fightDistance = 0;
   std::vector<std::string> listMove;    // ListMove
   std::vector<std::string> listAction;  // ListAction
@@ -110,12 +110,16 @@ struct Game {
 };
 
 // The fighter in slot s (1..8).
-inline TCharacterDMG& slot(Game& g, int s) { return g.characters[g.slotTable[s] - 1]; }
+inline TCharacterDMG& slot(Game& g, int s) {
+  return g.characters[g.slotTable[s] - 1];
+}
 inline const TCharacterDMG& slot(const Game& g, int s) {
   return g.characters[g.slotTable[s] - 1];
 }
 // The fighter at arena order position p (1..combatant count).
-inline TCharacterDMG& combatant(Game& g, int p) { return slot(g, g.combatantOrder[p]); }
+inline TCharacterDMG& combatant(Game& g, int p) {
+  return slot(g, g.combatantOrder[p]);
+}
 
 // The full path of a data or state file given by its bare name.
 inline std::filesystem::path gameFile(const Game& g, const std::string& name) {

@@ -3,7 +3,9 @@
 namespace vorlund {
 namespace {
 
-int index(WindowId w) { return static_cast<int>(w); }
+int index(WindowId w) {
+  return static_cast<int>(w);
+}
 
 std::string boundsText(const WindowBounds& b) {
   return std::to_string(b.top) + "," + std::to_string(b.left) + "," + std::to_string(b.width) +
@@ -14,22 +16,32 @@ std::string boundsText(const WindowBounds& b) {
 
 const char* windowName(WindowId w) {
   switch (w) {
-    case WindowId::Main: return "Vorlund";
-    case WindowId::Us: return "Us";
-    case WindowId::Them: return "Them";
-    case WindowId::Names: return "Names";
-    case WindowId::Log: return "Log";
+    case WindowId::Main:
+      return "Vorlund";
+    case WindowId::Us:
+      return "Us";
+    case WindowId::Them:
+      return "Them";
+    case WindowId::Names:
+      return "Names";
+    case WindowId::Log:
+      return "Log";
   }
   return "?";
 }
 
 WindowBounds HeadlessPlatform::designedBounds(WindowId w) {
   switch (w) {
-    case WindowId::Main: return {20, 74, 691, 511};
-    case WindowId::Us: return {419, 0, 383, 138};
-    case WindowId::Them: return {420, 381, 383, 137};
-    case WindowId::Names: return {3, 652, 151, 433};
-    case WindowId::Log: return {4, 3, 140, 418};
+    case WindowId::Main:
+      return {20, 74, 691, 511};
+    case WindowId::Us:
+      return {419, 0, 383, 138};
+    case WindowId::Them:
+      return {420, 381, 383, 137};
+    case WindowId::Names:
+      return {3, 652, 151, 433};
+    case WindowId::Log:
+      return {4, 3, 140, 418};
   }
   return {};
 }
@@ -41,7 +53,9 @@ HeadlessPlatform::HeadlessPlatform(std::unique_ptr<SettingsStore> store)
   visible[index(WindowId::Main)] = true;
 }
 
-WindowBounds HeadlessPlatform::bounds(WindowId w) { return windowBounds[index(w)]; }
+WindowBounds HeadlessPlatform::bounds(WindowId w) {
+  return windowBounds[index(w)];
+}
 
 void HeadlessPlatform::setBounds(WindowId w, const WindowBounds& b) {
   windowBounds[index(w)] = b;
@@ -53,7 +67,9 @@ void HeadlessPlatform::showWindow(WindowId w) {
   calls.push_back(std::string("show ") + windowName(w));
 }
 
-bool HeadlessPlatform::isVisible(WindowId w) { return visible[index(w)]; }
+bool HeadlessPlatform::isVisible(WindowId w) {
+  return visible[index(w)];
+}
 
 void HeadlessPlatform::focusWindow(WindowId w) {
   calls.push_back(std::string("focus ") + windowName(w));

@@ -20,12 +20,23 @@ void formKeyDown(Game& g, int key, KeyModifiers /*mods*/) {
     case kVkF1:
     case kVkF2:
     case kVkF3:
-    case kVkF4: textWindowKey(g, key); break;
-    case 'B': g.gridOverlay = !g.gridOverlay; break;
-    case 'S': g.solarScale *= 0.8; break;
-    case 'W': g.solarScale *= 1.2; break;
-    case 'Y': g.texturedGlobe = !g.texturedGlobe; break;
-    default: break;  // the cursor keys come with the world's cursor editor
+    case kVkF4:
+      textWindowKey(g, key);
+      break;
+    case 'B':
+      g.gridOverlay = !g.gridOverlay;
+      break;
+    case 'S':
+      g.solarScale *= 0.8;
+      break;
+    case 'W':
+      g.solarScale *= 1.2;
+      break;
+    case 'Y':
+      g.texturedGlobe = !g.texturedGlobe;
+      break;
+    default:
+      break;  // the cursor keys come with the world's cursor editor
   }
 }
 

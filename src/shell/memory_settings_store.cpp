@@ -66,7 +66,9 @@ void MemorySettingsStore::setRaw(const std::string& section, const std::string& 
   values_[{section, ident}] = text;
 }
 
-IniSettingsStore::IniSettingsStore(std::string path) : path_(std::move(path)) { load(); }
+IniSettingsStore::IniSettingsStore(std::string path) : path_(std::move(path)) {
+  load();
+}
 
 namespace {
 

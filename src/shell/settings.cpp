@@ -14,7 +14,9 @@ constexpr int kStatusNormal = 1;
 constexpr int kStatusMinimised = 2;
 constexpr int kStatusMaximised = 3;
 
-std::string coinIdent(int s) { return "Coin" + std::to_string(s); }
+std::string coinIdent(int s) {
+  return "Coin" + std::to_string(s);
+}
 
 }  // namespace
 
@@ -50,8 +52,12 @@ void writeSettings(Game& g) {
       store.writeInteger(kSection, "Height", b.height);
       break;
     }
-    case WindowState::Minimised: status = kStatusMinimised; break;
-    case WindowState::Maximised: status = kStatusMaximised; break;
+    case WindowState::Minimised:
+      status = kStatusMinimised;
+      break;
+    case WindowState::Maximised:
+      status = kStatusMaximised;
+      break;
   }
   if (!g.platform->mainWindowActive()) status = kStatusMinimised;
   store.writeInteger(kSection, "Status", status);

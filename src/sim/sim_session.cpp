@@ -22,7 +22,8 @@ const char* kHelp =
     "Every Log line is echoed as 'log: TEXT' ('-- log cleared' when the Log is emptied).\n"
     "\n"
     "  tick [N]                  run N ticks of the main loop (default 1)\n"
-    "  fight [MAX]               run ticks until no fight is running, at most MAX (default 100000)\n"
+    "  fight [MAX]               run ticks until no fight is running, at most MAX (default "
+    "100000)\n"
     "  click TEXT                mouse-down on the first Names line equal to TEXT\n"
     "  click #I                  mouse-down on Names line I (0-based); past the end clicks below\n"
     "  key CODE [shift] [ctrl] [alt]   a key on the arena view (Windows virtual-key number)\n"
@@ -50,11 +51,21 @@ std::string jsonString(const std::string& s) {
   std::string out = "\"";
   for (unsigned char c : s) {
     switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
       default:
         if (c < 0x20) {
           char buf[8];
@@ -68,7 +79,9 @@ std::string jsonString(const std::string& s) {
   return out + "\"";
 }
 
-const char* jsonBool(bool b) { return b ? "true" : "false"; }
+const char* jsonBool(bool b) {
+  return b ? "true" : "false";
+}
 
 std::string fighterJson(const TCharacterDMG& c) {
   std::string out = "{";
@@ -102,7 +115,9 @@ std::pair<std::string, std::string> firstWord(const std::string& line) {
 
 }  // namespace
 
-const char* helpText() { return kHelp; }
+const char* helpText() {
+  return kHelp;
+}
 
 SimSession::SimSession(const SimOptions& options, std::ostream& out, std::ostream& err)
     : options_(options), out_(out), err_(err) {
@@ -156,17 +171,25 @@ CommandResult SimSession::execute(const std::string& line) {
   if (command == "seed") return seed(args);
   if (command == "odds") return odds(args);
   if (!args.empty() && command != "sheet") return badArgument("unexpected argument: " + line);
-  if (command == "names") printNames();
-  else if (command == "sheet" && args == "us") printSheet(game_->us);
-  else if (command == "sheet" && args == "them") printSheet(game_->them);
-  else if (command == "sheet") return badArgument("sheet takes us or them: " + line);
-  else if (command == "state") printState();
-  else if (command == "graves") printGraves();
+  if (command == "names")
+    printNames();
+  else if (command == "sheet" && args == "us")
+    printSheet(game_->us);
+  else if (command == "sheet" && args == "them")
+    printSheet(game_->them);
+  else if (command == "sheet")
+    return badArgument("sheet takes us or them: " + line);
+  else if (command == "state")
+    printState();
+  else if (command == "graves")
+    printGraves();
   else if (command == "close") {
     formClose(*game_);
     return {true, 0};
-  } else if (command == "quit") return {true, 0};
-  else return badArgument("unknown command: " + line);
+  } else if (command == "quit")
+    return {true, 0};
+  else
+    return badArgument("unknown command: " + line);
   return {};
 }
 
@@ -222,10 +245,14 @@ CommandResult SimSession::key(const std::string& args) {
     return badArgument("bad key code: " + args);
   KeyModifiers mods;
   while (words >> word) {
-    if (word == "shift") mods.shift = true;
-    else if (word == "ctrl") mods.ctrl = true;
-    else if (word == "alt") mods.alt = true;
-    else return badArgument("bad key modifier: " + word);
+    if (word == "shift")
+      mods.shift = true;
+    else if (word == "ctrl")
+      mods.ctrl = true;
+    else if (word == "alt")
+      mods.alt = true;
+    else
+      return badArgument("bad key modifier: " + word);
   }
   formKeyDown(*game_, static_cast<int>(code), mods);
   return {};
@@ -247,9 +274,12 @@ CommandResult SimSession::set(const std::string& args) {
         if constexpr (std::is_same_v<T, ShortString>) {
           c.*member = value;
         } else if constexpr (std::is_same_v<T, bool>) {
-          if (value == "true" || value == "1") c.*member = true;
-          else if (value == "false" || value == "0") c.*member = false;
-          else ok = false;
+          if (value == "true" || value == "1")
+            c.*member = true;
+          else if (value == "false" || value == "0")
+            c.*member = false;
+          else
+            ok = false;
         } else {
           ok = parseInt(value, v) && v >= INT32_MIN && v <= INT32_MAX;
           if (ok) c.*member = static_cast<std::int32_t>(v);

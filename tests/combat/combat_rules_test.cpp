@@ -272,7 +272,8 @@ TEST_F(CombatRules, AKillPaysBothStakesToTheKillerAndLeavesAGrave) {
 TEST_F(CombatRules, AFullGraveyardLetsItsOldestGraveGo) {
   Graveyard& yard = g().graveyard;
   yard.count = Graveyard::kMaxGraves;
-  for (int i = 0; i < Graveyard::kMaxGraves; ++i) yard.graves[static_cast<std::size_t>(i)] = {i + 1, 5, 1};
+  for (int i = 0; i < Graveyard::kMaxGraves; ++i)
+    yard.graves[static_cast<std::size_t>(i)] = {i + 1, 5, 1};
   yard.graves[7].age = 9;
   them().Wounds = 11;
   them().Hex = 77;
@@ -304,7 +305,8 @@ TEST_F(CombatRules, EscapeNeedsDexterityOfFourDice) {
     us().Hex = them().Hex;
     us().DX_adj = 14;
     g().fightDistance = 0;
-    g().rng.seed = seedWhere([&](RandomGenerator& r) { return r.random(count) >= 0 && r.dice(4) == throw4; });
+    g().rng.seed =
+        seedWhere([&](RandomGenerator& r) { return r.random(count) >= 0 && r.dice(4) == throw4; });
     g().log.lines.clear();
     disengageAttempt(g(), us(), them());
     EXPECT_EQ(log(), throw4 == 14 ? (Lines{"Ash", " slips out of", " wrestling"})
@@ -338,7 +340,9 @@ struct GoldenCase {
   bool toTheDeath;
   FighterSpec us, them;
 };
-void PrintTo(const GoldenCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const GoldenCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class GoldenFight : public ::testing::TestWithParam<GoldenCase> {};
 
@@ -361,7 +365,8 @@ TEST_P(GoldenFight, LogMatchesTheReviewedFight) {
   std::size_t i = 0;
   while (i < log.size() && i < golden.size() && log[i] == golden[i]) ++i;
   EXPECT_TRUE(i == log.size() && i == golden.size())
-      << path << " differs at line " << i + 1 << "\n  now:    " << (i < log.size() ? log[i] : "(ended)")
+      << path << " differs at line " << i + 1
+      << "\n  now:    " << (i < log.size() ? log[i] : "(ended)")
       << "\n  golden: " << (i < golden.size() ? golden[i] : "(ended)")
       << "\nTo regenerate (then review every changed line):\n  VORLUND_REGENERATE_GOLDEN=1 "
          "<build>/tests/combat_tests --gtest_filter='Fights/GoldenFight.*'";
@@ -373,11 +378,16 @@ INSTANTIATE_TEST_SUITE_P(
         // Two humans to the death, neither very brave.
         GoldenCase{"death", 2, true, {"Ash", "human", 13, 11, 8}, {"Brak", "orc", 11, 13, 7}},
         // A practice bout that stops at the first wound.
-        GoldenCase{"practice", 2, false, {"Ash", "human", 12, 12, 9}, {"Corin", "human", 12, 12, 6}},
+        GoldenCase{
+            "practice", 2, false, {"Ash", "human", 12, 12, 9}, {"Corin", "human", 12, 12, 6}},
         // A strong elf who rushes a nimble human that cannot walk away.
         GoldenCase{"tackle", 13, true, {"Tor", "elf", 14, 10, 12}, {"Pip", "human", 8, 16, 12, 0}},
         // A boa constrictor and a slow, weaker fighter.
-        GoldenCase{"encoil", 2, true, {"Sss", "boa constrictor", 12, 12, 12}, {"Oll", "dwarf", 10, 14, 7, 4}}),
+        GoldenCase{"encoil",
+                   2,
+                   true,
+                   {"Sss", "boa constrictor", 12, 12, 12},
+                   {"Oll", "dwarf", 10, 14, 7, 4}}),
     [](const auto& info) { return info.param.name; });
 
 }  // namespace

@@ -1,6 +1,7 @@
+#include "fighters/character.h"
+
 #include <gtest/gtest.h>
 
-#include "fighters/character.h"
 #include "fighters/character_properties.h"
 
 namespace vorlund {

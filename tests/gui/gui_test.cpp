@@ -3,18 +3,17 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QListWidget>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTimer>
-#include <QListWidget>
 #include <QTest>
-
-#include "app/text_windows.h"
+#include <QTimer>
 #include <cstdlib>
 
 #include "app/arena_view.h"
 #include "app/game_app.h"
 #include "app/qt_settings_store.h"
+#include "app/text_windows.h"
 
 namespace vorlund::app {
 namespace {
@@ -34,9 +33,10 @@ TEST(GameWindows, StartTickShowAndCloseSavingTheSettings) {
 
   runEventsFor(600);
   EXPECT_LE(app.game().startupCountdown, -1);
-  const std::pair<WindowId, const char*> captions[] = {
-      {WindowId::Us, "Us"}, {WindowId::Them, "Them"}, {WindowId::Names, "Names"},
-      {WindowId::Log, "Log"}};
+  const std::pair<WindowId, const char*> captions[] = {{WindowId::Us, "Us"},
+                                                       {WindowId::Them, "Them"},
+                                                       {WindowId::Names, "Names"},
+                                                       {WindowId::Log, "Log"}};
   for (const auto& [w, caption] : captions) {
     EXPECT_TRUE(app.window(w)->isVisible()) << caption;
     EXPECT_EQ(app.window(w)->windowTitle(), caption);
@@ -50,11 +50,13 @@ TEST(GameWindows, StartTickShowAndCloseSavingTheSettings) {
   // A press on a name takes it and moves the wizard on to the races; a press
   // below the last line acts on nothing and leaves nothing selected.
   QListWidget* names = static_cast<ListWindow*>(app.window(WindowId::Names))->list();
-  QTest::mouseClick(names->viewport(), Qt::LeftButton, {}, names->visualItemRect(names->item(1)).center());
+  QTest::mouseClick(names->viewport(), Qt::LeftButton, {},
+                    names->visualItemRect(names->item(1)).center());
   EXPECT_EQ(app.game().names.state, 2);
   EXPECT_EQ(app.game().us.lines[0].substr(5, 5), "Birch");
   EXPECT_EQ(names->count(), 1) << "the races list (no races.txt: a human is offered)";
-  QTest::mouseClick(names->viewport(), Qt::LeftButton, {}, QPoint(10, names->viewport()->height() - 3));
+  QTest::mouseClick(names->viewport(), Qt::LeftButton, {},
+                    QPoint(10, names->viewport()->height() - 3));
   EXPECT_EQ(app.game().names.state, 2);
   EXPECT_EQ(app.game().names.selected, -1);
   EXPECT_TRUE(names->selectedItems().isEmpty());

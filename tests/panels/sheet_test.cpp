@@ -1,6 +1,7 @@
+#include "panels/sheet.h"
+
 #include <gtest/gtest.h>
 
-#include "panels/sheet.h"
 #include "support/test_game.h"
 
 namespace vorlund {

@@ -1,6 +1,7 @@
+#include "panels/tiling.h"
+
 #include <gtest/gtest.h>
 
-#include "panels/tiling.h"
 #include "support/test_game.h"
 
 namespace vorlund {

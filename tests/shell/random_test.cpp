@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "shell/random.h"
+
+#include <gtest/gtest.h>
 
 namespace vorlund {
 namespace {

@@ -1,9 +1,10 @@
+#include "shell/settings.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "shell/memory_settings_store.h"
-#include "shell/settings.h"
 #include "shell/startup.h"
 #include "support/test_game.h"
 
@@ -68,9 +69,9 @@ TEST(Settings, MaximisedCloseKeepsTheLastNormalBounds) {
 }
 
 TEST(Settings, MinimisedOrInactiveCloseStartsMinimised) {
-  for (auto [state, active] : {std::pair{WindowState::Minimised, true},
-                               std::pair{WindowState::Normal, false},
-                               std::pair{WindowState::Maximised, false}}) {
+  for (auto [state, active] :
+       {std::pair{WindowState::Minimised, true}, std::pair{WindowState::Normal, false},
+        std::pair{WindowState::Maximised, false}}) {
     TwoRuns runs;
     runs.closeFirst(state, active, 0);
     EXPECT_EQ(runs.carried->readInteger("MainForm", "Status", 0), 2);

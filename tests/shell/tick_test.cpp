@@ -1,7 +1,8 @@
+#include "shell/tick.h"
+
 #include <gtest/gtest.h>
 
 #include "shell/startup.h"
-#include "shell/tick.h"
 #include "support/test_game.h"
 
 namespace vorlund {
@@ -27,10 +28,14 @@ TEST(Tick, FirstTickLaysOutShowsAndSelects) {
   for (WindowId w : {WindowId::Us, WindowId::Them, WindowId::Names, WindowId::Log})
     EXPECT_TRUE(t.platform->isVisible(w));
   // Windows are placed first, then shown, in table order.
-  std::vector<std::string> expected = {
-      "bounds Us 412,0,424,137",   "bounds Them 412,424,424,137", "bounds Names 4,686,152,412",
-      "bounds Log 4,0,152,412",    "show Us",                      "show Them",
-      "show Names",                "show Log"};
+  std::vector<std::string> expected = {"bounds Us 412,0,424,137",
+                                       "bounds Them 412,424,424,137",
+                                       "bounds Names 4,686,152,412",
+                                       "bounds Log 4,0,152,412",
+                                       "show Us",
+                                       "show Them",
+                                       "show Names",
+                                       "show Log"};
   std::vector<std::string> got;
   for (const auto& c : t.platform->calls)
     if (c.rfind("bounds", 0) == 0 || c.rfind("show", 0) == 0) got.push_back(c);

@@ -1,14 +1,14 @@
 #include "support/test_game.h"
 
-#include "world/file_bytes.h"
-#include "world/neighbour_table.h"
-#include "world/world_load.h"
+#include <unistd.h>
 
 #include <atomic>
 #include <fstream>
 #include <sstream>
 
-#include <unistd.h>
+#include "world/file_bytes.h"
+#include "world/neighbour_table.h"
+#include "world/world_load.h"
 
 namespace vorlund::test {
 
@@ -40,7 +40,8 @@ std::string TempDir::read(const std::string& name) const {
 TestGame::TestGame() : TestGame(nullptr) {}
 
 TestGame::TestGame(std::unique_ptr<SettingsStore> store)
-    : platform(std::make_unique<HeadlessPlatform>(std::move(store))), game(std::make_unique<Game>()) {
+    : platform(std::make_unique<HeadlessPlatform>(std::move(store))),
+      game(std::make_unique<Game>()) {
   game->dir = dir.path();
   game->platform = platform.get();
 }
