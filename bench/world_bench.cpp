@@ -37,16 +37,17 @@ class BenchFolder {
     ok_ = loadWorld(g);
     setupTables(g);
     saveRingTable(g);
-    const Bytes face = encodeNeighbourTable(g.world);
-    std::FILE* f = std::fopen((path_ / "face.equ").c_str(), "wb");
-    ok_ = ok_ && f != nullptr && std::fwrite(face.data(), 1, face.size(), f) == face.size();
-    if (f != nullptr) std::fclose(f);
+    ok_ = ok_ && writeFileAtomically(path_ / kNeighbourFileName, encodeNeighbourTable(g.world));
   }
   ~BenchFolder() {
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
   }
-  bool ok() const { return ok_; }
+  // False, with the benchmark marked as failed, when the sphere is missing.
+  bool usable(benchmark::State& state) const {
+    if (!ok_) state.SkipWithError("no sphere in the game folder");
+    return ok_;
+  }
   const std::filesystem::path& path() const { return path_; }
 
  private:
@@ -57,10 +58,7 @@ class BenchFolder {
 // Both tables from scratch: every distance measured, rings, neighbours, pruning.
 void BM_ComputeBothTables(benchmark::State& state) {
   BenchFolder folder(false);
-  if (!folder.ok()) {
-    state.SkipWithError("no sphere in the game folder");
-    return;
-  }
+  if (!folder.usable(state)) return;
   Game g;
   g.dir = folder.path();
   loadWorld(g);
@@ -74,10 +72,7 @@ BENCHMARK(BM_ComputeBothTables)->Unit(benchmark::kMillisecond);
 // The world's whole share of a start-up with "adia2.equ" and "face.equ" present.
 void BM_StartWithCachedTables(benchmark::State& state) {
   BenchFolder folder(true);
-  if (!folder.ok()) {
-    state.SkipWithError("no sphere in the game folder");
-    return;
-  }
+  if (!folder.usable(state)) return;
   for (auto _ : state) {
     state.PauseTiming();
     auto g = std::make_unique<Game>();
@@ -96,10 +91,7 @@ BENCHMARK(BM_StartWithCachedTables)->Unit(benchmark::kMillisecond);
 // The mesh alone: both files, corner matching, centres and the texture strip.
 void BM_LoadWorld(benchmark::State& state) {
   BenchFolder folder(false);
-  if (!folder.ok()) {
-    state.SkipWithError("no sphere in the game folder");
-    return;
-  }
+  if (!folder.usable(state)) return;
   Game g;
   g.dir = folder.path();
   for (auto _ : state) benchmark::DoNotOptimize(loadWorld(g));
@@ -109,10 +101,7 @@ BENCHMARK(BM_LoadWorld)->Unit(benchmark::kMillisecond);
 // What each Up or Down key costs the cursor.
 void BM_AntipodeSearch(benchmark::State& state) {
   BenchFolder folder(false);
-  if (!folder.ok()) {
-    state.SkipWithError("no sphere in the game folder");
-    return;
-  }
+  if (!folder.usable(state)) return;
   Game g;
   g.dir = folder.path();
   loadWorld(g);

@@ -87,39 +87,30 @@ void movementStep(Game& g, TCharacterDMG& f, TCharacterDMG& o) {
   }
 }
 
-void pursueStep(Game& g, TCharacterDMG& f, TCharacterDMG& o) {
-  if (g.fightDistance >= 2) {
-    const std::int32_t cell = nearestNeighbour(g, f.Hex, o.Hex);
-    if (cell != 0) {
-      enterCell(g, f, cell);
-      --g.fightDistance;
-      if (f.MA_left > 0) --f.MA_left;
-      spendStep(f);
-    } else {
-      // Nowhere to step: he would otherwise hold the head of the queue for ever.
-      removeFromQueue(g.listMove, f.Name_String);
-    }
-    g.arenaCentre = f.Hex;
-  }
-  engagementCheck(g, f, o);
-}
-
-void fleeStep(Game& g, TCharacterDMG& f, TCharacterDMG& o) {
-  if (f.Engaged || g.fightDistance < 1 || g.fightDistance >= 24) {
-    removeFromQueue(g.listMove, f.Name_String);
-    engagementCheck(g, f, o);
-    return;
-  }
-  const std::int32_t cell = farthestNeighbour(g, f.Hex, o.Hex);
+// One step towards `cell` changes the distance by `distanceChange`. With
+// nowhere to step he leaves the queue, or he would hold its head for ever.
+static void stepOrLeaveQueue(Game& g, TCharacterDMG& f, std::int32_t cell, int distanceChange) {
   if (cell != 0) {
     enterCell(g, f, cell);
-    ++g.fightDistance;
+    g.fightDistance += distanceChange;
     if (f.MA_left > 0) --f.MA_left;
     spendStep(f);
   } else {
     removeFromQueue(g.listMove, f.Name_String);
   }
   g.arenaCentre = f.Hex;
+}
+
+void pursueStep(Game& g, TCharacterDMG& f, TCharacterDMG& o) {
+  if (g.fightDistance >= 2) stepOrLeaveQueue(g, f, nearestNeighbour(g, f.Hex, o.Hex), -1);
+  engagementCheck(g, f, o);
+}
+
+void fleeStep(Game& g, TCharacterDMG& f, TCharacterDMG& o) {
+  if (f.Engaged || g.fightDistance < 1 || g.fightDistance >= 24)
+    removeFromQueue(g.listMove, f.Name_String);
+  else
+    stepOrLeaveQueue(g, f, farthestNeighbour(g, f.Hex, o.Hex), +1);
   engagementCheck(g, f, o);
 }
 
