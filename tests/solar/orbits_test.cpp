@@ -48,45 +48,52 @@ long double apart(const PlanetVec& a, const PlanetVec& b) {
   return std::hypot(a.x - b.x, a.y - b.y, a.z - b.z);
 }
 
-void advanceThousandTicks(Game& g, void (*advance)(Game&)) {
+// The shipped advance works the pair terms in doubles; after 1000 ticks every
+// body must still be where the plain extended form puts it. A last body index
+// past the table then runs over the table only.
+TEST_F(Orbits, FastAdvanceKeepsToThePlainFormOverAThousandTicks) {
+  rebuildSolarSystem(g());
+  auto plain = freshGame();
+  rebuildSolarSystem(*plain);
   for (int tick = 0; tick <= 1000; ++tick) {
-    if (tick == 1000) g.lastBody = 1000;
-    advance(g);
+    if (tick == 1000) g().lastBody = plain->lastBody = 1000;
+    orbitAdvance(g());
+    orbitAdvanceStepwise(*plain);
+  }
+  for (int k = 0; k <= 144; ++k) {
+    const TPlanet& fast = g().solar.bodies[k];
+    const TPlanet& slow = plain->solar.bodies[k];
+    EXPECT_LT(apart(fast.position, slow.position), 1e-9L * apart(slow.position, {})) << k;
+    EXPECT_LT(apart(fast.velocity, slow.velocity), 1e-9L * apart(slow.velocity, {})) << k;
+    EXPECT_EQ(fast.spinAngle, slow.spinAngle) << k;
   }
 }
 
-// The shipped advance works the pair terms in doubles, on whichever
-// instruction set the processor has; after 1000 ticks every body must still
-// be where the plain extended form puts it, and on the same bits whatever the
-// instruction set. A last body index past the table then runs over the table
-// only.
-TEST_F(Orbits, FastAdvanceKeepsToThePlainFormOverAThousandTicksOnEveryTarget) {
-  rebuildSolarSystem(g());
-  advanceThousandTicks(g(), orbitAdvanceStepwise);
+// Whichever instruction set the processor has, the planets move by the same
+// bits.
+TEST_F(Orbits, EveryKernelTargetAdvancesTheSameBits) {
   const std::vector<std::int64_t> targets = kickTargets();
   std::unique_ptr<Game> best;
   for (const std::int64_t target : targets) {
     OnKickTarget on(target);
-    auto fast = freshGame();
-    rebuildSolarSystem(*fast);
-    advanceThousandTicks(*fast, orbitAdvance);
+    auto game = freshGame();
+    rebuildSolarSystem(*game);
+    for (int tick = 0; tick < 50; ++tick) orbitAdvance(*game);
+    if (!best) {
+      best = std::move(game);
+      continue;
+    }
     for (int k = 0; k <= 144; ++k) {
-      const TPlanet& body = fast->solar.bodies[k];
-      const TPlanet& plain = g().solar.bodies[k];
-      SCOPED_TRACE(std::string(kickTargetName(target)) + " body " + std::to_string(k));
-      EXPECT_LT(apart(body.position, plain.position), 1e-9L * apart(plain.position, {}));
-      EXPECT_LT(apart(body.velocity, plain.velocity), 1e-9L * apart(plain.velocity, {}));
-      EXPECT_EQ(body.spinAngle, plain.spinAngle);
-      if (!best) continue;
+      const TPlanet& mine = game->solar.bodies[k];
       const TPlanet& first = best->solar.bodies[k];
-      for (const auto& [mine, theirs] :
-           {std::pair{body.position, first.position}, std::pair{body.velocity, first.velocity}}) {
-        EXPECT_EQ(mine.x, theirs.x);
-        EXPECT_EQ(mine.y, theirs.y);
-        EXPECT_EQ(mine.z, theirs.z);
+      SCOPED_TRACE(std::string(kickTargetName(target)) + " body " + std::to_string(k));
+      for (const auto& [a, b] :
+           {std::pair{mine.position, first.position}, std::pair{mine.velocity, first.velocity}}) {
+        EXPECT_EQ(a.x, b.x);
+        EXPECT_EQ(a.y, b.y);
+        EXPECT_EQ(a.z, b.z);
       }
     }
-    if (!best) best = std::move(fast);
   }
 }
 
