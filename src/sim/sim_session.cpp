@@ -1,6 +1,9 @@
 #include "sim/sim_session.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
+#include <cmath>
 #include <iostream>
 #include <sstream>
 
@@ -8,6 +11,7 @@
 #include "fighters/character_properties.h"
 #include "management/names_window.h"
 #include "shell/input.h"
+#include "shell/pointer_input.h"
 #include "shell/startup.h"
 #include "shell/tick.h"
 
@@ -27,6 +31,11 @@ const char* kHelp =
     "  click TEXT                mouse-down on the first Names line equal to TEXT\n"
     "  click #I                  mouse-down on Names line I (0-based); past the end clicks below\n"
     "  key CODE [shift] [ctrl] [alt]   a key on the arena view (Windows virtual-key number)\n"
+    "  pick NAME [right|middle] [ctrl] [alt]\n"
+    "                            a click on the arena view that hit the selection name NAME\n"
+    "                            (a cell, 100000 + a ring cell, 800000 + a neighbour cell)\n"
+    "  ring CELL                 print 'ring CELL COUNT' and the cell's ring entries\n"
+    "  neighbours CELL           print 'neighbours CELL COUNT' and the cell's neighbours\n"
     "  names                     print the Names state, selection and lines\n"
     "  sheet us | sheet them     print the sheet's caption and its six lines\n"
     "  state                     print the game state as one line of JSON\n"
@@ -81,6 +90,14 @@ std::string jsonString(const std::string& s) {
 
 const char* jsonBool(bool b) {
   return b ? "true" : "false";
+}
+
+// The shortest text that reads back as the same double.
+std::string jsonNumber(double d) {
+  std::array<char, 32> buf{};
+  const auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), d);
+  if (ec != std::errc() || !std::isfinite(d)) return "null";
+  return std::string(buf.data(), end);
 }
 
 std::string fighterJson(const TCharacterDMG& c) {
@@ -167,6 +184,9 @@ CommandResult SimSession::execute(const std::string& line) {
   if (command == "fight") return fight(args);
   if (command == "click") return click(args);
   if (command == "key") return key(args);
+  if (command == "pick") return pick(args);
+  if (command == "ring") return printRow(args, true);
+  if (command == "neighbours") return printRow(args, false);
   if (command == "set") return set(args);
   if (command == "seed") return seed(args);
   if (command == "odds") return odds(args);
@@ -258,6 +278,45 @@ CommandResult SimSession::key(const std::string& args) {
   return {};
 }
 
+CommandResult SimSession::pick(const std::string& args) {
+  std::istringstream words(args);
+  std::string word;
+  long long name = 0;
+  if (!(words >> word) || !parseInt(word, name) || name < 0 || name > 0xFFFFFFFFll)
+    return badArgument("bad selection name: " + args);
+  MouseButton button = MouseButton::Left;
+  KeyModifiers mods;
+  while (words >> word) {
+    if (word == "right")
+      button = MouseButton::Right;
+    else if (word == "middle")
+      button = MouseButton::Middle;
+    else if (word == "ctrl")
+      mods.ctrl = true;
+    else if (word == "alt")
+      mods.alt = true;
+    else
+      return badArgument("bad pick modifier: " + word);
+  }
+  pickAction(*game_, button, mods, static_cast<std::uint32_t>(name));
+  return {};
+}
+
+CommandResult SimSession::printRow(const std::string& args, bool ringRow) {
+  long long cell = 0;
+  if (!parseInt(args, cell) || cell < 1 || cell > kSphereCellCount)
+    return badArgument("bad cell: " + args);
+  const auto c = static_cast<std::int32_t>(cell);
+  const WorldState& w = game_->world;
+  const std::int32_t count = ringRow ? ringCount(w, c) : neighbourCount(w, c);
+  const std::int32_t room = ringRow ? kSphereCellCount : kNeighbourSlots;
+  out_ << (ringRow ? "ring " : "neighbours ") << c << ' ' << count;
+  for (std::int32_t k = 1; k <= std::min(count, room); ++k)
+    out_ << ' ' << (ringRow ? ringEntry(w, c, k) : neighbourSlot(w, c, k));
+  out_ << '\n';
+  return {};
+}
+
 CommandResult SimSession::set(const std::string& args) {
   const auto [slotText, rest] = firstWord(args);
   const auto [name, value] = firstWord(rest);
@@ -319,8 +378,14 @@ void SimSession::printState() {
        << ",\"arenaCentre\":" << g.arenaCentre << ",\"graves\":" << g.graveyard.count
        << ",\"menu\":" << g.names.state << ",\"slots\":[";
   for (int s = 1; s <= kSlotCount; ++s) out_ << (s > 1 ? "," : "") << fighterJson(slot(g, s));
-  out_ << "],\"startup\":" << g.startupCountdown << ",\"musicOn\":" << jsonBool(g.musicOn)
-       << ",\"viewedBody\":" << g.viewedBody << "}\n";
+  out_ << "],\"startup\":" << g.startupCountdown << ",\"viewedBody\":" << g.viewedBody
+       << ",\"cursorCell\":" << g.cursorCell << ",\"ringPosition\":" << g.cursorRingPos
+       << ",\"neighbourPosition\":" << g.cursorNeighbourPos << ",\"poleCell\":" << g.poleCell
+       << ",\"antipodeCell\":" << g.antipodeCell << ",\"viewYaw\":" << jsonNumber(g.viewYaw)
+       << ",\"viewPitch\":" << jsonNumber(g.viewPitch)
+       << ",\"solarScale\":" << jsonNumber(g.solarScale) << ",\"grid\":" << jsonBool(g.gridOverlay)
+       << ",\"textured\":" << jsonBool(g.texturedGlobe) << ",\"music\":" << jsonBool(g.musicOn)
+       << "}\n";
 }
 
 void SimSession::printGraves() {

@@ -37,6 +37,8 @@ class SimSession {
   CommandResult fight(const std::string& args);
   CommandResult click(const std::string& args);
   CommandResult key(const std::string& args);
+  CommandResult pick(const std::string& args);
+  CommandResult printRow(const std::string& args, bool ringRow);
   CommandResult set(const std::string& args);
   CommandResult seed(const std::string& args);
   CommandResult odds(const std::string& args);
