@@ -36,7 +36,7 @@ void showBetweenFightsMenu(Game& g) {
   namesClear(g.names);
   for (const auto& line : loadRisks(g)) namesAdd(g.names, line);
   if (g.betrayal) removeBetrayGuest(g.names);
-  g.names.state = kMenuBetweenFights;
+  g.names.state = MenuState::BetweenFights;
 }
 
 void betrayGuest(Game& g) {
@@ -50,7 +50,7 @@ void releaseFighters(Game& g) {
   g.turnPhase = 1;
   combatant(g, 1).Rest_Last_Week = false;
   combatant(g, 2).Rest_Last_Week = false;
-  g.names.state = kMenuFight;
+  g.names.state = MenuState::Fight;
   namesAdd(g.names, "");
   namesAdd(g.names, kForfit);
   if (g.betrayal) {
