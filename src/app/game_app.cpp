@@ -268,9 +268,10 @@ void GameApp::musicResume() {
 // The Log already tells what goes wrong during play; what stops the start-up,
 // and a save that fails while the game closes, the player must still read.
 void GameApp::report(const Failure& failure) {
-  const bool shown = failure.kind == Failure::Kind::Fatal ||
-                     (failure.kind == Failure::Kind::NotSaved && closed_);
-  if (shown) QMessageBox::critical(main_.get(), "Vorlund", QString::fromStdString(describe(failure)));
+  const bool shown =
+      failure.kind == Failure::Kind::Fatal || (failure.kind == Failure::Kind::NotSaved && closed_);
+  if (shown)
+    QMessageBox::critical(main_.get(), "Vorlund", QString::fromStdString(describe(failure)));
 }
 
 void GameApp::paintArena() {

@@ -59,8 +59,8 @@ bool writeAll(int fd, std::span<const unsigned char> bytes) {
 // tries again when it guessed wrong.
 std::filesystem::path temporaryName(const std::filesystem::path& path, unsigned attempt) {
   static std::atomic<unsigned> counter{0};
-  const auto now = static_cast<unsigned long long>(
-      std::chrono::steady_clock::now().time_since_epoch().count());
+  const auto now =
+      static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
   std::filesystem::path temp = path;
   temp += "." + std::to_string(::getpid()) + "-" + std::to_string(counter++) + "-" +
           std::to_string((now ^ (now >> 29)) % 1000003u + attempt) + ".tmp";

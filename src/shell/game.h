@@ -41,7 +41,7 @@ struct Game {
   // Fighters. Slots and order positions are 1-based as in the rules:
   // slot(g, 1) is the player's arena fighter, slot(g, 2) the guest.
   std::array<TCharacterDMG, kSlotCount> characters{};
-  std::array<std::int32_t, kSlotCount + 1> slotTable = identitySlots();  // -> character 1..8
+  std::array<std::int32_t, kSlotCount + 1> slotTable = identitySlots();       // -> character 1..8
   std::array<std::int32_t, kSlotCount + 1> combatantOrder = identitySlots();  // -> slot
   std::int32_t combatantCount = kArenaFighters;
 

@@ -46,6 +46,8 @@ CommandResult SimSession::expect(const std::string& args) {
     found = expectFile(rest);
   else if (what == "folder")
     found = expectFolder(rest);
+  else if (what == "odds")
+    found = expectOdds(rest);
   else
     badExpect_ = "unknown expectation: expect " + args;
   if (!badExpect_.empty()) return badArgument(badExpect_);
@@ -123,8 +125,7 @@ std::string SimSession::expectSheet(const std::string& args) {
     return {};
   }
   const SheetModel& sheet = which == "us" ? game_->us : game_->them;
-  const std::string actual =
-      n == 0 ? sheet.caption : sheet.lines[static_cast<std::size_t>(n - 1)];
+  const std::string actual = n == 0 ? sheet.caption : sheet.lines[static_cast<std::size_t>(n - 1)];
   if (withoutTrailingBlanks(actual) == withoutTrailingBlanks(text)) return {};
   return (n == 0 ? "the caption is " : "line " + number + " is ") + quoted(actual);
 }
@@ -146,6 +147,17 @@ std::string SimSession::expectFile(const std::string& args) {
   return static_cast<long long>(lines.size()) == count
              ? ""
              : name + " has " + std::to_string(lines.size()) + " lines";
+}
+
+std::string SimSession::expectOdds(const std::string& args) {
+  const auto [count, wanted] = firstWord(args);
+  long long n = 0;
+  if (!parseInt(count, n) || n < 0) {
+    badExpect_ = "bad odds expectation: " + args;
+    return {};
+  }
+  const std::string actual = oddsText(n);
+  return actual == "odds " + args ? "" : "the odds are " + quoted(actual);
 }
 
 std::string SimSession::expectFolder(const std::string& args) {

@@ -6,8 +6,8 @@
 
 #include "combat/fight_odds.h"
 #include "fighters/character_properties.h"
-#include "panels/text_keys.h"
 #include "management/names_window.h"
+#include "panels/text_keys.h"
 #include "shell/input.h"
 #include "shell/startup.h"
 #include "shell/tick.h"
@@ -58,7 +58,8 @@ const char* kHelp =
     "  expect sheet us|them N TEXT   line N of the sheet (0 the caption, 1..6 the form),\n"
     "                            trailing blanks ignored\n"
     "  expect file NAME has TEXT | lacks TEXT | lines N   a text file of the game folder\n"
-    "  expect folder NAME...     the game folder holds exactly these files\n";
+    "  expect folder NAME...     the game folder holds exactly these files\n"
+    "  expect odds N TEXT        'odds N' would print 'odds N ' and TEXT\n";
 
 }  // namespace
 
@@ -168,10 +169,14 @@ CommandResult SimSession::tick(const std::string& args) {
 CommandResult SimSession::odds(const std::string& args) {
   long long n = 0;
   if (!parseInt(args, n) || n < 0) return badArgument("bad fight count: " + args);
-  const FightOdds o = fightOdds(*game_, n);
-  out_ << "odds " << n << " wins1=" << o.wins1 << " wins2=" << o.wins2 << " other=" << o.other
-       << '\n';
+  out_ << oddsText(n) << '\n';
   return {};
+}
+
+std::string SimSession::oddsText(long long n) const {
+  const FightOdds o = fightOdds(*game_, n);
+  return "odds " + std::to_string(n) + " wins1=" + std::to_string(o.wins1) +
+         " wins2=" + std::to_string(o.wins2) + " other=" + std::to_string(o.other);
 }
 
 CommandResult SimSession::fight(const std::string& args) {
@@ -264,8 +269,8 @@ CommandResult SimSession::seed(const std::string& args) {
 
 void SimSession::printNames() {
   const auto& n = game_->names;
-  out_ << "names state=" << static_cast<int>(n.state) << " selected=" << n.selected << " count=" << n.lines.size()
-       << '\n';
+  out_ << "names state=" << static_cast<int>(n.state) << " selected=" << n.selected
+       << " count=" << n.lines.size() << '\n';
   for (const auto& l : n.lines) out_ << "| " << l << '\n';
 }
 

@@ -63,6 +63,9 @@ class SimSession {
   std::string expectSheet(const std::string& args);
   std::string expectFile(const std::string& args);
   std::string expectFolder(const std::string& args);
+  std::string expectOdds(const std::string& args);
+  // The line `odds n` prints.
+  std::string oddsText(long long n) const;
 
   SimOptions options_;
   std::ostream& out_;

@@ -5,8 +5,8 @@
 
 #include "shell/extended10.h"
 #include "shell/file_io.h"
-#include "shell/little_endian.h"
 #include "shell/game.h"
+#include "shell/little_endian.h"
 #include "solar/body_table.h"
 #include "solar/solar.h"
 
@@ -113,8 +113,8 @@ void loadSolarSystem(Game& g) {
     decodePlanetFile(g, image);
   } else {
     // The damaged file stays where it is until the next save replaces it.
-    reportFailure(g, Failure::logged("aapla2.pla is damaged: the solar system was rebuilt",
-                                     read.reason()));
+    reportFailure(
+        g, Failure::logged("aapla2.pla is damaged: the solar system was rebuilt", read.reason()));
     rebuildSolarSystem(g);
   }
   setBodyLabels(g);
@@ -123,7 +123,8 @@ void loadSolarSystem(Game& g) {
 void saveSolarSystem(Game& g) {
   if (const FileResult r = writeFileAtomically(gameFile(g, kPlanetFileName), encodePlanetFile(g));
       !r)
-    reportFailure(g, Failure::notSaved(kPlanetFileName, "Cannot create file aapla2.pla", r.reason()));
+    reportFailure(g,
+                  Failure::notSaved(kPlanetFileName, "Cannot create file aapla2.pla", r.reason()));
 }
 
 }  // namespace vorlund

@@ -3,9 +3,9 @@
 #include <optional>
 #include <string>
 
+#include "shell/file_io.h"
 #include "shell/game.h"
 #include "world/cell_distances.h"
-#include "shell/file_io.h"
 #include "world/mesh.h"
 #include "world/mesh_files.h"
 #include "world/neighbour_table.h"
@@ -91,10 +91,12 @@ void setUpCellCursor(Game& g) {
 // with an empty one.
 void saveRingTable(Game& g) {
   if (!g.world.ringTableReady) return;
-  if (const FileResult r = writeFileAtomically(gameFile(g, kRingFileName), encodeRingTable(g.world));
+  if (const FileResult r =
+          writeFileAtomically(gameFile(g, kRingFileName), encodeRingTable(g.world));
       !r) {
-    reportFailure(g, Failure::notSaved(kRingFileName,
-                                       std::string("Cannot create file ") + kRingFileName, r.reason()));
+    reportFailure(
+        g, Failure::notSaved(kRingFileName, std::string("Cannot create file ") + kRingFileName,
+                             r.reason()));
   }
 }
 

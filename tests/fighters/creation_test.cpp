@@ -120,11 +120,12 @@ TEST(Wizard, NameRaceStrengthThenTheWager) {
             std::make_tuple("Ash", MenuState::ChooseRace, Lines({"human", "human", "orc"})));
   EXPECT_EQ(t.dir.read("names.txt"), "Birch\r\nCedar\r\nDun\r\n");
   clickNames(g, 1);
-  EXPECT_EQ(
-      std::make_tuple(slot(g, 1).Race.str(), g.names.state, g.names.lines),
-      std::make_tuple("human", MenuState::ChooseStrength, Lines({"8", "9", "10", "11", "12", "13", "14", "15", "16"})));
+  EXPECT_EQ(std::make_tuple(slot(g, 1).Race.str(), g.names.state, g.names.lines),
+            std::make_tuple("human", MenuState::ChooseStrength,
+                            Lines({"8", "9", "10", "11", "12", "13", "14", "15", "16"})));
   clickNames(g, 8);  // the strongest human has the least skill
-  EXPECT_EQ(std::make_pair(g.names.state, g.log.lines), std::make_pair(MenuState::Fight, Lines{"Ash human 16 8"}));
+  EXPECT_EQ(std::make_pair(g.names.state, g.log.lines),
+            std::make_pair(MenuState::Fight, Lines{"Ash human 16 8"}));
   // The match for stakes follows at once, against a guest from the list.
   EXPECT_EQ(g.names.lines.back(), "release fighters");
   const std::string guest = slot(g, 2).Name_String.str() + "\r\n";

@@ -8,6 +8,7 @@
 #include "management/names_window.h"
 #include "shell/startup.h"
 #include "support/test_game.h"
+#include "world/arena_start.h"
 
 namespace vorlund {
 namespace {
@@ -50,7 +51,8 @@ struct Menu : test::TestGame {
 TEST(NamesMenu, ReleaseStartsTheFightOnceAndOffersTheCommands) {
   Menu m;
   Game& g = m.g();
-  EXPECT_EQ(std::make_pair(g.names.state, m.lines()), std::make_pair(MenuState::BetweenFights, kRisks));
+  EXPECT_EQ(std::make_pair(g.names.state, m.lines()),
+            std::make_pair(MenuState::BetweenFights, kRisks));
   m.click("gamble in the stands");
   EXPECT_EQ(g.names.state, MenuState::BetweenFights) << "the state waits for the release";
   Lines expected = m.lines();
@@ -81,7 +83,8 @@ TEST(NamesMenu, BetrayGuestOnceThenBetrayIsOffered) {
   m.fightEnds();
   m.click("betray guest");
   const Lines menu = {kRisks[0], kRisks[1], kRisks[2], kRisks[4]};
-  EXPECT_EQ(std::make_tuple(g.betrayal, g.names.state, m.lines()), std::make_tuple(true, MenuState::BetweenFights, menu));
+  EXPECT_EQ(std::make_tuple(g.betrayal, g.names.state, m.lines()),
+            std::make_tuple(true, MenuState::BetweenFights, menu));
   m.fightEnds();
   EXPECT_EQ(m.lines(), menu);
   m.click("practice to first blood");
@@ -141,7 +144,7 @@ TEST(MatchSetUp, GambleReplacesTheDeadAndStakesBothPurses) {
                             them.Lose_next_turn, them.Stance),
             std::make_tuple(true, false, true, false, 5));
   EXPECT_EQ(std::make_tuple(us.Hex, them.Hex, g.arenaCentre, g.fightDistance),
-            std::make_tuple(196, 577, 1272, 12));
+            std::make_tuple(kPlayerStartCell, kGuestStartCell, kArenaCentreStart, kRestDistance));
   EXPECT_EQ(std::make_pair(g.us.caption, g.them.caption),
             std::make_pair("Us      $" + std::to_string(us.Coin),
                            "Them    $" + std::to_string(them.Coin)));

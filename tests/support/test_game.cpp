@@ -40,8 +40,7 @@ std::string TempDir::read(const std::string& name) const {
 TestGame::TestGame() : TestGame(nullptr) {}
 
 TestGame::TestGame(std::unique_ptr<SettingsStore> store)
-    : platform(std::make_unique<SpyPlatform>(std::move(store))),
-      game(std::make_unique<Game>()) {
+    : platform(std::make_unique<SpyPlatform>(std::move(store))), game(std::make_unique<Game>()) {
   game->dir = dir.path();
   game->platform = platform.get();
 }

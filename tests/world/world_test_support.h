@@ -6,9 +6,9 @@
 #include <fstream>
 #include <vector>
 
+#include "shell/file_io.h"
 #include "shell/game.h"
 #include "support/test_game.h"
-#include "shell/file_io.h"
 #include "world/geometry.h"
 
 namespace vorlund::worldtest {
