@@ -82,7 +82,7 @@ TEST(LogClick, WithNoFightRunningTheNextFightStartsPausedUntilTheNextClick) {
   s.click("release fighters");
   ASSERT_EQ(g.turnCounter, 1);
   const Lines released = g.log.lines;
-  s.ticks(200);
+  s.ticks(100);
   EXPECT_EQ(g.log.lines, released) << "a paused fight tells nothing";
   EXPECT_EQ(std::make_tuple(g.turnCounter, g.turnPhase), std::make_tuple(1, 1));
   logMouseDown(g);
@@ -98,7 +98,7 @@ TEST(LogClick, DuringAFightStopsTheLinesAndTheNextClickGoesOnFromTheSameLine) {
   paused.ticks(40);
   logMouseDown(paused.g());
   const Lines stopped = paused.g().log.lines;
-  paused.ticks(500);
+  paused.ticks(100);
   EXPECT_EQ(paused.g().log.lines, stopped);
   logMouseDown(paused.g());
   paused.ticks(60);
