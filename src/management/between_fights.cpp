@@ -7,6 +7,7 @@
 #include "management/menu_texts.h"
 #include "panels/log_model.h"
 #include "panels/names_model.h"
+#include "shell/failure.h"
 #include "shell/game.h"
 
 namespace vorlund {
@@ -18,7 +19,7 @@ namespace {
 std::vector<std::string> loadRisks(Game& g) {
   std::vector<std::string> risks;
   if (readLines(g, "risks.txt", risks)) return risks;
-  logAdd(g.log, "Cannot open file risks.txt");
+  reportFailure(g, Failure::logged("Cannot open file risks.txt"));
   return {std::string(kGambleInTheStands), std::string(kPracticeToFirstBlood),
           std::string(kPayForBreeding), std::string(kBetrayGuest), std::string(kRestWeek)};
 }

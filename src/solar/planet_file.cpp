@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "shell/extended10.h"
+#include "shell/failure.h"
 #include "shell/file_io.h"
 #include "shell/game.h"
 #include "shell/little_endian.h"

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "shell/failure.h"
 #include "shell/game.h"
 
 namespace vorlund {

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "shell/failure.h"
 #include "shell/file_io.h"
 #include "shell/game.h"
 #include "world/cell_distances.h"
