@@ -65,7 +65,9 @@ const char* kHelp =
     "                            trailing blanks ignored\n"
     "  expect file NAME has TEXT | lacks TEXT | lines N   a text file of the game folder\n"
     "  expect folder NAME...     the game folder holds exactly these files\n"
-    "  expect odds N TEXT        'odds N' would print 'odds N ' and TEXT\n";
+    "  expect odds N TEXT        'odds N' would print 'odds N ' and TEXT\n"
+    "  expect ring CELL TEXT     'ring CELL' would print 'ring CELL ' and TEXT\n"
+    "  expect neighbours CELL TEXT   'neighbours CELL' would print 'neighbours CELL ' and TEXT\n";
 
 }  // namespace
 
@@ -265,14 +267,7 @@ CommandResult SimSession::printRow(const std::string& args, bool ringRow) {
   long long cell = 0;
   if (!parseInt(args, cell) || cell < 1 || cell > kSphereCellCount)
     return badArgument("bad cell: " + args);
-  const auto c = static_cast<std::int32_t>(cell);
-  const WorldState& w = game_->world;
-  const std::int32_t count = ringRow ? ringCount(w, c) : neighbourCount(w, c);
-  const std::int32_t room = ringRow ? kSphereCellCount : kNeighbourSlots;
-  out_ << (ringRow ? "ring " : "neighbours ") << c << ' ' << count;
-  for (std::int32_t k = 1; k <= std::min(count, room); ++k)
-    out_ << ' ' << (ringRow ? ringEntry(w, c, k) : neighbourSlot(w, c, k));
-  out_ << '\n';
+  out_ << rowLine(*game_, static_cast<std::int32_t>(cell), ringRow) << '\n';
   return {};
 }
 

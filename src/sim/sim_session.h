@@ -66,6 +66,7 @@ class SimSession {
   std::string expectFile(const std::string& args);
   std::string expectFolder(const std::string& args);
   std::string expectOdds(const std::string& args);
+  std::string expectRow(const std::string& what, const std::string& args);
   // The line `odds n` prints.
   std::string oddsText(long long n) const;
 

@@ -1,5 +1,6 @@
 #include "sim/sim_state.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -107,7 +108,8 @@ std::vector<std::pair<std::string, std::string>> stateFields(const Game& g) {
           {"solarScale", jsonNumber(g.solarScale)},
           {"grid", jsonBool(g.gridOverlay)},
           {"textured", jsonBool(g.texturedGlobe)},
-          {"music", jsonBool(g.musicOn)}};
+          {"music", jsonBool(g.musicOn)},
+          {"caption", jsonString(g.mainCaption)}};
 }
 
 std::string stateJson(const Game& g) {
@@ -125,6 +127,17 @@ std::string stateJson(const Game& g) {
     }
   }
   return out + "}";
+}
+
+std::string rowLine(const Game& g, std::int32_t cell, bool ringRow) {
+  const WorldState& w = g.world;
+  const std::int32_t count = ringRow ? ringCount(w, cell) : neighbourCount(w, cell);
+  const std::int32_t room = ringRow ? kSphereCellCount : kNeighbourSlots;
+  std::string out =
+      (ringRow ? "ring " : "neighbours ") + std::to_string(cell) + " " + std::to_string(count);
+  for (std::int32_t k = 1; k <= std::min(count, room); ++k)
+    out += " " + std::to_string(ringRow ? ringEntry(w, cell, k) : neighbourSlot(w, cell, k));
+  return out;
 }
 
 std::string propertyText(const TCharacterDMG& c, const CharacterProperty& p) {
