@@ -231,25 +231,5 @@ TEST(Wheel, WholeNotchesTiltAndTheRestWaits) {
   EXPECT_EQ(g.viewPitch, -2.0);
 }
 
-TEST(TableEdits, ARingEditOutlivesARestartAndANeighbourEditDoesNot) {
-  Arena a;
-  Game& g = a.g();
-  const std::int32_t c = g.cursorCell;
-  const Row ring = a.ring(c);
-  const Row sides = a.neighbours(c);
-  pickAction(g, MouseButton::Right, {}, 100000 + static_cast<std::uint32_t>(ring[0]));
-  pickAction(g, MouseButton::Right, {.ctrl = true}, 800000 + static_cast<std::uint32_t>(sides[0]));
-  const Row edited = a.ring(c);
-  ASSERT_EQ(edited.size(), ring.size() - 1);
-  formClose(g);
-
-  a.game = std::make_unique<Game>();
-  a.g().dir = a.dir.path();
-  a.g().platform = a.platform.get();
-  ASSERT_TRUE(startGame(a.g(), 1));
-  EXPECT_EQ(a.ring(c), edited);
-  EXPECT_EQ(a.neighbours(c), sides);
-}
-
 }  // namespace
 }  // namespace vorlund
