@@ -8,7 +8,6 @@ int main(int argc, char** argv) {
   vorlund::app::ArenaView::setDefaultFormat();
   QApplication application(argc, argv);
   QApplication::setApplicationName("Vorlund");
-  QApplication::setApplicationDisplayName("Vorlund");
   QApplication::setQuitOnLastWindowClosed(false);
 
   vorlund::app::GameApp game;
