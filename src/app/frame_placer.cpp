@@ -47,6 +47,10 @@ WindowBounds FramePlacer::outer(const QWidget* w) const {
 void FramePlacer::settle() {
   for (auto& [w, wanted] : wanted_) {
     if (wanted.settled || !w->isVisible()) continue;
+    if (w->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) {
+      wanted.settled = true;  // the window manager places it; moving it would restore it
+      continue;
+    }
     const QMargins frame = frameOf(w);
     if (!frame.isNull()) lastFrame_ = frame;
     if (w->frameGeometry() == wanted.outer) {

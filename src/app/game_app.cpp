@@ -10,8 +10,8 @@
 #include <QVBoxLayout>
 
 #ifdef VORLUND_HAVE_MULTIMEDIA
-#include <QAudioOutput>
 #include <QAudioDevice>
+#include <QAudioOutput>
 #include <QMediaDevices>
 #include <QMediaPlayer>
 #endif
@@ -58,9 +58,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 GameApp::GameApp() : game_(std::make_unique<Game>()) {
   game_->platform = this;
@@ -236,10 +234,9 @@ void GameApp::openMusic() {
   player_ = new QMediaPlayer(this);
   audio_ = new QAudioOutput(this);
   player_->setAudioOutput(audio_);
-  connect(player_, &QMediaPlayer::errorOccurred, this,
-          [](QMediaPlayer::Error, const QString& why) {
-            qWarning("vorlund: the music stays silent: %s", qUtf8Printable(why));
-          });
+  connect(player_, &QMediaPlayer::errorOccurred, this, [](QMediaPlayer::Error, const QString& why) {
+    qWarning("vorlund: the music stays silent: %s", qUtf8Printable(why));
+  });
   player_->setSource(QUrl::fromLocalFile(file));
 #endif
 }

@@ -34,8 +34,9 @@ std::optional<std::string> copyOne(const fs::path& from, const fs::path& to) {
   const fs::path part = to.string() + ".part" + std::to_string(::getpid());
   std::error_code ec;
   fs::copy_file(from, part, fs::copy_options::overwrite_existing, ec);
-  if (!ec) fs::permissions(part, fs::perms::owner_read | fs::perms::owner_write,
-                           fs::perm_options::add, ec);
+  if (!ec)
+    fs::permissions(part, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add,
+                    ec);
   if (!ec && missing(to)) fs::rename(part, to, ec);
   if (ec) {
     std::error_code ignored;

@@ -14,8 +14,9 @@ namespace fs = std::filesystem;
 struct GameFolderTest : ::testing::Test {
   fs::path root;
   void SetUp() override {
-    root = fs::temp_directory_path() / ("vorlund-folder-" + std::to_string(::getpid()) + "-" +
-                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    root = fs::temp_directory_path() /
+           ("vorlund-folder-" + std::to_string(::getpid()) + "-" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(root);
     fs::create_directories(root / "share");
     for (const char* f : {"aorb1.orb", "atri1.tri", "names.txt", "races.txt", "risks.txt"})
@@ -109,7 +110,8 @@ TEST_F(GameFolderTest, CopiesAreWritableAndFailuresAreNamed) {
   // Nothing to copy from and nothing there: no folder to play in.
   fs::create_directories(root / "empty");
   const std::string home = (root / "home2").string();
-  const FolderChoice none = chooseGameFolder(root / "empty", {root / "empty"}, nullptr, home.c_str());
+  const FolderChoice none =
+      chooseGameFolder(root / "empty", {root / "empty"}, nullptr, home.c_str());
   EXPECT_TRUE(none.dir.empty());
   ASSERT_FALSE(none.errors.empty());
   EXPECT_NE(none.errors.back().find("No game files"), std::string::npos);

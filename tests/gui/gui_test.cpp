@@ -79,10 +79,12 @@ WmWindow wmView(const QWidget* w) {
     b = extents.captured(4).toInt();
   }
   WmWindow v;
-  v.outer = QRect(field(info, R"(Absolute upper-left X:\s+(-?\d+))") - l,
-                  field(info, R"(Absolute upper-left Y:\s+(-?\d+))") - t,
-                  field(info, R"(Width:\s+(\d+))") + l + r, field(info, R"(Height:\s+(\d+))") + t + b);
-  v.netWmName = QRegularExpression(R"re(_NET_WM_NAME\(UTF8_STRING\) = "(.*)")re").match(props).captured(1);
+  v.outer =
+      QRect(field(info, R"(Absolute upper-left X:\s+(-?\d+))") - l,
+            field(info, R"(Absolute upper-left Y:\s+(-?\d+))") - t,
+            field(info, R"(Width:\s+(\d+))") + l + r, field(info, R"(Height:\s+(\d+))") + t + b);
+  v.netWmName =
+      QRegularExpression(R"re(_NET_WM_NAME\(UTF8_STRING\) = "(.*)")re").match(props).captured(1);
   v.wmName = QRegularExpression(R"re(WM_NAME\(\w+\) = "(.*)")re").match(props).captured(1);
   return v;
 }
@@ -151,8 +153,9 @@ TEST(WindowManager, FirstTilingPlacesOuterBoundsWithExactCaptionsAndFonts) {
   refreshSheets(app.game());
   app.sync();
   EXPECT_EQ(sheetLine(app, WindowId::Us, 1), "NAME Zoë" + QString(43, ' ') + "|");
-  EXPECT_TRUE(waitFor([&] { return wmView(app.window(WindowId::Us)).netWmName == "Zoë  $1375000"; }))
-      << wmView(app.window(WindowId::Us)).netWmName.toStdString();
+  EXPECT_TRUE(waitFor([&] {
+    return wmView(app.window(WindowId::Us)).netWmName == "Zoë  $1375000";
+  })) << wmView(app.window(WindowId::Us)).netWmName.toStdString();
 
   // The player makes "Us" reach down to 600 and across to 235 (outer edges):
   // the others are tiled from that, "Them" to 275, 450, 250 x 150.

@@ -142,12 +142,12 @@ TEST_F(SheetTest, OverlongNumbersShowTheOverflowMark) {
 
 TEST(Utf8Text, MalformedBytesCountAsOneCharacterEach) {
   const std::pair<std::string_view, std::size_t> cases[] = {
-      {"Zo\xC3\xAB", 3},          // ë
+      {"Zo\xC3\xAB", 3},        // ë
       {"\xF0\x9F\x97\xA1", 1},  // a four-byte character
-      {"\xC0\x80", 2},            // overlong NUL
-      {"\xED\xA0\x80", 3},       // a surrogate
+      {"\xC0\x80", 2},          // overlong NUL
+      {"\xED\xA0\x80", 3},      // a surrogate
       {"\xF4\x90\x80\x80", 4},  // beyond U+10FFFF
-      {"a\xE2\x82", 3},           // cut off at the end
+      {"a\xE2\x82", 3},         // cut off at the end
   };
   for (const auto& [text, chars] : cases) {
     EXPECT_EQ(utf8Length(text), chars) << text;

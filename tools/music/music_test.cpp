@@ -14,9 +14,9 @@ TEST(Wav, HeaderOfAMono16BitFile) {
   const auto bytes = wavBytes({1, -2, 0x1234}, 44100);
   ASSERT_EQ(bytes.size(), 44u + 6u);
   const std::vector<std::uint8_t> header = {
-      'R', 'I', 'F', 'F', 42, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ',
-      16,  0,   0,   0,   1,  0, 1, 0, 0x44, 0xAC, 0, 0, 0x88, 0x58, 1, 0,
-      2,   0,   16,  0,   'd', 'a', 't', 'a', 6, 0, 0, 0};
+      'R', 'I', 'F', 'F', 42, 0, 0,   0,   'W', 'A',  'V',  'E', 'f', 'm',  't',
+      ' ', 16,  0,   0,   0,  1, 0,   1,   0,   0x44, 0xAC, 0,   0,   0x88, 0x58,
+      1,   0,   2,   0,   16, 0, 'd', 'a', 't', 'a',  6,    0,   0,   0};
   EXPECT_TRUE(std::equal(header.begin(), header.end(), bytes.begin()));
   const std::vector<std::uint8_t> data = {1, 0, 0xFE, 0xFF, 0x34, 0x12};
   EXPECT_TRUE(std::equal(data.begin(), data.end(), bytes.begin() + 44));

@@ -38,10 +38,10 @@ constexpr Chord kIIm{{2, 5, 9, 12}};    // Gm (7)
 // Four phrases of eight bars: A, A with a new tune, B, A again. The last bar
 // is the dominant, which resolves on the first bar when the tune loops.
 constexpr std::array<Chord, 32> kProgression = {
-    kI, kVi, kIV, kV, kI, kVi, kIIm, kV,    // A
-    kI, kIii, kIV, kI, kVi, kIIm, kIV, kV,  // A'
-    kIV, kI, kIIm, kVi, kIV, kI, kIIm, kV,  // B
-    kI, kVi, kIV, kV, kI, kIii, kIIm, kV,   // A''
+    kI,  kVi,  kIV,  kV,  kI,  kVi,  kIIm, kV,  // A
+    kI,  kIii, kIV,  kI,  kVi, kIIm, kIV,  kV,  // A'
+    kIV, kI,   kIIm, kVi, kIV, kI,   kIIm, kV,  // B
+    kI,  kVi,  kIV,  kV,  kI,  kIii, kIIm, kV,  // A''
 };
 
 // The F major scale; every chord above is made of its tones.
@@ -103,8 +103,8 @@ void writeMelody(Score& score, Dice& dice, int bar, const Chord& chord, int& ste
     }
     if (step < kLowestStep) step += 2;
     if (step > kHighestStep) step -= 2;
-    score.notes.push_back({beat, length * (phraseEnd ? 1.2 : 1.0),
-                           kTonic + 12 + stepPitch(step), strong ? 0.9 : 0.7, Voice::Melody});
+    score.notes.push_back({beat, length * (phraseEnd ? 1.2 : 1.0), kTonic + 12 + stepPitch(step),
+                           strong ? 0.9 : 0.7, Voice::Melody});
     beat += length;
   }
 }

@@ -16,7 +16,8 @@ class SineTable {
  public:
   static constexpr int kSize = 4096;
   SineTable() {
-    for (int i = 0; i <= kSize; ++i) table_[static_cast<std::size_t>(i)] = std::sin(kTau * i / kSize);
+    for (int i = 0; i <= kSize; ++i)
+      table_[static_cast<std::size_t>(i)] = std::sin(kTau * i / kSize);
   }
   // `phase` in turns, any value.
   float operator()(double phase) const {
@@ -143,7 +144,9 @@ class Room {
       pos = (pos + 1) % data.size();
     }
   };
-  static Line line(int samples) { return {std::vector<float>(static_cast<std::size_t>(samples)), 0}; }
+  static Line line(int samples) {
+    return {std::vector<float>(static_cast<std::size_t>(samples)), 0};
+  }
 
   float step(float in) {
     float sum = 0;

@@ -9,7 +9,6 @@ namespace vorlund::music {
 std::vector<std::uint8_t> wavBytes(const std::vector<std::int16_t>& samples, int sampleRate);
 
 // Writes the bytes to `path`; false with `error` set when it could not.
-bool writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes,
-               std::string& error);
+bool writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes, std::string& error);
 
 }  // namespace vorlund::music
