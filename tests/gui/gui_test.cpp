@@ -133,6 +133,8 @@ TEST(WindowManager, FirstTilingPlacesOuterBoundsWithExactCaptionsAndFonts) {
     EXPECT_EQ(v.wmName, caption);
     EXPECT_EQ(rectOf(app.bounds(w)), expected.at(w)) << caption << " as the game reads it";
   }
+  if (const char* shot = std::getenv("VORLUND_GUI_SHOT"))
+    run("import", {"-window", "root", QString(shot) + "-tiled.png"});
   // The Log reaches 4 pixels into the "Us" sheet, as the layout has it, and
   // no further: its title bar is inside its height.
   const QRect log = wmView(app.window(WindowId::Log)).outer;
