@@ -69,7 +69,9 @@ std::vector<std::string> copyMissing(const fs::path& data, const fs::path& dir) 
 FolderChoice chooseGameFolder(const fs::path& current, const std::vector<fs::path>& dataCandidates,
                               const char* xdgDataHome, const char* home) {
   FolderChoice choice;
-  if (holdsGameFiles(current)) {
+  // A folder the player cannot write to (the installed data itself) would
+  // lose the game at close.
+  if (holdsGameFiles(current) && ::access(current.c_str(), W_OK) == 0) {
     choice.dir = current;
     return choice;
   }

@@ -29,7 +29,8 @@ struct FolderChoice {
 };
 
 // Where the game plays: the current folder when it holds the game's files
-// (a developer's build/game, a folder of an older game); otherwise the
+// and the player may write there (a developer's build/game, a folder of an
+// older game); otherwise the
 // player's own folder, first filled with what it lacks of the installed data
 // (the first of `dataCandidates` that holds the game's files).
 FolderChoice chooseGameFolder(const std::filesystem::path& current,

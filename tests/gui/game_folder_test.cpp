@@ -49,6 +49,12 @@ TEST_F(GameFolderTest, PlaysWhereItStartsWhenTheGameFilesAreThere) {
   EXPECT_FALSE(fs::exists(root / "home")) << "nothing is copied";
 }
 
+TEST_F(GameFolderTest, NotInAFolderThatCannotBeWritten) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root writes everywhere";
+  fs::permissions(root / "share", fs::perms::owner_write, fs::perm_options::remove);
+  EXPECT_EQ(choose(root / "share").dir, root / "home" / ".local" / "share" / "vorlund");
+}
+
 TEST_F(GameFolderTest, ElsewhereThePlayersFolderIsMadeFromTheInstalledData) {
   fs::create_directories(root / "elsewhere");
   const FolderChoice c = choose(root / "elsewhere");
