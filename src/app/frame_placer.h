@@ -3,6 +3,7 @@
 #include <QRect>
 #include <QSize>
 #include <unordered_map>
+#include <vector>
 
 #include "shell/platform.h"
 
@@ -23,6 +24,8 @@ class FramePlacer {
   // Ticks a window may take to reach its bounds before the window manager's
   // answer is taken as final.
   static constexpr int kSettleTicks = 128;
+  // Ticks between requests while a framed window is not yet where it should be.
+  static constexpr int kRetryTicks = 8;
 
   void place(QWidget* w, const WindowBounds& outer);
   // The window's outer bounds: those asked for while they are not yet
@@ -31,9 +34,10 @@ class FramePlacer {
   // Applies asked-for bounds again where the window's frame has become known
   // or changed; called on every tick.
   void settle();
-  // Whether a window's new inside size comes from the player (or the window
-  // manager) rather than from the program's own placement; a player's resize
-  // ends the wait for the asked-for bounds.
+  // Whether a window's new inside size comes from the player rather than
+  // from the program: a size the program asked for since it last placed the
+  // window is its own, even when the window manager answers it late. A
+  // player's resize ends the wait for the asked-for bounds.
   bool resizedByPlayer(const QWidget* w, QSize newSize);
   // The frame margins seen last on any framed window.
   QMargins lastFrame() const { return lastFrame_; }
@@ -41,8 +45,9 @@ class FramePlacer {
  private:
   struct Wanted {
     QRect outer;
-    QMargins assumed;  // the frame the inside size was worked out for
-    QSize inside;      // the inside size last asked for
+    QMargins assumed;          // the frame the inside size was worked out for
+    QSize inside;              // the inside size last asked for
+    std::vector<QSize> asked;  // every inside size asked for since the placement
     int ticksLeft = kSettleTicks;
     bool settled = false;
   };

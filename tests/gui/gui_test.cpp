@@ -24,6 +24,11 @@
 #include "panels/tiling.h"
 #include "shell/headless_platform.h"
 
+// Rectangles in failure messages as x,y widthxheight.
+inline void PrintTo(const QRect& r, std::ostream* os) {
+  *os << r.x() << "," << r.y() << " " << r.width() << "x" << r.height();
+}
+
 namespace vorlund::app {
 namespace {
 
@@ -60,6 +65,7 @@ int field(const QString& text, const QString& pattern) {
 // window and the frame the manager put round it, and the titles it received.
 struct WmWindow {
   QRect outer;
+  QMargins frame;
   QString netWmName;
   QString wmName;
 };
@@ -79,6 +85,7 @@ WmWindow wmView(const QWidget* w) {
     b = extents.captured(4).toInt();
   }
   WmWindow v;
+  v.frame = QMargins(l, t, r, b);
   v.outer =
       QRect(field(info, R"(Absolute upper-left X:\s+(-?\d+))") - l,
             field(info, R"(Absolute upper-left Y:\s+(-?\d+))") - t,
@@ -161,18 +168,14 @@ TEST(WindowManager, FirstTilingPlacesOuterBoundsWithExactCaptionsAndFonts) {
 
   // The player makes "Us" reach down to 600 and across to 235 (outer edges):
   // the others are tiled from that, "Them" to 275, 450, 250 x 150.
-  const QRect frame = app.window(WindowId::Us)->frameGeometry();
-  const QRect inside = app.window(WindowId::Us)->geometry();
-  const int insideW = 235 - us.x() - (frame.width() - inside.width());
-  const int insideH = 600 - us.y() - (frame.height() - inside.height());
+  const QMargins frame = wmView(app.window(WindowId::Us)).frame;
+  const int insideW = 235 - us.x() - frame.left() - frame.right();
+  const int insideH = 600 - us.y() - frame.top() - frame.bottom();
   run("xdotool", {"windowsize", QString::number(app.window(WindowId::Us)->winId()),
                   QString::number(insideW), QString::number(insideH)});
   const QRect them(275, 450, 250, 150);
-  EXPECT_TRUE(waitFor([&] { return wmView(app.window(WindowId::Them)).outer == them; }))
-      << "Them at " << wmView(app.window(WindowId::Them)).outer.x() << ","
-      << wmView(app.window(WindowId::Them)).outer.y() << " "
-      << wmView(app.window(WindowId::Them)).outer.width() << "x"
-      << wmView(app.window(WindowId::Them)).outer.height();
+  waitFor([&] { return wmView(app.window(WindowId::Them)).outer == them; });
+  EXPECT_EQ(wmView(app.window(WindowId::Them)).outer, them);
   EXPECT_EQ(wmView(app.window(WindowId::Us)).outer, QRect(0, us.y(), 235, 600 - us.y()));
   if (const char* shot = std::getenv("VORLUND_GUI_SHOT"))
     run("import", {"-window", "root", QString(shot) + "-desktop.png"});

@@ -25,7 +25,6 @@ if [ "$1" = --play ]; then
 fi
 
 build=$1
-with_wm=$2
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 prefix=$tmp/prefix
@@ -61,7 +60,7 @@ unset XDG_DATA_HOME
 mkdir -p "$HOME"
 own=$HOME/.local/share/vorlund
 play_once() {
-  xvfb-run -a -s "-screen 0 1280x1024x24" bash "$with_wm" bash "$0" --play "$prefix"
+  bash "$(dirname "$0")/xvfb.sh" bash "$0" --play "$prefix"
 }
 play_once
 cmp "$own/names.txt" "$prefix/share/vorlund/names.txt" || fail "names.txt not copied"
