@@ -11,7 +11,7 @@
 #include "panels/log_model.h"
 #include "panels/names_model.h"
 #include "panels/sheet.h"
-#include "panels/utf8_text.h"
+#include "shell/utf8_text.h"
 
 namespace vorlund::app {
 

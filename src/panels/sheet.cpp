@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "panels/utf8_text.h"
+#include "shell/utf8_text.h"
 #include "shell/game.h"
 
 namespace vorlund {

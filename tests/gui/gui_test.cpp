@@ -20,9 +20,9 @@
 #include "app/game_app.h"
 #include "app/qt_settings_store.h"
 #include "app/text_windows.h"
+#include "panels/designed_bounds.h"
 #include "panels/sheet.h"
 #include "panels/tiling.h"
-#include "shell/headless_platform.h"
 
 // Rectangles in failure messages as x,y widthxheight.
 inline void PrintTo(const QRect& r, std::ostream* os) {
@@ -106,7 +106,7 @@ constexpr WindowId kAll[] = {WindowId::Main, WindowId::Us, WindowId::Them, Windo
 // Where the first tick puts the five windows: the main window at its designed
 // bounds, the text windows tiled round it; every rectangle is an outer one.
 std::map<WindowId, QRect> firstTiling() {
-  const WindowBounds main = HeadlessPlatform::designedBounds(WindowId::Main);
+  const WindowBounds main = designedBounds(WindowId::Main);
   std::map<WindowId, QRect> expected{{WindowId::Main, rectOf(main)}};
   for (const auto& [w, b] : textWindowLayout(main, false)) expected[w] = rectOf(b);
   return expected;
@@ -221,12 +221,12 @@ TEST(GameWindows, StartTickShowAndCloseSavingTheSettings) {
   QListWidget* names = static_cast<ListWindow*>(app.window(WindowId::Names))->list();
   QTest::mouseClick(names->viewport(), Qt::LeftButton, {},
                     names->visualItemRect(names->item(1)).center());
-  EXPECT_EQ(app.game().names.state, 2);
+  EXPECT_EQ(app.game().names.state, MenuState::ChooseRace);
   EXPECT_EQ(app.game().us.lines[0].substr(5, 5), "Birch");
   EXPECT_EQ(names->count(), 1) << "the races list (no races.txt: a human is offered)";
   QTest::mouseClick(names->viewport(), Qt::LeftButton, {},
                     QPoint(10, names->viewport()->height() - 3));
-  EXPECT_EQ(app.game().names.state, 2);
+  EXPECT_EQ(app.game().names.state, MenuState::ChooseRace);
   EXPECT_EQ(app.game().names.selected, -1);
   EXPECT_TRUE(names->selectedItems().isEmpty());
   if (const char* shot = std::getenv("VORLUND_GUI_SHOT")) {

@@ -1,4 +1,4 @@
-#include "panels/utf8_text.h"
+#include "shell/utf8_text.h"
 
 namespace vorlund {
 namespace {
