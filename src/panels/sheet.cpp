@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "shell/utf8_text.h"
 #include "shell/game.h"
+#include "shell/utf8_text.h"
 
 namespace vorlund {
 namespace {
