@@ -18,7 +18,9 @@ namespace vorlund::app {
 // after showing it. So a window keeps the outer bounds the game asked for
 // until its real frame is known and matches them: until then the frame seen
 // last on any window stands in, and the bounds are applied again as soon as
-// the window's own frame turns out different.
+// the window's own frame turns out different. On X11 the frame and the
+// inside's place are read from the server itself, since Qt may hold on to
+// figures from before the window was framed.
 class FramePlacer {
  public:
   // Ticks a window may take to reach its bounds before the window manager's
@@ -39,8 +41,6 @@ class FramePlacer {
   // window is its own, even when the window manager answers it late. A
   // player's resize ends the wait for the asked-for bounds.
   bool resizedByPlayer(const QWidget* w, QSize newSize);
-  // The frame margins seen last on any framed window.
-  QMargins lastFrame() const { return lastFrame_; }
 
  private:
   struct Wanted {

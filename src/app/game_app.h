@@ -65,7 +65,6 @@ class GameApp : public QObject, public Platform {
   // A window's inside was resized: the game's resize handler runs when the
   // player did it, not for the program's own placements.
   void windowResized(WindowId w, QSize inside);
-  const FramePlacer& frames() const { return frames_; }
   // Whether the tune was found and a sound device is there to play it.
   bool musicLoaded() const { return player_ != nullptr; }
   // Whether the tune is playing now.
