@@ -35,14 +35,16 @@ void replaceIfDead(Game& g, int position) {
 }
 
 // Each purse stakes its fighter's value on a fight to the death; a practice
-// stakes nothing and leaves the fighters standing as they were.
+// stakes nothing and leaves the fighters standing as they were. Both start
+// twelve cells apart, so neither is engaged: one still engaged from his last
+// fight would only side-step, and a practice would never draw blood.
 void stakeFighter(Game& g, int position, bool forStakes) {
   TCharacterDMG& c = combatant(g, position);
   const std::int32_t stake = forStakes ? fighterValue(c) : 0;
   c.Coin = wrapped(std::int64_t{c.Coin} - stake);
   c.Bet_value = stake;
-  if (!forStakes) return;
   c.Engaged = false;
+  if (!forStakes) return;
   c.Engaged_last_turn = true;
   c.Lose_next_turn = false;
   c.Stance = 5;
@@ -64,6 +66,7 @@ void showWagers(Game& g) {
 
 void setUpMatch(Game& g, bool forStakes) {
   g.fightToDeath = forStakes;
+  g.stakesPaid = false;
   for (int position : {1, 2}) {
     replaceIfDead(g, position);
     stakeFighter(g, position, forStakes);

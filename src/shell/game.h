@@ -46,6 +46,9 @@ struct Game {
   std::vector<std::string> listMove;    // ListMove
   std::vector<std::string> listAction;  // ListAction
   std::int32_t woundedCount = 0;
+  // The stakes of the match set up last have gone to a killer: a second
+  // death in the same fight (a zap after the kill) wins nothing more.
+  bool stakesPaid = false;
 
   // Arena.
   std::int32_t arenaCentre = 0;
@@ -105,6 +108,11 @@ struct Game {
   std::string mainCaption = "Vorlund";
 
   Graveyard graveyard;
+  // The farm or graveyard file could not be understood at the first tick: it
+  // is set aside at the next save instead of being overwritten.
+  bool rosterFileRefused = false;
+  bool graveFileRefused = false;
+
   WorldState world;
   SolarSystem solar;
 };

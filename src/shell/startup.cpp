@@ -1,6 +1,7 @@
 #include "shell/startup.h"
 
 #include "combat/fight_queues.h"
+#include "fighters/graveyard_file.h"
 #include "fighters/roster_files.h"
 #include "management/names_window.h"
 #include "panels/sheet.h"
@@ -90,12 +91,21 @@ bool startGame(Game& g, unsigned seed) {
   return true;
 }
 
-void formClose(Game& g) {
+std::vector<std::string> formClose(Game& g) {
+  std::vector<std::string> unsaved;
+  // A file that cannot be saved is told at once, and the others are still
+  // saved after it.
+  const auto save = [&](bool saved, const char* name) {
+    if (saved) return;
+    g.platform->showError(std::string("Cannot save file ") + name);
+    unsaved.emplace_back(name);
+  };
   saveSolarSystem(g);
   saveRingTable(g);
   writeSettings(g);
-  saveRoster(g);
-  saveGraveyard(g);
+  save(saveRoster(g), kRosterFileName);
+  save(saveGraveyard(g), kGraveFileName);
+  return unsaved;
 }
 
 }  // namespace vorlund

@@ -35,7 +35,8 @@ const char* kHelp =
     "  seed N                    reseed the random generator\n"
     "  odds N                    play the arena pair N times to the death aside and print\n"
     "                            odds N wins1=A wins2=B other=C (the game is untouched)\n"
-    "  close                     run the shutdown (save everything), then exit 0\n"
+    "  close                     run the shutdown (save everything), then exit 0, or 1\n"
+    "                            naming every file that could not be saved\n"
     "  quit                      exit 0 without saving (as does the end of input)\n";
 
 bool parseInt(const std::string& text, long long& out) {
@@ -139,8 +140,7 @@ SimSession::SimSession(const SimOptions& options, std::ostream& out, std::ostrea
 
 bool SimSession::start() {
   const bool ok = startGame(*game_, options_.seed);
-  for (const auto& e : platform_->errors) err_ << "vorlund-sim: " << e << '\n';
-  platform_->errors.clear();
+  reportErrors();
   return ok;
 }
 
@@ -149,6 +149,7 @@ int SimSession::run(std::istream& in) {
   while (std::getline(in, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     const CommandResult r = execute(line);
+    reportErrors();
     out_.flush();
     if (r.stop) return r.exitCode;
   }
@@ -183,14 +184,27 @@ CommandResult SimSession::execute(const std::string& line) {
     printState();
   else if (command == "graves")
     printGraves();
-  else if (command == "close") {
-    formClose(*game_);
-    return {true, 0};
-  } else if (command == "quit")
+  else if (command == "close")
+    return close(); else if (command == "quit")
     return {true, 0};
   else
     return badArgument("unknown command: " + line);
   return {};
+}
+
+CommandResult SimSession::close() {
+  const std::vector<std::string> unsaved = formClose(*game_);
+  reportErrors();
+  if (unsaved.empty()) return {true, 0};
+  err_ << "vorlund-sim: not saved:";
+  for (const auto& name : unsaved) err_ << ' ' << name;
+  err_ << '\n';
+  return {true, 1};
+}
+
+void SimSession::reportErrors() {
+  for (const auto& e : platform_->errors) err_ << "vorlund-sim: " << e << '\n';
+  platform_->errors.clear();
 }
 
 CommandResult SimSession::tick(const std::string& args) {

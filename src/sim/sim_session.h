@@ -40,7 +40,10 @@ class SimSession {
   CommandResult set(const std::string& args);
   CommandResult seed(const std::string& args);
   CommandResult odds(const std::string& args);
+  CommandResult close();
   CommandResult badArgument(const std::string& what);
+  // Every error the game has shown goes to err, as it happened.
+  void reportErrors();
   void printNames();
   void printSheet(const SheetModel& sheet);
   void printState();
