@@ -60,7 +60,7 @@ std::string decodeGraveyard(std::span<const unsigned char> bytes, Graveyard& out
 }
 
 Bytes encodeGraveyard(const Graveyard& yard) {
-  const int count = yard.count < 0                      ? 0
+  const int count = yard.count < 0                       ? 0
                     : yard.count > Graveyard::kMaxGraves ? Graveyard::kMaxGraves
                                                          : yard.count;
   Bytes out;

@@ -14,7 +14,7 @@ struct Game;
 inline constexpr const char* kRosterFileName = "characters.svd";
 inline constexpr std::size_t kRosterFieldBytes = 28;
 inline constexpr std::size_t kRosterBlockBytes = 6 * kRosterFieldBytes + 25 * 4 + 1;  // 269
-inline constexpr std::size_t kRosterFileBytes = 5 + 6 * kRosterBlockBytes;             // 1619
+inline constexpr std::size_t kRosterFileBytes = 5 + 6 * kRosterBlockBytes;            // 1619
 
 // What characters.svd holds: its format number, the necromancer, the six
 // farm fighters of slots 3 to 8.

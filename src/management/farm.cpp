@@ -29,8 +29,8 @@ void listFarmNames(Game& g) {
 }
 
 void tellFarmIsFull(Game& g) {
-  for (const char* line : {"", "the Farm is full", " either close the game", " or reactivate",
-                           " a slave"}) {
+  for (const char* line :
+       {"", "the Farm is full", " either close the game", " or reactivate", " a slave"}) {
     namesAdd(g.names, line);
     logAdd(g.log, line);
   }

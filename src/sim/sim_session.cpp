@@ -185,7 +185,8 @@ CommandResult SimSession::execute(const std::string& line) {
   else if (command == "graves")
     printGraves();
   else if (command == "close")
-    return close(); else if (command == "quit")
+    return close();
+  else if (command == "quit")
     return {true, 0};
   else
     return badArgument("unknown command: " + line);

@@ -169,9 +169,9 @@ TEST(MatchSetUp, PracticeRefusedWhileAnyoneIsWoundedElseFreeOfStakes) {
   m.us().Stance = 1;
   m.fightEnds();
   m.click("practice to first blood");
-  EXPECT_EQ(std::make_tuple(g.fightToDeath, m.us().Coin, m.them().Coin, m.us().Engaged,
-                            m.them().Engaged),
-            std::make_tuple(false, coin1, coin2, false, false));
+  EXPECT_EQ(
+      std::make_tuple(g.fightToDeath, m.us().Coin, m.them().Coin, m.us().Engaged, m.them().Engaged),
+      std::make_tuple(false, coin1, coin2, false, false));
   EXPECT_EQ(std::make_tuple(m.us().Engaged_last_turn, m.us().Lose_next_turn, m.us().Stance),
             std::make_tuple(false, false, 1));
   EXPECT_EQ(m.lines(), Lines({"", "Ash$0", m.them().Name_String.str() + "$0", "", "$0",
