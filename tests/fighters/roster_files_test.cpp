@@ -227,6 +227,9 @@ TEST(StateFiles, WhatIsNotARegularFileIsRefusedWithoutWaiting) {
                               "graveL.ist not loaded: not a regular file"}));
     EXPECT_EQ(t.g().graveyard.count, 1);
   }
+}
+
+TEST(StateFiles, AFileThatCannotBeReadIsRefused) {
   if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
   Started t;
   t.dir.write(kRosterFileName, t.farmFile(1));
