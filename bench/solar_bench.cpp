@@ -22,10 +22,7 @@ constexpr int kStepsPerTick = 145 * 144;
 
 std::unique_ptr<Game> freshSolarSystem() {
   auto g = std::make_unique<Game>();
-  g->lastBody = 144;
-  g->ticksPerDay = 240.0L;
-  g->secondsPerTick = 360.0L;
-  g->timeScaleDivisor = vorlund::kTimeScaleDivisor;
+  vorlund::setSolarFirstValues(*g);
   vorlund::rebuildSolarSystem(*g);
   return g;
 }

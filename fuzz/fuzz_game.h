@@ -12,7 +12,7 @@
 
 #include "panels/sheet.h"
 #include "shell/game.h"
-#include "shell/headless_platform.h"
+#include "shell/null_platform.h"
 
 namespace vorlund::fuzz {
 
@@ -68,7 +68,7 @@ class FuzzGame {
 
  private:
   std::filesystem::path dir_;
-  HeadlessPlatform platform_;
+  NullPlatform platform_;
   std::unique_ptr<Game> game_;
 };
 

@@ -1,7 +1,8 @@
 #include "fighters/graveyard_file.h"
 
-#include "fighters/state_file.h"
 #include "panels/log_model.h"
+#include "shell/failure.h"
+#include "shell/file_io.h"
 #include "shell/game.h"
 
 namespace vorlund {
@@ -38,8 +39,11 @@ std::string layoutFault(std::span<const unsigned char> bytes) {
   return {};
 }
 
-void report(Game& g, const std::string& fault) {
-  logAdd(g.log, std::string(kGraveFileName) + " not loaded: " + fault);
+void refuse(Game& g, const std::string& fault) {
+  g.graveFileRefused = true;
+  reportFailure(g, Failure::logged(std::string(kGraveFileName) +
+                                       " is damaged: the graveyard was not loaded",
+                                   fault));
 }
 
 void clearGravesAboveCount(Graveyard& yard) {
@@ -80,25 +84,32 @@ void loadGraveyard(Game& g) {
   yard.count = 1;
   yard.graves[0].cell = g.rng.random(kCellCount) + 1;
   Bytes bytes;
-  const StateFileRead read = readStateFile(gameFile(g, kGraveFileName), kGraveFileMaxBytes, bytes);
-  if (read != StateFileRead::Missing) {
-    const std::string fault = read == StateFileRead::Read || read == StateFileRead::TooLong
-                                  ? decodeGraveyard(bytes, yard)
-                                  : readFailureText(read);
-    g.graveFileRefused = !fault.empty();
-    if (g.graveFileRefused) report(g, fault);
+  const FileResult read = readFileBounded(gameFile(g, kGraveFileName), kGraveFileMaxBytes, bytes);
+  if (read.code == FileResult::Code::TooLarge) {
+    refuse(g, "longer than 60004 bytes");
+  } else if (!read && read.code != FileResult::Code::Missing) {
+    refuse(g, read.reason());
+  } else if (read) {
+    if (const std::string fault = decodeGraveyard(bytes, yard); !fault.empty()) refuse(g, fault);
   }
   clearGravesAboveCount(yard);
 }
 
-bool saveGraveyard(Game& g) {
+void saveGraveyard(Game& g) {
   const auto path = gameFile(g, kGraveFileName);
+  const std::string cannot = std::string("Cannot create file ") + kGraveFileName;
   if (g.graveFileRefused) {
-    if (!setAside(path)) return false;
+    if (const FileResult kept = keepAside(path); !kept) {
+      reportFailure(g, Failure::notSaved(kGraveFileName, cannot,
+                                         "the file not loaded could not be kept aside: " +
+                                             kept.reason()));
+      return;
+    }
     logAdd(g.log, std::string(kGraveFileName) + " kept as " + kGraveFileName + ".bak");
     g.graveFileRefused = false;
   }
-  return writeFileAtomically(path, encodeGraveyard(g.graveyard));
+  if (const FileResult r = writeFileAtomically(path, encodeGraveyard(g.graveyard)); !r)
+    reportFailure(g, Failure::notSaved(kGraveFileName, cannot, r.reason()));
 }
 
 }  // namespace vorlund

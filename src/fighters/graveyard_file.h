@@ -4,7 +4,7 @@
 #include <string>
 
 #include "fighters/graveyard.h"
-#include "world/file_bytes.h"
+#include "shell/little_endian.h"
 
 namespace vorlund {
 struct Game;
@@ -23,11 +23,11 @@ Bytes encodeGraveyard(const Graveyard& yard);
 
 // The first tick's load of the graveyard. Before anything is read one grave
 // is dug at a random cell, the one a new game starts with; a sound file
-// then replaces it. A damaged file is refused whole with a line in the Log
-// and set aside at the next save.
+// then replaces it. A damaged file is refused whole and told, and stays on
+// disk until the next save keeps it aside.
 void loadGraveyard(Game& g);
 
-// Writes the graveyard at close. False when it could not be saved.
-bool saveGraveyard(Game& g);
+// Writes the graveyard at close; a file that cannot be saved is told.
+void saveGraveyard(Game& g);
 
 }  // namespace vorlund

@@ -1,15 +1,14 @@
 #include "fighters/roster_files.h"
 
 #include "fighters/sane_ranges.h"
-#include "fighters/state_file.h"
 #include "panels/log_model.h"
+#include "shell/failure.h"
+#include "shell/file_io.h"
 #include "shell/game.h"
 
 namespace vorlund {
 
 namespace {
-
-constexpr int kFirstFarmSlot = 3;
 
 // A string field is its text padded with blanks to 28 bytes, or cut to 28.
 std::string readField(const unsigned char* p) {
@@ -49,8 +48,15 @@ std::string sizeFault(std::size_t size) {
                                  : "longer than 1619 bytes";
 }
 
-void report(Game& g, const std::string& fault) {
-  logAdd(g.log, std::string(kRosterFileName) + " not loaded: " + fault);
+void refuse(Game& g, const std::string& fault) {
+  g.rosterFileRefused = true;
+  reportFailure(g, Failure::logged(std::string(kRosterFileName) +
+                                       " is damaged: the farm was not loaded",
+                                   fault));
+}
+
+std::string readFault(const FileResult& read) {
+  return read.code == FileResult::Code::TooLarge ? sizeFault(kRosterFileBytes + 1) : read.reason();
 }
 
 void fillCellHistories(Game& g) {
@@ -79,7 +85,7 @@ Bytes encodeRoster(const Game& g) {
   out.reserve(kRosterFileBytes);
   appendInt32(out, 1);
   out.push_back(g.necromancerHired ? 1 : 0);
-  for (int s = kFirstFarmSlot; s < kFirstFarmSlot + 6; ++s) {
+  for (int s = kFirstFarmSlot; s <= kLastFarmSlot; ++s) {
     const TCharacterDMG& c = slot(g, s);
     for (auto field : kPersistedStrings) appendField(out, (c.*field).str());
     for (auto field : kPersistedIntegers) appendInt32(out, c.*field);
@@ -90,24 +96,26 @@ Bytes encodeRoster(const Game& g) {
 
 int loadRoster(Game& g) {
   Bytes bytes;
-  const StateFileRead read = readStateFile(gameFile(g, kRosterFileName), kRosterFileBytes, bytes);
-  if (read == StateFileRead::Missing) return 0;
-  g.rosterFileRefused = true;
-  if (read != StateFileRead::Read && read != StateFileRead::TooLong) {
-    report(g, readFailureText(read));
+  const FileResult read = readFileBounded(gameFile(g, kRosterFileName), kRosterFileBytes, bytes);
+  if (read.code == FileResult::Code::Missing) return 0;
+  if (!read) {
+    refuse(g, readFault(read));
     return 0;
   }
   RosterFile file;
   const std::string fault = decodeRoster(bytes, file);
   if (bytes.size() >= 4) logAdd(g.log, std::to_string(file.format));
   if (!fault.empty()) {
-    report(g, fault);
+    refuse(g, fault);
     return 0;
   }
   fillCellHistories(g);
-  // A file of another format is kept, unread, for whatever made it.
-  if (file.format != 1) return 0;
-  g.rosterFileRefused = false;
+  // A file of another format loads no fighter; it is kept, unread, for
+  // whatever made it.
+  if (file.format != 1) {
+    g.rosterFileRefused = true;
+    return 0;
+  }
   g.necromancerHired = file.necromancerHired;
   int named = 0;
   for (std::size_t i = 0; i < file.farm.size(); ++i) {
@@ -117,14 +125,21 @@ int loadRoster(Game& g) {
   return named;
 }
 
-bool saveRoster(Game& g) {
+void saveRoster(Game& g) {
   const auto path = gameFile(g, kRosterFileName);
+  const std::string cannot = std::string("Cannot create file ") + kRosterFileName;
   if (g.rosterFileRefused) {
-    if (!setAside(path)) return false;
+    if (const FileResult kept = keepAside(path); !kept) {
+      reportFailure(g, Failure::notSaved(kRosterFileName, cannot,
+                                         "the file not loaded could not be kept aside: " +
+                                             kept.reason()));
+      return;
+    }
     logAdd(g.log, std::string(kRosterFileName) + " kept as " + kRosterFileName + ".bak");
     g.rosterFileRefused = false;
   }
-  return writeFileAtomically(path, encodeRoster(g));
+  if (const FileResult r = writeFileAtomically(path, encodeRoster(g)); !r)
+    reportFailure(g, Failure::notSaved(kRosterFileName, cannot, r.reason()));
 }
 
 }  // namespace vorlund

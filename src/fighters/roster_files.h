@@ -6,7 +6,7 @@
 #include <string>
 
 #include "fighters/character.h"
-#include "world/file_bytes.h"
+#include "shell/little_endian.h"
 
 namespace vorlund {
 struct Game;
@@ -21,7 +21,7 @@ inline constexpr std::size_t kRosterFileBytes = 5 + 6 * kRosterBlockBytes;      
 struct RosterFile {
   std::int32_t format = 0;
   bool necromancerHired = false;
-  std::array<TCharacterDMG, 6> farm{};
+  std::array<TCharacterDMG, 6> farm{};  // slots 3 to 8
 };
 
 // Reads the file's bytes. An empty answer means they were understood (or
@@ -35,11 +35,11 @@ Bytes encodeRoster(const Game& g);
 
 // The first tick's load of the farm: the format number goes to the Log, the
 // fighters into slots 3 to 8 with the necromancer. Returns how many of them
-// have names. A damaged file is refused whole with a line in the Log, the
-// game begins anew, and the file is set aside at the next save.
+// have names. A damaged file is refused whole and told, the game begins
+// anew, and the file stays on disk until the next save keeps it aside.
 int loadRoster(Game& g);
 
-// Writes the farm at close. False when it could not be saved.
-bool saveRoster(Game& g);
+// Writes the farm at close; a file that cannot be saved is told.
+void saveRoster(Game& g);
 
 }  // namespace vorlund

@@ -36,7 +36,7 @@ void payForBreeding(Game& g) {
   const TCharacterDMG& us = slot(g, 1);
   if (us.Wounds < us.ST) storeInFarm(g);
   refreshSheets(g);
-  g.names.state = kMenuFarm;
+  g.names.state = MenuState::Farm;
   listFarmNames(g);
   if (namedFarmFighters(g) < kFarmSlots) return;
   if (g.necromancerHired) {

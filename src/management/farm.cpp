@@ -48,7 +48,7 @@ void showFarmAtStartUp(Game& g) {
     refreshSheets(g);
     return;
   }
-  g.names.state = kMenuFarm;
+  g.names.state = MenuState::Farm;
   startFarmList(g);
   listFarmNames(g);
   refreshSheets(g);

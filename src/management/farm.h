@@ -5,11 +5,6 @@ namespace vorlund {
 struct Game;
 struct TCharacterDMG;
 
-// The farm: slots 3 to 8, each free while its fighter has no name.
-inline constexpr int kFirstFarmSlot = 3;
-inline constexpr int kLastFarmSlot = 8;
-inline constexpr int kFarmSlots = kLastFarmSlot - kFirstFarmSlot + 1;
-
 // How many farm slots hold a named fighter.
 int namedFarmFighters(const Game& g);
 

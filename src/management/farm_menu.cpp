@@ -17,7 +17,7 @@ void startNewFighter(Game& g) {
   refreshSheets(g);
   showNamesToChoose(g);
   namesSelect(g.names, g.rng.random(static_cast<std::int32_t>(g.names.lines.size())));
-  g.names.state = kMenuChooseName;
+  g.names.state = MenuState::ChooseName;
 }
 
 void leaveOutToPasture(Game& g) {

@@ -4,7 +4,7 @@
 namespace vorlund {
 struct Game;
 
-// A click on line `text` of the farm menu (state 9).
+// A click on line `text` of the farm menu.
 void farmMenuClick(Game& g, const std::string& text);
 
 // Brings the fighter of farm slot k into the arena (slot 1) and moves the

@@ -16,12 +16,4 @@ inline constexpr std::string_view kBetray = "betray";
 inline constexpr std::string_view kLeaveOutToPasture = " leave out to pasture";
 inline constexpr std::string_view kHireNecromancer = "hire necromancer";
 
-// Menu states, kept in the Names list.
-inline constexpr int kMenuChooseName = 1;
-inline constexpr int kMenuChooseRace = 2;
-inline constexpr int kMenuChooseStrength = 6;
-inline constexpr int kMenuFight = 7;
-inline constexpr int kMenuBetweenFights = 8;
-inline constexpr int kMenuFarm = 9;
-
 }  // namespace vorlund

@@ -4,7 +4,7 @@
 #include <limits>
 #include <string_view>
 
-#include "combat/fight_queues.h"
+#include "shell/wrap32.h"
 #include "panels/log_model.h"
 #include "shell/game.h"
 

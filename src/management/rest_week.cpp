@@ -1,6 +1,6 @@
 #include "management/rest_week.h"
 
-#include "combat/fight_queues.h"
+#include "shell/wrap32.h"
 #include "management/farm.h"
 #include "management/necromancer.h"
 #include "panels/log_model.h"

@@ -1,6 +1,4 @@
 #pragma once
-#include <string>
-#include <vector>
 
 namespace vorlund {
 struct Game;
@@ -15,8 +13,7 @@ bool formCreate(Game& g);
 bool startGame(Game& g, unsigned seed);
 
 // The main window's close: solar system, ring table, settings, farm and
-// graveyard are saved in that order. Each file that could not be saved is
-// shown through the platform as it fails; returns their names.
-std::vector<std::string> formClose(Game& g);
+// graveyard are saved in that order.
+void formClose(Game& g);
 
 }  // namespace vorlund

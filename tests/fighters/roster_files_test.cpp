@@ -67,7 +67,8 @@ TEST(RosterFile, BytesOfTheFarmAndBackBlanksInsideKept) {
   bo.EP = 300, bo.Rest_Last_Week = true, bo.Coin = 55;
   t.farmer(4, std::string(30, 'x'));
   t.g().necromancerHired = true;
-  ASSERT_TRUE(saveRoster(t.g()));
+  saveRoster(t.g());
+  ASSERT_TRUE(t.platform->failures.empty());
   const std::string bytes = t.read(kRosterFileName);
   ASSERT_EQ(bytes.size(), 1619u);
   EXPECT_EQ(bytes.substr(0, 5), le32(1) + "\x01"s);
@@ -97,7 +98,7 @@ TEST(RosterFile, FirstTickWithAnEmptyPartOrFullFarm) {
   Started empty;
   empty.dir.write(kRosterFileName, empty.farmFile(0));
   timer1Timer(empty.g());
-  EXPECT_EQ(std::make_pair(empty.g().names.state, empty.log()), std::make_pair(1, Lines{"1"}));
+  EXPECT_EQ(std::make_pair(empty.g().names.state, empty.log()), std::make_pair(MenuState::ChooseName, Lines{"1"}));
 
   Started part;
   part.dir.write(kRosterFileName, part.farmFile(2));
@@ -105,7 +106,7 @@ TEST(RosterFile, FirstTickWithAnEmptyPartOrFullFarm) {
   partGame.dir.write(kRosterFileName, part.read(kRosterFileName));
   timer1Timer(partGame.g());
   Game& g = partGame.g();
-  EXPECT_EQ(g.names.state, 8);
+  EXPECT_EQ(g.names.state, MenuState::BetweenFights);
   EXPECT_EQ(g.names.lines.front(), "gamble in the stands");
   const std::string guest = slot(g, 2).Name_String.str();
   EXPECT_TRUE(guest == "Birch" || guest == "Cedar") << guest;
@@ -123,7 +124,7 @@ TEST(RosterFile, FirstTickWithAnEmptyPartOrFullFarm) {
   Lines log = {"1"};
   log.insert(log.end(), told.begin(), told.end());
   EXPECT_EQ(std::make_tuple(fullGame.g().names.state, fullGame.g().names.lines, fullGame.log()),
-            std::make_tuple(9, menu, log));
+            std::make_tuple(MenuState::Farm, menu, log));
   EXPECT_EQ(fullGame.g().log.selected, 5);
 }
 
@@ -133,7 +134,7 @@ TEST(RosterFile, AnotherFormatLoadsNoFighterButTellsItsNumberAndIsKept) {
   Started next;
   next.dir.write(kRosterFileName, other);
   timer1Timer(next.g());
-  EXPECT_EQ(std::make_pair(next.g().names.state, next.log()), std::make_pair(1, Lines{"2"}));
+  EXPECT_EQ(std::make_pair(next.g().names.state, next.log()), std::make_pair(MenuState::ChooseName, Lines{"2"}));
   EXPECT_EQ(slot(next.g(), 3).Name_String, "");
   EXPECT_EQ(next.read(kRosterFileName), other) << "left as it was";
   formClose(next.g());
@@ -163,9 +164,10 @@ TEST(RosterFile, EveryTruncationAndEveryOverlengthIsRefusedWhole) {
     ASSERT_EQ(loadRoster(g), 0) << n;
     const std::string fault =
         n < 1619 ? "cut short (" + std::to_string(n) + " of 1619 bytes)" : "longer than 1619 bytes";
-    Lines expected = {"characters.svd not loaded: " + fault};
-    if (n >= 4) expected.insert(expected.begin(), "1");
+    Lines expected = {"characters.svd is damaged: the farm was not loaded"};
+    if (n >= 4 && n <= 1619) expected.insert(expected.begin(), "1");
     ASSERT_EQ(next.log(), expected) << n;
+    ASSERT_EQ(next.platform->failures.back().reason, fault) << n;
     ASSERT_EQ(next.read(kRosterFileName), bytes) << n;
     for (int s = 3; s <= 8; ++s) ASSERT_EQ(slot(g, s).Name_String, "") << n;
     ASSERT_TRUE(g.rosterFileRefused);
@@ -195,7 +197,8 @@ TEST(RosterFile, ValuesNoFighterCanHaveAreDamage) {
     Started next;
     next.dir.write(kRosterFileName, bytes);
     EXPECT_EQ(loadRoster(next.g()), 0);
-    EXPECT_EQ(next.log(), Lines({"1", "characters.svd not loaded: " + c.fault}));
+    EXPECT_EQ(next.log(), Lines({"1", "characters.svd is damaged: the farm was not loaded"}));
+    EXPECT_EQ(next.platform->failures.back().reason, c.fault);
     EXPECT_EQ(slot(next.g(), 3).Name_String, "");
   }
 }
@@ -204,9 +207,10 @@ TEST(RosterFile, ADamagedFileIsSetAsideAtTheNextSave) {
   Started t;
   t.dir.write(kRosterFileName, "junk");
   timer1Timer(t.g());
-  EXPECT_EQ(t.g().names.state, 1) << "a new game begins";
+  EXPECT_EQ(t.g().names.state, MenuState::ChooseName) << "a new game begins";
   t.farmer(3, "Cedar");
-  EXPECT_TRUE(formClose(t.g()).empty());
+  formClose(t.g());
+  EXPECT_TRUE(t.platform->errors.empty());
   EXPECT_EQ(t.read("characters.svd.bak"), "junk");
   EXPECT_EQ(t.read(kRosterFileName).substr(5, 5), "Cedar");
   EXPECT_EQ(t.log().back(), "characters.svd kept as characters.svd.bak");
@@ -223,8 +227,11 @@ TEST(StateFiles, WhatIsNotARegularFileIsRefusedWithoutWaiting) {
         std::filesystem::create_directory(path);
     }
     timer1Timer(t.g());
-    EXPECT_EQ(t.log(), Lines({"characters.svd not loaded: not a regular file",
-                              "graveL.ist not loaded: not a regular file"}));
+    EXPECT_EQ(t.log(), Lines({"characters.svd is damaged: the farm was not loaded",
+                              "graveL.ist is damaged: the graveyard was not loaded"}));
+    ASSERT_EQ(t.platform->failures.size(), 2u);
+    EXPECT_EQ(t.platform->failures[0].reason, "not a regular file");
+    EXPECT_EQ(t.platform->failures[1].reason, "not a regular file");
     EXPECT_EQ(t.g().graveyard.count, 1);
   }
 }
@@ -235,7 +242,8 @@ TEST(StateFiles, AFileThatCannotBeReadIsRefused) {
   t.dir.write(kRosterFileName, t.farmFile(1));
   ::chmod((t.dir.path() / kRosterFileName).c_str(), 0);
   timer1Timer(t.g());
-  EXPECT_EQ(t.log(), Lines({"characters.svd not loaded: cannot be read"}));
+  EXPECT_EQ(t.log(), Lines({"characters.svd is damaged: the farm was not loaded"}));
+  EXPECT_EQ(t.platform->failures.back().reason, "Permission denied");
 }
 
 TEST(GraveFile, WithoutAFileOneGraveAtARandomCell) {
@@ -256,13 +264,13 @@ TEST(GraveFile, BytesOfTheGraveyardAndBack) {
   Started t;
   Graveyard& yard = t.g().graveyard;
   yard.count = 0;
-  ASSERT_TRUE(saveGraveyard(t.g()));
+  saveGraveyard(t.g());
   EXPECT_EQ(t.read(kGraveFileName), le32(0));
 
   yard.count = 2;
   yard.graves[0] = Grave{1461, 1, 13};
   yard.graves[1] = Grave{7, 300, 0};
-  ASSERT_TRUE(saveGraveyard(t.g()));
+  saveGraveyard(t.g());
   const std::string two = le32(2) + le32(1461) + le32(1) + le32(13) + le32(7) + le32(300) + le32(0);
   EXPECT_EQ(t.read(kGraveFileName), two);
 
@@ -302,12 +310,14 @@ TEST(GraveFile, ADamagedGraveyardIsRefusedWholeAndSetAside) {
     Started t;
     t.dir.write(kGraveFileName, bytes);
     timer1Timer(t.g());
-    EXPECT_EQ(t.log(), Lines{"graveL.ist not loaded: " + fault});
+    EXPECT_EQ(t.log(), Lines{"graveL.ist is damaged: the graveyard was not loaded"});
+    EXPECT_EQ(t.platform->failures.back().reason, fault);
     EXPECT_EQ(std::make_pair(t.g().graveyard.count, t.g().graveyard.graves[0].age),
               std::make_pair(1, 0))
         << "the new game's one grave: " << fault;
     EXPECT_EQ(t.read(kGraveFileName), bytes);
-    EXPECT_TRUE(formClose(t.g()).empty());
+    formClose(t.g());
+    EXPECT_TRUE(t.platform->errors.empty());
     EXPECT_EQ(t.read("graveL.ist.bak"), bytes);
     EXPECT_EQ(t.read(kGraveFileName),
               le32(1) + le32(t.g().graveyard.graves[0].cell) + le32(0) + le32(0));
@@ -318,8 +328,10 @@ TEST(Shutdown, AFileThatCannotBeSavedIsToldAndTheOthersAreStillSaved) {
   Started t;
   timer1Timer(t.g());
   std::filesystem::create_directory(t.dir.path() / kRosterFileName);
-  EXPECT_EQ(formClose(t.g()), Lines{kRosterFileName});
-  EXPECT_EQ(t.platform->errors, Lines{"Cannot save file characters.svd"});
+  formClose(t.g());
+  EXPECT_EQ(t.platform->errors, Lines{"Cannot create file characters.svd"});
+  EXPECT_EQ(std::make_pair(t.platform->failures.back().file, t.platform->failures.back().reason),
+            std::make_pair("characters.svd"s, "not a regular file"s));
   EXPECT_EQ(t.read(kGraveFileName).size(), 16u);
   EXPECT_TRUE(t.has("aapla2.pla") && t.has("adia2.equ"));
 }

@@ -22,7 +22,7 @@ struct Farm : Stable {
     for (std::size_t i = 0; i < farm.size(); ++i)
       make(3 + static_cast<int>(i), farm[i], "orc", 10).EP = static_cast<std::int32_t>(i);
     g().names.lines = kRisks;
-    g().names.state = 8;
+    g().names.state = MenuState::BetweenFights;
     g().log.lines.clear();
   }
 };
@@ -42,7 +42,7 @@ TEST(Breeding, TheLivingFighterGoesToTheLowestFreeSlot) {
             std::make_tuple("", 0, 77, true))
       << "slot 1 is cleared, his purse stays with the slot";
   EXPECT_EQ(std::make_pair(t.g().names.state, t.g().names.lines),
-            std::make_pair(9, Lines({" leave out to pasture", "", "Cedar", "Ash"})));
+            std::make_pair(MenuState::Farm, Lines({" leave out to pasture", "", "Cedar", "Ash"})));
   EXPECT_EQ(t.g().us.caption, "  $77");
 }
 
@@ -69,7 +69,7 @@ TEST(Breeding, TheDeadStayAndAFullFarmSaysSoTwiceInItsOwnCapitals) {
     EXPECT_EQ(slot(full.g(), 1).Name_String, "Ash") << "he stays in the arena";
     const auto menu = full.g().names.lines;
     full.click(hired ? "necromancer" : "The Farm is Full");
-    EXPECT_EQ(std::make_pair(full.g().names.state, full.g().names.lines), std::make_pair(9, menu))
+    EXPECT_EQ(std::make_pair(full.g().names.state, full.g().names.lines), std::make_pair(MenuState::Farm, menu))
         << "lines that name no fighter do nothing";
   }
 }
@@ -83,10 +83,10 @@ TEST(FarmMenu, TakingBackTheSlot3FighterClosesTheGap) {
   EXPECT_EQ(std::make_pair(slot(t.g(), 1).EP, slot(t.g(), 3).EP), std::make_pair(0, 1))
       << "whole fighters move, not only names";
   const Lines menu = {kRisks[0], kRisks[1], kRisks[2], kRisks[4]};
-  EXPECT_EQ(std::make_pair(t.g().names.state, t.g().names.lines), std::make_pair(8, menu));
+  EXPECT_EQ(std::make_pair(t.g().names.state, t.g().names.lines), std::make_pair(MenuState::BetweenFights, menu));
 
   Farm last({"Cedar", "Dun", "Elm", "Fir", "Gorse", "Holm"});
-  last.g().names.state = 9;
+  last.g().names.state = MenuState::Farm;
   last.g().names.lines = {"Holm"};
   last.click("Holm");
   EXPECT_EQ(last.names(), Lines({"Holm", "Brak", "Cedar", "Dun", "Elm", "Fir", "Gorse", ""}));
@@ -96,7 +96,7 @@ TEST(FarmMenu, TakingBackTheSlot3FighterClosesTheGap) {
 TEST(FarmMenu, OnlyAFarmFighterIsTakenBack) {
   Farm t({"Cedar", "Dun"});
   slot(t.g(), 2).Name_String = "Dun";  // a guest who bears a farm fighter's name
-  t.g().names.state = 9;
+  t.g().names.state = MenuState::Farm;
   t.g().names.lines = {"Dun"};
   t.click("Dun");
   EXPECT_EQ(t.names(), Lines({"Dun", "Dun", "Cedar", "", "", "", "", ""}));
@@ -110,19 +110,19 @@ TEST(FarmMenu, PastureStartsANewFighterUnlessTheFarmIsFull) {
   t.click(" leave out to pasture");
   const Lines names = {"Ash", "Birch", "Cedar", "Dun", "Elm", "Fir", "Gorse"};
   EXPECT_EQ(std::make_tuple(t.g().names.state, t.g().names.lines, t.g().names.selected),
-            std::make_tuple(1, names, r.random(7)));
+            std::make_tuple(MenuState::ChooseName, names, r.random(7)));
   t.click("Dun");
   EXPECT_EQ(std::make_pair(slot(t.g(), 1).Name_String.str(), t.g().names.state),
-            std::make_pair(std::string("Dun"), 2));
+            std::make_pair(std::string("Dun"), MenuState::ChooseRace));
 
   Farm full({"Cedar", "Dun", "Elm", "Fir", "Gorse", "Holm"});
-  full.g().names.state = 9;
+  full.g().names.state = MenuState::Farm;
   full.g().names.lines = {" leave out to pasture"};
   full.click(" leave out to pasture");
   Lines expected = {" leave out to pasture"};
   expected.insert(expected.end(), kFarmIsFull.begin(), kFarmIsFull.end());
   EXPECT_EQ(std::make_tuple(full.g().names.state, full.g().names.lines, full.log()),
-            std::make_tuple(9, expected, kFarmIsFull));
+            std::make_tuple(MenuState::Farm, expected, kFarmIsFull));
   EXPECT_EQ(full.g().log.selected, 4);
 }
 
@@ -132,7 +132,7 @@ TEST(FarmMenu, HiringTheNecromancerStartsANewFighter) {
   t.click("hire necromancer");
   EXPECT_TRUE(t.g().necromancerHired);
   EXPECT_EQ(std::make_pair(t.g().names.state, t.g().names.lines.front()),
-            std::make_pair(1, std::string("Ash")));
+            std::make_pair(MenuState::ChooseName, std::string("Ash")));
 }
 
 }  // namespace

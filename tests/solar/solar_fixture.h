@@ -29,12 +29,7 @@ class SolarTest : public ::testing::Test {
   std::unique_ptr<Game> freshGame() const {
     auto g = std::make_unique<Game>();
     g->dir = folder_.path();
-    g->viewedBody = 4;
-    g->lastBody = 144;
-    g->ticksPerDay = 240.0L;
-    g->secondsPerTick = 360.0L;
-    g->solarScale = 4.6e-09;
-    g->timeScaleDivisor = kTimeScaleDivisor;
+    setSolarFirstValues(*g);
     return g;
   }
   Game& g() { return *game_; }
