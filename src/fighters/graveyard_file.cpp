@@ -41,9 +41,9 @@ std::string layoutFault(std::span<const unsigned char> bytes) {
 
 void refuse(Game& g, const std::string& fault) {
   g.graveFileRefused = true;
-  reportFailure(g, Failure::logged(std::string(kGraveFileName) +
-                                       " is damaged: the graveyard was not loaded",
-                                   fault));
+  reportFailure(
+      g, Failure::logged(std::string(kGraveFileName) + " is damaged: the graveyard was not loaded",
+                         fault));
 }
 
 void clearGravesAboveCount(Graveyard& yard) {
@@ -100,9 +100,9 @@ void saveGraveyard(Game& g) {
   const std::string cannot = std::string("Cannot create file ") + kGraveFileName;
   if (g.graveFileRefused) {
     if (const FileResult kept = keepAside(path); !kept) {
-      reportFailure(g, Failure::notSaved(kGraveFileName, cannot,
-                                         "the file not loaded could not be kept aside: " +
-                                             kept.reason()));
+      reportFailure(
+          g, Failure::notSaved(kGraveFileName, cannot,
+                               "the file not loaded could not be kept aside: " + kept.reason()));
       return;
     }
     logAdd(g.log, std::string(kGraveFileName) + " kept as " + kGraveFileName + ".bak");

@@ -50,9 +50,9 @@ std::string sizeFault(std::size_t size) {
 
 void refuse(Game& g, const std::string& fault) {
   g.rosterFileRefused = true;
-  reportFailure(g, Failure::logged(std::string(kRosterFileName) +
-                                       " is damaged: the farm was not loaded",
-                                   fault));
+  reportFailure(
+      g, Failure::logged(std::string(kRosterFileName) + " is damaged: the farm was not loaded",
+                         fault));
 }
 
 std::string readFault(const FileResult& read) {
@@ -130,9 +130,9 @@ void saveRoster(Game& g) {
   const std::string cannot = std::string("Cannot create file ") + kRosterFileName;
   if (g.rosterFileRefused) {
     if (const FileResult kept = keepAside(path); !kept) {
-      reportFailure(g, Failure::notSaved(kRosterFileName, cannot,
-                                         "the file not loaded could not be kept aside: " +
-                                             kept.reason()));
+      reportFailure(
+          g, Failure::notSaved(kRosterFileName, cannot,
+                               "the file not loaded could not be kept aside: " + kept.reason()));
       return;
     }
     logAdd(g.log, std::string(kRosterFileName) + " kept as " + kRosterFileName + ".bak");

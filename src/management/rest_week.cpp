@@ -1,11 +1,11 @@
 #include "management/rest_week.h"
 
-#include "shell/wrap32.h"
 #include "management/farm.h"
 #include "management/necromancer.h"
 #include "panels/log_model.h"
 #include "panels/sheet.h"
 #include "shell/game.h"
+#include "shell/wrap32.h"
 
 namespace vorlund {
 

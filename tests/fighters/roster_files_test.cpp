@@ -98,7 +98,8 @@ TEST(RosterFile, FirstTickWithAnEmptyPartOrFullFarm) {
   Started empty;
   empty.dir.write(kRosterFileName, empty.farmFile(0));
   timer1Timer(empty.g());
-  EXPECT_EQ(std::make_pair(empty.g().names.state, empty.log()), std::make_pair(MenuState::ChooseName, Lines{"1"}));
+  EXPECT_EQ(std::make_pair(empty.g().names.state, empty.log()),
+            std::make_pair(MenuState::ChooseName, Lines{"1"}));
 
   Started part;
   part.dir.write(kRosterFileName, part.farmFile(2));
@@ -134,7 +135,8 @@ TEST(RosterFile, AnotherFormatLoadsNoFighterButTellsItsNumberAndIsKept) {
   Started next;
   next.dir.write(kRosterFileName, other);
   timer1Timer(next.g());
-  EXPECT_EQ(std::make_pair(next.g().names.state, next.log()), std::make_pair(MenuState::ChooseName, Lines{"2"}));
+  EXPECT_EQ(std::make_pair(next.g().names.state, next.log()),
+            std::make_pair(MenuState::ChooseName, Lines{"2"}));
   EXPECT_EQ(slot(next.g(), 3).Name_String, "");
   EXPECT_EQ(next.read(kRosterFileName), other) << "left as it was";
   formClose(next.g());

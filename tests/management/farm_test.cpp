@@ -69,7 +69,8 @@ TEST(Breeding, TheDeadStayAndAFullFarmSaysSoTwiceInItsOwnCapitals) {
     EXPECT_EQ(slot(full.g(), 1).Name_String, "Ash") << "he stays in the arena";
     const auto menu = full.g().names.lines;
     full.click(hired ? "necromancer" : "The Farm is Full");
-    EXPECT_EQ(std::make_pair(full.g().names.state, full.g().names.lines), std::make_pair(MenuState::Farm, menu))
+    EXPECT_EQ(std::make_pair(full.g().names.state, full.g().names.lines),
+              std::make_pair(MenuState::Farm, menu))
         << "lines that name no fighter do nothing";
   }
 }
@@ -83,7 +84,8 @@ TEST(FarmMenu, TakingBackTheSlot3FighterClosesTheGap) {
   EXPECT_EQ(std::make_pair(slot(t.g(), 1).EP, slot(t.g(), 3).EP), std::make_pair(0, 1))
       << "whole fighters move, not only names";
   const Lines menu = {kRisks[0], kRisks[1], kRisks[2], kRisks[4]};
-  EXPECT_EQ(std::make_pair(t.g().names.state, t.g().names.lines), std::make_pair(MenuState::BetweenFights, menu));
+  EXPECT_EQ(std::make_pair(t.g().names.state, t.g().names.lines),
+            std::make_pair(MenuState::BetweenFights, menu));
 
   Farm last({"Cedar", "Dun", "Elm", "Fir", "Gorse", "Holm"});
   last.g().names.state = MenuState::Farm;
