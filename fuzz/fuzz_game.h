@@ -51,7 +51,7 @@ class FuzzGame {
     g.combatantCount = 2;
     g.log.lines.clear();
     g.names = NamesModel{};
-    g.names.state = 1;
+    g.names.state = MenuState::ChooseName;
     layForm(g.us);
     layForm(g.them);
     g.necromancerHired = false;

@@ -15,7 +15,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static fuzz::FuzzGame harness;
   Game& g = harness.fresh(kRosterFileName, data, size);
   if (loadRoster(g) > 0) showFarmAtStartUp(g);
-  fuzz::require(g.names.state == 1 || g.names.state == 8 || g.names.state == 9, "a menu state");
+  const MenuState state = g.names.state;
+  fuzz::require(state == MenuState::ChooseName || state == MenuState::BetweenFights ||
+                    state == MenuState::Farm,
+                "a menu state");
   if (g.rosterFileRefused) {
     for (int s = 3; s <= 8; ++s)
       fuzz::require(slot(g, s).Name_String.empty(), "nothing of a refused file is loaded");
