@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <string>
 #include <vector>
@@ -94,24 +93,12 @@ TEST(RosterFile, BytesOfTheFarmAndBackBlanksInsideKept) {
   EXPECT_EQ(next.log(), Lines{"1"});
 }
 
-TEST(RosterFile, FirstTickWithAnEmptyPartOrFullFarm) {
+TEST(RosterFile, FirstTickWithAnEmptyOrAFullFarm) {
   Started empty;
   empty.dir.write(kRosterFileName, empty.farmFile(0));
   timer1Timer(empty.g());
   EXPECT_EQ(std::make_pair(empty.g().names.state, empty.log()),
             std::make_pair(MenuState::ChooseName, Lines{"1"}));
-
-  Started part;
-  part.dir.write(kRosterFileName, part.farmFile(2));
-  Started partGame;
-  partGame.dir.write(kRosterFileName, part.read(kRosterFileName));
-  timer1Timer(partGame.g());
-  Game& g = partGame.g();
-  EXPECT_EQ(g.names.state, MenuState::BetweenFights);
-  EXPECT_EQ(g.names.lines.front(), "gamble in the stands");
-  const std::string guest = slot(g, 2).Name_String.str();
-  EXPECT_TRUE(guest == "Birch" || guest == "Cedar") << guest;
-  EXPECT_EQ(g.them.caption, guest + "  $1375000");
 
   Started full;
   full.dir.write(kRosterFileName, full.farmFile(6));
@@ -189,8 +176,6 @@ TEST(RosterFile, ValuesNoFighterCanHaveAreDamage) {
            {5 + 268, "\x02", "slot 3 Rest_Last_Week 2"},
            {slot5 + ints, le32(5000), "slot 5 ST 5000"},
            {5 + ints + 4, le32(INT32_MAX), "slot 3 Bare_hand_D 2147483647"},
-           {5 + ints + 23 * 4, le32(7), "slot 3 Stance 7"},
-           {5 + ints + 21 * 4, le32(-1), "slot 3 EP -1"},
            {5 + 5 * 269 + ints, le32(0), "slot 8 ST 0"},  // a named fighter without a body
        }) {
     Started t;
@@ -205,47 +190,17 @@ TEST(RosterFile, ValuesNoFighterCanHaveAreDamage) {
   }
 }
 
-TEST(RosterFile, ADamagedFileIsSetAsideAtTheNextSave) {
+// A pipe in a file's place would block a reader that opened it plainly.
+TEST(StateFiles, APipeIsRefusedWithoutWaiting) {
   Started t;
-  t.dir.write(kRosterFileName, "junk");
+  for (const char* name : {kRosterFileName, kGraveFileName})
+    ASSERT_EQ(::mkfifo((t.dir.path() / name).c_str(), 0600), 0);
   timer1Timer(t.g());
-  EXPECT_EQ(t.g().names.state, MenuState::ChooseName) << "a new game begins";
-  t.farmer(3, "Cedar");
-  formClose(t.g());
-  EXPECT_TRUE(t.platform->errors.empty());
-  EXPECT_EQ(t.read("characters.svd.bak"), "junk");
-  EXPECT_EQ(t.read(kRosterFileName).substr(5, 5), "Cedar");
-  EXPECT_EQ(t.log().back(), "characters.svd kept as characters.svd.bak");
-}
-
-TEST(StateFiles, WhatIsNotARegularFileIsRefusedWithoutWaiting) {
-  for (const bool fifo : {true, false}) {
-    Started t;
-    for (const char* name : {kRosterFileName, kGraveFileName}) {
-      const auto path = t.dir.path() / name;
-      if (fifo)
-        ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
-      else
-        std::filesystem::create_directory(path);
-    }
-    timer1Timer(t.g());
-    EXPECT_EQ(t.log(), Lines({"characters.svd is damaged: the farm was not loaded",
-                              "graveL.ist is damaged: the graveyard was not loaded"}));
-    ASSERT_EQ(t.platform->failures.size(), 2u);
-    EXPECT_EQ(t.platform->failures[0].reason, "not a regular file");
-    EXPECT_EQ(t.platform->failures[1].reason, "not a regular file");
-    EXPECT_EQ(t.g().graveyard.count, 1);
-  }
-}
-
-TEST(StateFiles, AFileThatCannotBeReadIsRefused) {
-  if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
-  Started t;
-  t.dir.write(kRosterFileName, t.farmFile(1));
-  ::chmod((t.dir.path() / kRosterFileName).c_str(), 0);
-  timer1Timer(t.g());
-  EXPECT_EQ(t.log(), Lines({"characters.svd is damaged: the farm was not loaded"}));
-  EXPECT_EQ(t.platform->failures.back().reason, "Permission denied");
+  EXPECT_EQ(t.log(), Lines({"characters.svd is damaged: the farm was not loaded",
+                            "graveL.ist is damaged: the graveyard was not loaded"}));
+  ASSERT_EQ(t.platform->failures.size(), 2u);
+  EXPECT_EQ(t.platform->failures[1].reason, "not a regular file");
+  EXPECT_EQ(t.g().graveyard.count, 1);
 }
 
 TEST(GraveFile, WithoutAFileOneGraveAtARandomCell) {

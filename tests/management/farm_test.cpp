@@ -113,9 +113,6 @@ TEST(FarmMenu, PastureStartsANewFighterUnlessTheFarmIsFull) {
   const Lines names = {"Ash", "Birch", "Cedar", "Dun", "Elm", "Fir", "Gorse"};
   EXPECT_EQ(std::make_tuple(t.g().names.state, t.g().names.lines, t.g().names.selected),
             std::make_tuple(MenuState::ChooseName, names, r.random(7)));
-  t.click("Dun");
-  EXPECT_EQ(std::make_pair(slot(t.g(), 1).Name_String.str(), t.g().names.state),
-            std::make_pair(std::string("Dun"), MenuState::ChooseRace));
 
   Farm full({"Cedar", "Dun", "Elm", "Fir", "Gorse", "Holm"});
   full.g().names.state = MenuState::Farm;
@@ -126,15 +123,6 @@ TEST(FarmMenu, PastureStartsANewFighterUnlessTheFarmIsFull) {
   EXPECT_EQ(std::make_tuple(full.g().names.state, full.g().names.lines, full.log()),
             std::make_tuple(MenuState::Farm, expected, kFarmIsFull));
   EXPECT_EQ(full.g().log.selected, 4);
-}
-
-TEST(FarmMenu, HiringTheNecromancerStartsANewFighter) {
-  Farm t({"Cedar", "Dun", "Elm", "Fir", "Gorse", "Holm"});
-  t.click("pay for breeding");
-  t.click("hire necromancer");
-  EXPECT_TRUE(t.g().necromancerHired);
-  EXPECT_EQ(std::make_pair(t.g().names.state, t.g().names.lines.front()),
-            std::make_pair(MenuState::ChooseName, std::string("Ash")));
 }
 
 }  // namespace
