@@ -1,6 +1,6 @@
 #include "fighters/graveyard_file.h"
 
-#include "panels/log_model.h"
+#include "fighters/state_save.h"
 #include "shell/failure.h"
 #include "shell/file_io.h"
 #include "shell/game.h"
@@ -96,20 +96,7 @@ void loadGraveyard(Game& g) {
 }
 
 void saveGraveyard(Game& g) {
-  const auto path = gameFile(g, kGraveFileName);
-  const std::string cannot = std::string("Cannot create file ") + kGraveFileName;
-  if (g.graveFileRefused) {
-    if (const FileResult kept = keepAside(path); !kept) {
-      reportFailure(
-          g, Failure::notSaved(kGraveFileName, cannot,
-                               "the file not loaded could not be kept aside: " + kept.reason()));
-      return;
-    }
-    logAdd(g.log, std::string(kGraveFileName) + " kept as " + kGraveFileName + ".bak");
-    g.graveFileRefused = false;
-  }
-  if (const FileResult r = writeFileAtomically(path, encodeGraveyard(g.graveyard)); !r)
-    reportFailure(g, Failure::notSaved(kGraveFileName, cannot, r.reason()));
+  saveStateFile(g, kGraveFileName, g.graveFileRefused, encodeGraveyard(g.graveyard));
 }
 
 }  // namespace vorlund

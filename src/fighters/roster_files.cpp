@@ -1,6 +1,7 @@
 #include "fighters/roster_files.h"
 
 #include "fighters/sane_ranges.h"
+#include "fighters/state_save.h"
 #include "panels/log_model.h"
 #include "shell/failure.h"
 #include "shell/file_io.h"
@@ -126,20 +127,7 @@ int loadRoster(Game& g) {
 }
 
 void saveRoster(Game& g) {
-  const auto path = gameFile(g, kRosterFileName);
-  const std::string cannot = std::string("Cannot create file ") + kRosterFileName;
-  if (g.rosterFileRefused) {
-    if (const FileResult kept = keepAside(path); !kept) {
-      reportFailure(
-          g, Failure::notSaved(kRosterFileName, cannot,
-                               "the file not loaded could not be kept aside: " + kept.reason()));
-      return;
-    }
-    logAdd(g.log, std::string(kRosterFileName) + " kept as " + kRosterFileName + ".bak");
-    g.rosterFileRefused = false;
-  }
-  if (const FileResult r = writeFileAtomically(path, encodeRoster(g)); !r)
-    reportFailure(g, Failure::notSaved(kRosterFileName, cannot, r.reason()));
+  saveStateFile(g, kRosterFileName, g.rosterFileRefused, encodeRoster(g));
 }
 
 }  // namespace vorlund

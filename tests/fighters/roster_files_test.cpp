@@ -293,5 +293,17 @@ TEST(Shutdown, AFileThatCannotBeSavedIsToldAndTheOthersAreStillSaved) {
   EXPECT_TRUE(t.has("aapla2.pla") && t.has("adia2.equ"));
 }
 
+TEST(Shutdown, ADamagedFileThePlayerMadeReadOnlyIsLeftAsItIs) {
+  Started t;
+  t.dir.write(kGraveFileName, "junk");
+  std::filesystem::permissions(t.dir.path() / kGraveFileName, std::filesystem::perms::owner_read);
+  timer1Timer(t.g());
+  formClose(t.g());
+  EXPECT_EQ(t.platform->errors, Lines{"Cannot create file graveL.ist"});
+  EXPECT_EQ(t.platform->failures.back().reason, "the file is read-only");
+  EXPECT_EQ(t.read(kGraveFileName), "junk");
+  EXPECT_FALSE(t.has("graveL.ist.bak"));
+}
+
 }  // namespace
 }  // namespace vorlund
