@@ -138,6 +138,10 @@ bool GameApp::start(unsigned seed) {
     placeAt(window(w), HeadlessPlatform::designedBounds(w));
 
   openMusic();
+  if (const std::string failure = main_->view()->loadGraphics(); !failure.empty()) {
+    showError(failure);
+    return false;
+  }
   if (!startGame(g, seed)) return false;
   main_->show();
   sync();
@@ -270,7 +274,7 @@ void GameApp::showError(const std::string& message) {
 }
 
 void GameApp::paintArena() {
-  if (main_) main_->view()->update();
+  if (main_) main_->view()->requestFrame();
 }
 
 int GameApp::wheelScrollLines() {

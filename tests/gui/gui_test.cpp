@@ -91,6 +91,9 @@ int main(int argc, char** argv) {
   }
   for (const char* mesh : {"aorb1.orb", "atri1.tri"})
     QFile::copy(QDir(VORLUND_GAME_DIR).filePath(mesh), gameDir.filePath(mesh));
+  const QDir built(VORLUND_GAME_DIR);
+  for (const QString& texture : built.entryList({"Fig13*.bmp"}, QDir::Files))
+    QFile::copy(built.filePath(texture), gameDir.filePath(texture));
   vorlund::app::ArenaView::setDefaultFormat();
   QApplication application(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);

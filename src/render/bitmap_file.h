@@ -1,0 +1,41 @@
+#pragma once
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace vorlund::render {
+
+// A texture image as read from its file: width x height RGB triples, rows
+// bottom-up without padding, followed by whatever more the file held.
+struct BitmapImage {
+  std::int32_t width = 0;
+  std::int32_t height = 0;
+  std::vector<std::uint8_t> pixels;
+};
+
+enum class BitmapFault { None, CannotOpen, Invalid };
+
+// What became of reading one bitmap: the image, or why there is none.
+struct BitmapRead {
+  BitmapImage image;
+  BitmapFault fault = BitmapFault::None;
+};
+
+// What the player reads about a bitmap that could not be had:
+// "Cannot open file NAME" or "NAME: invalid bitmap".
+std::string bitmapFaultMessage(BitmapFault fault, const std::string& fileName);
+
+// The largest bitmap file read: room for a 4096 x 4096 image and its header.
+inline constexpr std::uintmax_t kMostBitmapBytes = 54 + 4096u * 4096u * 3u;
+
+// Reads a 24-bit Windows bitmap: "BM", the width and height of the info
+// header, then everything after the 54 header bytes as blue-green-red
+// triples, which come back red-green-blue. Refused as invalid:
+// a file without "BM", one shorter than its headers, one whose pixel bytes
+// fall short of width x height triples, one larger than any texture. A
+// top-down bitmap (negative height) is read but not reordered: GL refuses it
+// when it is uploaded.
+BitmapRead ReadBitmap(const std::filesystem::path& file);
+
+}  // namespace vorlund::render
