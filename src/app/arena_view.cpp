@@ -26,7 +26,6 @@ class ArenaSurface {
   virtual ~ArenaSurface() = default;
   virtual QWidget* widget() = 0;
   virtual void requestFrame() = 0;
-  virtual QOpenGLContext* glContext() const = 0;
   virtual void makeSurfaceCurrent() = 0;
   virtual void doneSurfaceCurrent() = 0;
   virtual qreal pixelRatio() const = 0;
@@ -44,7 +43,6 @@ class ArenaWindow : public QOpenGLWindow, public ArenaSurface {
   }
   QWidget* widget() override { return container_; }
   void requestFrame() override { update(); }
-  QOpenGLContext* glContext() const override { return context(); }
   void makeSurfaceCurrent() override { makeCurrent(); }
   void doneSurfaceCurrent() override { doneCurrent(); }
   qreal pixelRatio() const override { return devicePixelRatio(); }
@@ -70,7 +68,6 @@ class ArenaWidget : public QOpenGLWidget, public ArenaSurface {
   ArenaWidget(ArenaView& view) : QOpenGLWidget(&view), view_(view) { setFocusPolicy(Qt::NoFocus); }
   QWidget* widget() override { return this; }
   void requestFrame() override { update(); }
-  QOpenGLContext* glContext() const override { return context(); }
   void makeSurfaceCurrent() override { makeCurrent(); }
   void doneSurfaceCurrent() override { doneCurrent(); }
   qreal pixelRatio() const override { return devicePixelRatioF(); }
@@ -119,8 +116,11 @@ ArenaView::ArenaView(Game& game, QWidget* parent, render::TextureMode mode)
   layout->addWidget(surface_->widget());
 }
 
-// The container owns the GL window, the view the widget.
-ArenaView::~ArenaView() = default;
+// The container owns the GL window, the view the widget; the context goes
+// with them.
+ArenaView::~ArenaView() {
+  painter_->components.OpenGL1.ownerDestroyed();
+}
 
 void ArenaView::setDefaultFormat() {
   QSurfaceFormat::setDefaultFormat(surfaceFormat(render::MainWindowComponents().OpenGL1));
@@ -135,10 +135,6 @@ void ArenaView::requestFrame() {
   surface_->requestFrame();
 }
 
-QOpenGLContext* ArenaView::context() const {
-  return surface_->glContext();
-}
-
 void ArenaView::makeCurrent() {
   surface_->makeSurfaceCurrent();
 }
@@ -147,7 +143,6 @@ void ArenaView::doneCurrent() {
   surface_->doneSurfaceCurrent();
 }
 
-// Paints a frame into the back buffer and reads it, as it would be shown.
 QImage ArenaView::grabFrame() {
   makeCurrent();
   GLint viewport[4] = {};

@@ -49,10 +49,11 @@ class ArenaView : public QWidget {
   void setErrorReport(ErrorReport report) { report_ = std::move(report); }
 
   render::ArenaPainter& painter() { return *painter_; }
-  // The GL surface, for grabbing frames and picking.
-  QOpenGLContext* context() const;
+  // The surface's context made current (or released), for picking and for
+  // reading frames back.
   void makeCurrent();
   void doneCurrent();
+  // Paints a frame into the back buffer and reads it back, as it would be shown.
   QImage grabFrame();
   int framesPainted() const { return frames_; }
 

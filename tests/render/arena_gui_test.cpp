@@ -18,6 +18,7 @@
 
 #include "app/arena_view.h"
 #include "app/game_app.h"
+#include "app/glyph_bitmaps.h"
 #include "management/names_window.h"
 #include "render/arena_painter.h"
 #include "render/bitmap_file.h"
@@ -234,6 +235,26 @@ TEST_F(Arena, TextureObjectsPaintWhatReuploadingPaints) {
     EXPECT_EQ(difference(objects, uploads).pixels, 0) << "frame " << i;
   }
   EXPECT_TRUE(errors_.empty()) << errors_.front();
+}
+
+TEST(ArenaFont, ProportionalSerifGlyphsStandOnTheBaseline) {
+  const render::GlyphSet glyphs = rasteriseGlyphs();
+  const auto glyph = [&](char c) -> const render::GlyphBitmap& {
+    return glyphs[static_cast<std::size_t>(c - render::kFirstGlyph)];
+  };
+  EXPECT_EQ(glyph(' ').width, 0);
+  EXPECT_GT(glyph(' ').advance, 0.0f);
+  EXPECT_EQ(glyph('A').yorig, 0.0f) << "capitals sit on the baseline";
+  EXPECT_GT(glyph('g').yorig, 0.0f) << "descenders hang below it";
+  EXPECT_LT(glyph('i').advance, glyph('W').advance);
+  for (const render::GlyphBitmap& g : glyphs) {
+    EXPECT_LE(g.height, 20) << "a cell 20 pixels high";
+    EXPECT_EQ(g.rows.size(), static_cast<std::size_t>(g.rowBytes() * g.height));
+  }
+  // The cell of a metric-compatible Times New Roman: ascent and descent of
+  // about 0.891 and 0.216 em, so a capital is some 12 pixels tall.
+  EXPECT_GE(glyph('H').height, 11);
+  EXPECT_LE(glyph('H').height, 14);
 }
 
 TEST(ShippedTextures, QtReadsEveryFileAsTheGameDoes) {
