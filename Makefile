@@ -12,16 +12,20 @@ run: build
 	cd build/game && ../bin/vorlund
 
 test: build
-	ctest --preset dev -j2
+	ctest --preset dev
 
 asan: deps
 	@cmake --preset asan >/dev/null
 	@cmake --build --preset asan
-	ctest --preset asan -j2
+	ctest --preset asan
 
+# Builds the release preset and runs every benchmark, printing its figures.
 bench: deps
 	@cmake --preset release >/dev/null
 	@cmake --build --preset release
+	@for b in build-release/bench/*_bench; do \
+	  echo "== $$(basename $$b)"; $$b || exit 1; \
+	done
 
 clean:
 	rm -rf build build-release build-asan

@@ -11,9 +11,8 @@
 #include "management/between_fights.h"
 #include "management/match_setup.h"
 #include "shell/game.h"
-#include "shell/headless_platform.h"
+#include "shell/null_platform.h"
 #include "shell/startup.h"
-#include "shell/tick.h"
 #include "solar/solar.h"
 
 namespace vorlund {
@@ -43,7 +42,7 @@ struct BenchGame {
     releaseFighters(game);
     game.log.lines.clear();
   }
-  HeadlessPlatform platform{nullptr};
+  NullPlatform platform;
   Game game;
   bool ready = false;
 };

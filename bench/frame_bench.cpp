@@ -22,7 +22,7 @@
 #include "management/match_setup.h"
 #include "render/arena_painter.h"
 #include "shell/game.h"
-#include "shell/headless_platform.h"
+#include "shell/null_platform.h"
 #include "shell/startup.h"
 #include "shell/tick.h"
 
@@ -61,7 +61,7 @@ struct MidFight {
     game.solarScale = 1e-07;
     game.zapCountdown = 0;
   }
-  HeadlessPlatform platform{nullptr};
+  NullPlatform platform;
   Game game;
   bool ready = false;
 };
@@ -103,7 +103,7 @@ void paintFrames(benchmark::State& state, render::TextureMode mode, bool grid) {
   }
   fight->game.gridOverlay = grid;
   render::ArenaPainter painter(fight->game, mode);
-  if (!painter.textures.InitPlanetGraphics(fight->game.dir).empty()) {
+  if (painter.textures.InitPlanetGraphics(fight->game.dir)) {
     state.SkipWithError("no textures in the game folder");
     return;
   }

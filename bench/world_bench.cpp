@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "shell/file_io.h"
 #include "shell/game.h"
 #include "world/neighbour_table.h"
 #include "world/ring_table.h"

@@ -126,7 +126,7 @@ void ArenaView::setDefaultFormat() {
   QSurfaceFormat::setDefaultFormat(surfaceFormat(render::MainWindowComponents().OpenGL1));
 }
 
-std::string ArenaView::loadGraphics() {
+std::optional<Failure> ArenaView::loadGraphics() {
   glyphs_ = rasteriseGlyphs();
   return painter_->textures.InitPlanetGraphics(painter_->game().dir);
 }

@@ -2,10 +2,12 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "render/glyph_lists.h"
 #include "render/planet_textures.h"
+#include "shell/failure.h"
 
 class QOpenGLContext;
 
@@ -36,9 +38,9 @@ class ArenaView : public QWidget {
   static void setDefaultFormat();
 
   // The start-up work that needs no context: the font's bitmaps and the 145
-  // textures from the game folder. The player's message when a texture
-  // cannot be read, else empty.
-  std::string loadGraphics();
+  // textures from the game folder. The failure that stops the start-up when
+  // a texture cannot be read.
+  std::optional<Failure> loadGraphics();
 
   // Paints a frame soon (the tick's last step).
   void requestFrame();

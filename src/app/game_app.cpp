@@ -19,9 +19,10 @@
 #include "app/qt_settings_store.h"
 #include "app/text_windows.h"
 #include "management/names_window.h"
+#include "panels/designed_bounds.h"
 #include "panels/text_keys.h"
 #include "panels/tiling.h"
-#include "shell/headless_platform.h"
+#include "shell/failure.h"
 #include "shell/input.h"
 #include "shell/startup.h"
 #include "shell/tick.h"
@@ -117,7 +118,7 @@ bool GameApp::start(unsigned seed) {
     return h;
   };
   main_ = std::make_unique<MainWindow>(*this);
-  placeAt(main_.get(), HeadlessPlatform::designedBounds(WindowId::Main));
+  placeAt(main_.get(), designedBounds(WindowId::Main));
   us_ = std::make_unique<SheetWindow>("Us", textHooks(WindowId::Us));
   them_ = std::make_unique<SheetWindow>("Them", textHooks(WindowId::Them));
   TextWindowHooks namesHooks = textHooks(WindowId::Names);
@@ -135,11 +136,11 @@ bool GameApp::start(unsigned seed) {
   for (ListWindow* l : {names_.get(), log_.get()})
     l->list()->setStyleSheet("QListWidget::item { height: 14px; }");
   for (WindowId w : {WindowId::Us, WindowId::Them, WindowId::Names, WindowId::Log})
-    placeAt(window(w), HeadlessPlatform::designedBounds(w));
+    placeAt(window(w), designedBounds(w));
 
   openMusic();
-  if (const std::string failure = main_->view()->loadGraphics(); !failure.empty()) {
-    showError(failure);
+  if (const std::optional<Failure> failure = main_->view()->loadGraphics()) {
+    reportFailure(g, *failure);
     return false;
   }
   if (!startGame(g, seed)) return false;
@@ -269,8 +270,13 @@ void GameApp::musicResume() {
   musicPlay();
 }
 
-void GameApp::showError(const std::string& message) {
-  QMessageBox::critical(main_.get(), "Vorlund", QString::fromStdString(message));
+// The Log already tells what goes wrong during play; what stops the start-up,
+// and a save that fails while the game closes, the player must still read.
+void GameApp::report(const Failure& failure) {
+  const bool shown =
+      failure.kind == Failure::Kind::Fatal || (failure.kind == Failure::Kind::NotSaved && closed_);
+  if (shown)
+    QMessageBox::critical(main_.get(), "Vorlund", QString::fromStdString(describe(failure)));
 }
 
 void GameApp::paintArena() {

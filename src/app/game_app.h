@@ -77,7 +77,7 @@ class GameApp : public QObject, public Platform {
   void musicPlay() override;
   void musicPauseOrResume() override;
   void musicResume() override;
-  void showError(const std::string& message) override;
+  void report(const Failure& failure) override;
   void paintArena() override;
   int wheelScrollLines() override;
   SettingsStore& settings() override;

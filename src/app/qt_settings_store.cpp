@@ -43,8 +43,21 @@ void QtSettingsStore::writeBool(const std::string& section, const std::string& i
 
 // QSettings writes through a temporary file and a rename, so an interrupted
 // save leaves the previous file whole.
-void QtSettingsStore::flush() {
+FileResult QtSettingsStore::flush() {
   settings_.sync();
+  switch (settings_.status()) {
+    case QSettings::NoError:
+      return {};
+    case QSettings::AccessError:
+      return {FileResult::Code::Failed, "cannot be written"};
+    case QSettings::FormatError:
+      break;
+  }
+  return {FileResult::Code::Failed, "not in the ini format"};
+}
+
+std::string QtSettingsStore::fileName() const {
+  return settings_.fileName().toStdString();
 }
 
 }  // namespace vorlund::app

@@ -18,7 +18,8 @@ class QtSettingsStore : public SettingsStore {
   void writeInteger(const std::string& section, const std::string& ident,
                     std::int32_t value) override;
   void writeBool(const std::string& section, const std::string& ident, bool value) override;
-  void flush() override;
+  FileResult flush() override;
+  std::string fileName() const override;
 
   // The group path below which the sections live, e.g. "opt/vorlund/quorvistrana".
   static QString keyPath(const QString& executableDir);

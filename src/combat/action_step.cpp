@@ -10,8 +10,8 @@ namespace vorlund {
 
 void actionStep(Game& g, TCharacterDMG& f, TCharacterDMG& o) {
   // A fighter held down in his opponent's cell cannot get up.
-  if (f.Stance == 1 && f.Hex != o.Hex) {
-    f.Stance = 5;
+  if (f.Stance == kStanceProne && f.Hex != o.Hex) {
+    f.Stance = kStanceStanding;
     logAdd(g.log, f.Name_String.str() + " stands up");
     removeFromQueue(g.listAction, f.Name_String);
     return;

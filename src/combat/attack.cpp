@@ -8,6 +8,7 @@
 #include "panels/log_model.h"
 #include "panels/sheet.h"
 #include "shell/game.h"
+#include "shell/wrap32.h"
 
 namespace vorlund {
 
@@ -75,8 +76,7 @@ void attack(Game& g, TCharacterDMG& a, TCharacterDMG& t) {
     logAdd(g.log, " missed");
     return;
   }
-  damage = static_cast<std::int32_t>(static_cast<std::uint32_t>(damage) *
-                                     static_cast<std::uint32_t>(multiplier));
+  damage = wrap32(std::int64_t{damage} * multiplier);
   if (const std::string_view blow = blowWord(a.Race.str(), damage); !blow.empty())
     logAdd(g.log, std::string(blow) + t.Name_String.str());
   logAdd(g.log, " in the " + std::string(hitLocation(location)));

@@ -6,7 +6,7 @@
 #include "combat/turn_step.h"
 #include "panels/sheet.h"
 #include "shell/game.h"
-#include "shell/tick.h"
+#include "world/arena_start.h"
 
 namespace vorlund {
 
@@ -22,15 +22,12 @@ void setUpDuel(Game& scratch, const Game& g, std::uint32_t seed) {
   for (int p = 1; p <= 2; ++p) {
     TCharacterDMG& c = combatant(scratch, p);
     c = slot(g, g.combatantOrder[p]);
-    c.Engaged = false;
-    c.Engaged_last_turn = true;
-    c.Lose_next_turn = false;
-    c.Stance = 5;
+    readyForArena(c);
     c.DX_next_turn = 0;
-    c.Hex = p == 1 ? 196 : 577;
+    c.Hex = p == 1 ? kPlayerStartCell : kGuestStartCell;
   }
-  scratch.fightDistance = 12;
-  scratch.arenaCentre = 1272;
+  scratch.fightDistance = kRestDistance;
+  scratch.arenaCentre = kArenaCentreStart;
   scratch.fightToDeath = true;
   scratch.fightRunning = true;
   scratch.turnCounter = 1;

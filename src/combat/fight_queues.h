@@ -4,17 +4,12 @@
 #include <vector>
 
 #include "fighters/character.h"
+#include "shell/wrap32.h"
 
 namespace vorlund {
 
 struct Game;
 struct RandomGenerator;
-
-// Purses, wounds and experience may run past the 32-bit range; the sums wrap
-// rather than trap, as the game's integers always did.
-inline std::int32_t wrappedSum(std::int32_t a, std::int32_t b) {
-  return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
-}
 
 // On his feet for the turn's bookkeeping: neither unconscious nor dead.
 inline bool onHisFeet(const TCharacterDMG& c) {

@@ -27,8 +27,8 @@ void tackle(Game& g, TCharacterDMG& r, TCharacterDMG& o) {
   logPair(g, r, r.Race == kBoa ? " encoils " : " tackles ", o);
   removeFromQueue(g.listMove, o.Name_String);
   o.Act_This_Turn = false;
-  r.Stance = 1;
-  o.Stance = 1;
+  r.Stance = kStanceProne;
+  o.Stance = kStanceProne;
   r.Hex = o.Hex;
   recordCellHistory(g, r);
   ++r.MA_spent;
@@ -76,7 +76,7 @@ void slipOut(Game& g, TCharacterDMG& f, TCharacterDMG& o) {
     logAdd(g.log, f.Name_String.str());
     logAdd(g.log, " slips out of");
     logAdd(g.log, boa ? " constriction" : " wrestling");
-    f.Stance = 5;
+    f.Stance = kStanceStanding;
     ++g.fightDistance;
   } else {
     logAdd(g.log, f.Name_String.str());

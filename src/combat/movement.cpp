@@ -143,10 +143,10 @@ void shift(Game& g, TCharacterDMG& f, TCharacterDMG& o) {
 }
 
 void tripCheck(Game& g, TCharacterDMG& f) {
-  if (f.Stance == 1 || !graveOn(g, f.Hex) || g.rng.dice(3) <= f.DX_adj) return;
+  if (f.Stance == kStanceProne || !graveOn(g, f.Hex) || g.rng.dice(3) <= f.DX_adj) return;
   removeFromQueue(g.listMove, f.Name_String);
   logNamed(g, f, " trips on a body");
-  f.Stance = 1;
+  f.Stance = kStanceProne;
   f.MA_left = 0;
 }
 

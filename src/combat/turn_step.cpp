@@ -5,16 +5,14 @@
 #include "combat/action_step.h"
 #include "combat/fight_queues.h"
 #include "combat/movement.h"
-#include "management/between_fights.h"
 #include "panels/log_model.h"
 #include "panels/sheet.h"
 #include "shell/game.h"
+#include "world/arena_start.h"
 
 namespace vorlund {
 
 namespace {
-
-constexpr int kArenaFighters = 2;
 
 TCharacterDMG& other(Game& g, int position) {
   return combatant(g, position == 1 ? 2 : 1);
@@ -142,12 +140,11 @@ void actionPhase(Game& g) {
 
 void endFight(Game& g) {
   g.turnCounter = 0;
-  g.fightDistance = 12;
+  g.fightDistance = kRestDistance;
   logShowLast(g.log);
-  showBetweenFightsMenu(g);
 }
 
-void turnEnd(Game& g) {
+StepReport turnEnd(Game& g) {
   refreshSheets(g);
   ++g.turnCounter;
   g.phaseDone = true;
@@ -170,11 +167,12 @@ void turnEnd(Game& g) {
   if (over) endFight(g);
   logAdd(g.log, " distance: " + std::to_string(g.fightDistance));
   logAdd(g.log, "");
+  return over ? StepReport::FightOver : StepReport::None;
 }
 
 }  // namespace
 
-void turnStep(Game& g) {
+StepReport turnStep(Game& g) {
   switch (g.turnPhase) {
     case 1:
       turnStart(g);
@@ -190,13 +188,19 @@ void turnStep(Game& g) {
       actionPhase(g);
       break;
     case 5:
-      turnEnd(g);
-      break;
+      return turnEnd(g);
     default:
       // A phase counter out of its range would stall the fight for good.
       g.turnPhase = 1;
       break;
   }
+  return StepReport::None;
+}
+
+void finishPhase(Game& g) {
+  if (!g.phaseDone) return;
+  g.phaseDone = false;
+  if (++g.turnPhase > 5) g.turnPhase = 1;
 }
 
 }  // namespace vorlund

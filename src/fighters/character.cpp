@@ -2,6 +2,13 @@
 
 namespace vorlund {
 
+void readyForArena(TCharacterDMG& c) {
+  c.Engaged = false;
+  c.Engaged_last_turn = true;
+  c.Lose_next_turn = false;
+  c.Stance = kStanceStanding;
+}
+
 void clearRecord(TCharacterDMG& c) {
   for (auto field : kPersistedStrings) c.*field = "";
   for (auto field : kPersistedIntegers) c.*field = 0;

@@ -96,6 +96,15 @@ struct TCharacterDMG {
   bool Act_This_Turn = false;
 };
 
+// Stances a fighter takes: down on the ground, or on his feet.
+inline constexpr std::int32_t kStanceProne = 1;
+inline constexpr std::int32_t kStanceStanding = 5;
+
+// A fighter ready for the arena: on his feet, engaged with nobody, counted as
+// engaged last turn (so that fear sends nobody running at the first turn),
+// and not losing his next turn.
+void readyForArena(TCharacterDMG& c);
+
 // Empties the fighter's persisted fields; what belongs to the slot or to the
 // current fight (Coin, Hex, this turn's adjustments) stays.
 void clearRecord(TCharacterDMG& c);

@@ -30,7 +30,7 @@ void wizardName(Game& g, int line) {
   c.EP = 0;
   sheetFill(g, 1, SheetField::Name);
   showRaces(g);
-  g.names.state = 2;
+  g.names.state = MenuState::ChooseRace;
 }
 
 void wizardRace(Game& g, int line) {
@@ -38,7 +38,7 @@ void wizardRace(Game& g, int line) {
   c.Race = g.names.lines[static_cast<std::size_t>(line)];
   sheetFill(g, 1, SheetField::Race);
   showStrengthValues(g, c.Race.str());
-  g.names.state = 6;
+  g.names.state = MenuState::ChooseStrength;
 }
 
 bool wizardStrength(Game& g, int line) {
@@ -59,7 +59,7 @@ bool wizardStrength(Game& g, int line) {
   sheetFill(g, 1, SheetField::ST);
   sheetFill(g, 1, SheetField::BareHand);
   sheetFill(g, 1, SheetField::DX);
-  g.names.state = 7;
+  g.names.state = MenuState::Fight;
   logAdd(g.log, c.Name_String.str() + " " + c.Race.str() + " " + std::to_string(c.ST) + " " +
                     std::to_string(c.DX));
   return true;

@@ -3,14 +3,11 @@
 #include <cmath>
 #include <limits>
 
+#include "shell/wrap32.h"
+
 namespace vorlund {
 
 namespace {
-
-// Integer arithmetic of the record wraps at 32 bits, as it always did.
-std::int32_t wrap(std::int64_t v) {
-  return static_cast<std::int32_t>(v);
-}
 
 std::int32_t iqFactor(std::int32_t iq) {
   if (iq == 6) return 3;
@@ -22,8 +19,8 @@ std::int32_t iqFactor(std::int32_t iq) {
 }  // namespace
 
 std::int32_t fighterValue(const TCharacterDMG& c) {
-  std::int32_t base = wrap(10 * std::int64_t{c.ST} + std::int64_t{c.DX} * c.DX + 30);
-  base = wrap(std::int64_t{base} * iqFactor(c.IQ));
+  std::int32_t base = wrap32(10 * std::int64_t{c.ST} + std::int64_t{c.DX} * c.DX + 30);
+  base = wrap32(std::int64_t{base} * iqFactor(c.IQ));
   if (c.Wounds <= 0) return base;
   // A wounded fighter of no strength has no worth that can be counted.
   if (c.ST == 0) return 0;

@@ -1,8 +1,8 @@
 #include "fighters/name_taking.h"
 
 #include "fighters/text_files.h"
-#include "panels/log_model.h"
 #include "panels/names_model.h"
+#include "shell/failure.h"
 #include "shell/game.h"
 
 namespace vorlund {
@@ -15,7 +15,8 @@ std::string takeNameLine(Game& g, int index) {
   // The taken line carried the selection away with it.
   g.names.selected = -1;
   ++g.names.revision;
-  if (!writeLines(g, "names.txt", lines)) logAdd(g.log, "Cannot write file names.txt");
+  if (const FileResult r = writeLines(g, "names.txt", lines); !r)
+    reportFailure(g, Failure::notSaved("names.txt", "Cannot write file names.txt", r.reason()));
   return name;
 }
 

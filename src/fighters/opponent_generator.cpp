@@ -76,7 +76,7 @@ void generateFighter(Game& g, int s) {
   // The trail starts where he stands; trails are told apart by name, as
   // every step of a fight records them.
   g.cellHistory[c.Name_String == slot(g, 1).Name_String ? 0 : 1].fill(c.Hex);
-  c.Stance = 5;
+  c.Stance = kStanceStanding;
   c.EP = 0;
   setUpMovement(c);
   applyIqAndAdvancement(c);

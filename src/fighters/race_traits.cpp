@@ -7,6 +7,7 @@
 #include "panels/names_model.h"
 #include "shell/game.h"
 #include "shell/random.h"
+#include "shell/wrap32.h"
 
 namespace vorlund {
 
@@ -129,10 +130,7 @@ void setUpMovement(TCharacterDMG& c) {
   c.MA_Web = 0;
   c.MA_Climb = 0;
   c.MA_spent = 0;
-  c.Engaged = false;
-  c.Engaged_last_turn = true;
-  c.Lose_next_turn = false;
-  c.Stance = 5;
+  readyForArena(c);
   if (c.Race.str() == "boa constrictor") {
     c.MA = 6;
     c.MA_Swim = 6;
@@ -158,18 +156,18 @@ void applyIqAndAdvancement(TCharacterDMG& c) {
   if (t <= 0 || t > 255) return;
   const std::int64_t cost = advancementCost(static_cast<std::int32_t>(t));
   if (c.EP < cost) return;
-  c.EP = static_cast<std::int32_t>(c.EP - cost);
+  c.EP = wrap32(c.EP - cost);
   // Skill comes first while it lags behind strength.
   if (c.DX <= 14 && c.ST >= c.DX) {
     ++c.DX;
   } else {
-    c.ST = static_cast<std::int32_t>(std::int64_t{c.ST} + 1);  // wraps, never traps
+    c.ST = wrappedSum(c.ST, 1);
     setNaturalWeapons(c);
   }
 }
 
 void setAge(TCharacterDMG& c) {
-  c.Age = static_cast<std::int32_t>(std::int64_t{c.ST} + c.DX + c.Extra);
+  c.Age = wrap32(std::int64_t{c.ST} + c.DX + c.Extra);
 }
 
 std::int32_t raceCode(std::string_view race) {

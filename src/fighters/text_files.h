@@ -2,6 +2,8 @@
 #include <string>
 #include <vector>
 
+#include "shell/file_io.h"
+
 namespace vorlund {
 struct Game;
 
@@ -10,10 +12,10 @@ struct Game;
 bool readLines(const Game& g, const std::string& name, std::vector<std::string>& out);
 
 // Writes a text data file of the game folder, one entry per line, each line
-// ended by CR LF as the lists were always saved. The file is written under a
-// temporary name beside it and renamed over the old one, so a failed or
-// interrupted save leaves the old list whole. Returns false on failure.
-bool writeLines(const Game& g, const std::string& name, const std::vector<std::string>& lines);
+// ended by CR LF as the lists were always saved; atomically, so a failed or
+// interrupted save leaves the old list whole.
+FileResult writeLines(const Game& g, const std::string& name,
+                      const std::vector<std::string>& lines);
 
 // Shows a data file in the Names list, one entry a line. A file that cannot
 // be read leaves the list empty and is told in the Log.

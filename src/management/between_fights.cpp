@@ -7,6 +7,7 @@
 #include "management/menu_texts.h"
 #include "panels/log_model.h"
 #include "panels/names_model.h"
+#include "shell/failure.h"
 #include "shell/game.h"
 
 namespace vorlund {
@@ -18,7 +19,7 @@ namespace {
 std::vector<std::string> loadRisks(Game& g) {
   std::vector<std::string> risks;
   if (readLines(g, "risks.txt", risks)) return risks;
-  logAdd(g.log, "Cannot open file risks.txt");
+  reportFailure(g, Failure::logged("Cannot open file risks.txt"));
   return {std::string(kGambleInTheStands), std::string(kPracticeToFirstBlood),
           std::string(kPayForBreeding), std::string(kBetrayGuest), std::string(kRestWeek)};
 }
@@ -36,7 +37,7 @@ void showBetweenFightsMenu(Game& g) {
   namesClear(g.names);
   for (const auto& line : loadRisks(g)) namesAdd(g.names, line);
   if (g.betrayal) removeBetrayGuest(g.names);
-  g.names.state = kMenuBetweenFights;
+  g.names.state = MenuState::BetweenFights;
 }
 
 void betrayGuest(Game& g) {
@@ -50,7 +51,7 @@ void releaseFighters(Game& g) {
   g.turnPhase = 1;
   combatant(g, 1).Rest_Last_Week = false;
   combatant(g, 2).Rest_Last_Week = false;
-  g.names.state = kMenuFight;
+  g.names.state = MenuState::Fight;
   namesAdd(g.names, "");
   namesAdd(g.names, kForfit);
   if (g.betrayal) {

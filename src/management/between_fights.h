@@ -4,7 +4,7 @@ namespace vorlund {
 struct Game;
 
 // Shows the between-fights menu: risks.txt into the Names list, without
-// "betray guest" once the guest has been betrayed, and menu state 8.
+// "betray guest" once the guest has been betrayed, in the between-fights state.
 // Called when a fight ends, after loading a farm that has room, and when a
 // fighter comes back from the farm.
 void showBetweenFightsMenu(Game& g);

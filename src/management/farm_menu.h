@@ -5,7 +5,7 @@ namespace vorlund {
 struct Game;
 
 // "pay for breeding": the player's fighter goes to the farm and the farm
-// menu (state 9) opens.
+// menu opens.
 void payForBreeding(Game& g);
 
 // A click on line `text` of the farm menu.

@@ -9,21 +9,12 @@
 #include "panels/names_model.h"
 #include "panels/sheet.h"
 #include "shell/game.h"
+#include "shell/wrap32.h"
+#include "world/arena_start.h"
 
 namespace vorlund {
 
 namespace {
-
-// The player's fighter starts on cell 196 and the guest on 577, twelve
-// steps apart, the fight distance at rest.
-constexpr std::int32_t kPlayerStartCell = 196;
-constexpr std::int32_t kGuestStartCell = 577;
-constexpr std::int32_t kArenaCentreCell = 1272;
-
-// Purses may run into debt; their arithmetic wraps rather than traps.
-std::int32_t wrapped(std::int64_t v) {
-  return static_cast<std::int32_t>(v);
-}
 
 void replaceIfDead(Game& g, int position) {
   TCharacterDMG& c = combatant(g, position);
@@ -39,13 +30,10 @@ void replaceIfDead(Game& g, int position) {
 void stakeFighter(Game& g, int position, bool forStakes) {
   TCharacterDMG& c = combatant(g, position);
   const std::int32_t stake = forStakes ? fighterValue(c) : 0;
-  c.Coin = wrapped(std::int64_t{c.Coin} - stake);
+  // Purses may run into debt.
+  c.Coin = wrap32(std::int64_t{c.Coin} - stake);
   c.Bet_value = stake;
-  if (!forStakes) return;
-  c.Engaged = false;
-  c.Engaged_last_turn = true;
-  c.Lose_next_turn = false;
-  c.Stance = 5;
+  if (forStakes) readyForArena(c);
 }
 
 void showWagers(Game& g) {
@@ -56,7 +44,7 @@ void showWagers(Game& g) {
   namesAdd(g.names, us.Name_String.str() + "$" + std::to_string(us.Bet_value));
   namesAdd(g.names, them.Name_String.str() + "$" + std::to_string(them.Bet_value));
   namesAdd(g.names, "");
-  namesAdd(g.names, "$" + std::to_string(wrapped(std::int64_t{us.Bet_value} + them.Bet_value)));
+  namesAdd(g.names, "$" + std::to_string(wrappedSum(us.Bet_value, them.Bet_value)));
   namesAdd(g.names, " is wagered");
   namesAdd(g.names, "");
   namesAdd(g.names, kReleaseFighters);
@@ -69,14 +57,14 @@ void setUpMatch(Game& g, bool forStakes) {
     stakeFighter(g, position, forStakes);
   }
   refreshSheets(g);
-  g.fightDistance = 12;
+  g.fightDistance = kRestDistance;
   g.us.caption = "Us      $" + std::to_string(combatant(g, 1).Coin);
   g.them.caption = "Them    $" + std::to_string(combatant(g, 2).Coin);
   ++g.us.revision;
   ++g.them.revision;
   combatant(g, 1).Hex = kPlayerStartCell;
   combatant(g, 2).Hex = kGuestStartCell;
-  g.arenaCentre = kArenaCentreCell;
+  g.arenaCentre = kArenaCentreStart;
   showWagers(g);
 }
 

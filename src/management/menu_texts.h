@@ -14,12 +14,4 @@ inline constexpr std::string_view kReleaseFighters = "release fighters";
 inline constexpr std::string_view kForfit = "forfit";
 inline constexpr std::string_view kBetray = "betray";
 
-// Menu states, kept in the Names list.
-inline constexpr int kMenuChooseName = 1;
-inline constexpr int kMenuChooseRace = 2;
-inline constexpr int kMenuChooseStrength = 6;
-inline constexpr int kMenuFight = 7;
-inline constexpr int kMenuBetweenFights = 8;
-inline constexpr int kMenuFarm = 9;
-
 }  // namespace vorlund

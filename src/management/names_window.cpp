@@ -16,7 +16,7 @@ namespace vorlund {
 
 void namesFormCreate(Game& g, unsigned seed) {
   loadIntoNames(g, "names.txt");
-  g.names.state = 1;
+  g.names.state = MenuState::ChooseName;
   g.rng.seed = seed;
   // Without names a new player could not even begin: offer one made up on a
   // generator of its own, so the game's draws stay as they would have been.
@@ -53,28 +53,28 @@ void clickNames(Game& g, int line) {
   ++g.us.revision;
   ++g.them.revision;
   namesSelect(g.names, line);
-  if (g.names.state > kMenuFarm || g.names.selected < 0) return;
+  if (g.names.selected < 0) return;
 
   // A copy: most actions rewrite the list the line came from.
   const int index = g.names.selected;
   const std::string text = g.names.lines[static_cast<std::size_t>(index)];
   switch (g.names.state) {
-    case kMenuChooseName:
+    case MenuState::ChooseName:
       wizardName(g, index);
       break;
-    case kMenuChooseRace:
+    case MenuState::ChooseRace:
       wizardRace(g, index);
       break;
-    case kMenuChooseStrength:
+    case MenuState::ChooseStrength:
       if (wizardStrength(g, index)) gambleInTheStands(g);
       break;
-    case kMenuFight:
+    case MenuState::Fight:
       fightCommand(g, text);
       break;
-    case kMenuBetweenFights:
+    case MenuState::BetweenFights:
       betweenFightsEntry(g, text);
       break;
-    case kMenuFarm:
+    case MenuState::Farm:
       farmMenuClick(g, text);
       break;
     default:

@@ -3,7 +3,7 @@
 namespace vorlund {
 struct Game;
 
-// The Names window's creation: names.txt into the list, menu state 1, and
+// The Names window's creation: names.txt into the list, the name to choose, and
 // the generator seeded (from the clock, or the seed given).
 void namesFormCreate(Game& g, unsigned seed);
 

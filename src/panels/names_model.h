@@ -6,12 +6,24 @@
 
 namespace vorlund {
 
-// The "Names" list: the player's menu. Its state number (the list's Tag)
-// is the whole state machine of the management side.
+// The states of the Names menu, which say what a click on a line means. The
+// numbers are the ones the list's Tag always held; the sim shows them.
+enum class MenuState : std::int32_t {
+  None = 0,  // before the Names window is made
+  ChooseName = 1,
+  ChooseRace = 2,
+  ChooseStrength = 6,
+  Fight = 7,
+  BetweenFights = 8,
+  Farm = 9,
+};
+
+// The "Names" list: the player's menu. Its state is the whole state machine
+// of the management side.
 struct NamesModel {
   std::vector<std::string> lines;
-  int selected = -1;           // -1: nothing selected
-  std::int32_t state = 0;      // menu state: 1, 2, 6, 7, 8 or 9
+  int selected = -1;  // -1: nothing selected
+  MenuState state = MenuState::None;
   std::uint64_t revision = 0;  // changes with every edit of lines or selection
 };
 

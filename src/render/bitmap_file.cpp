@@ -1,68 +1,40 @@
 #include "render/bitmap_file.h"
 
-#include <cstdio>
-#include <memory>
-#include <system_error>
+#include <utility>
+
+#include "shell/file_io.h"
+#include "shell/little_endian.h"
 
 namespace vorlund::render {
 namespace {
 
 constexpr std::size_t kFileHeaderBytes = 14;
-constexpr std::size_t kInfoHeaderBytes = 40;
-constexpr std::size_t kHeaderBytes = kFileHeaderBytes + kInfoHeaderBytes;
+constexpr std::size_t kHeaderBytes = kFileHeaderBytes + 40;
 
-struct FileCloser {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
-
-std::int32_t int32At(const std::uint8_t* p) {
-  const std::uint32_t u = std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 |
-                          std::uint32_t{p[2]} << 16 | std::uint32_t{p[3]} << 24;
-  return static_cast<std::int32_t>(u);
-}
-
-BitmapRead refused(BitmapFault fault) {
+BitmapRead refused(BitmapFault fault, std::string reason = {}) {
   BitmapRead r;
   r.fault = fault;
+  r.reason = std::move(reason);
   return r;
 }
 
 }  // namespace
 
-std::string bitmapFaultMessage(BitmapFault fault, const std::string& fileName) {
-  switch (fault) {
-    case BitmapFault::CannotOpen:
-      return "Cannot open file " + fileName;
-    case BitmapFault::Invalid:
-      return fileName + ": invalid bitmap";
-    case BitmapFault::None:
-      break;
-  }
-  return {};
-}
-
 BitmapRead ReadBitmap(const std::filesystem::path& file) {
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(file, error)) return refused(BitmapFault::CannotOpen);
-  const std::uintmax_t size = std::filesystem::file_size(file, error);
-  if (error) return refused(BitmapFault::CannotOpen);
-  if (size < kHeaderBytes || size > kMostBitmapBytes) return refused(BitmapFault::Invalid);
-  std::unique_ptr<std::FILE, FileCloser> f(std::fopen(file.c_str(), "rb"));
-  if (!f) return refused(BitmapFault::CannotOpen);
-
-  std::uint8_t header[kHeaderBytes];
-  if (std::fread(header, 1, kHeaderBytes, f.get()) != kHeaderBytes)
+  Bytes bytes;
+  const FileResult read = readFileBounded(file, kMostBitmapBytes, bytes);
+  if (read.code == FileResult::Code::TooLarge) return refused(BitmapFault::Invalid);
+  if (!read) return refused(BitmapFault::CannotOpen, read.reason());
+  if (bytes.size() < kHeaderBytes || bytes[0] != 'B' || bytes[1] != 'M')
     return refused(BitmapFault::Invalid);
-  if (header[0] != 'B' || header[1] != 'M') return refused(BitmapFault::Invalid);
 
   BitmapRead r;
-  r.image.width = int32At(header + kFileHeaderBytes + 4);
-  r.image.height = int32At(header + kFileHeaderBytes + 8);
-  // The size was taken before reading; whatever the file holds now, no more
-  // than that is read, and only what was read is kept.
-  r.image.pixels.resize(static_cast<std::size_t>(size - kHeaderBytes));
-  r.image.pixels.resize(std::fread(r.image.pixels.data(), 1, r.image.pixels.size(), f.get()));
+  r.image.width = readInt32(bytes.data() + kFileHeaderBytes + 4);
+  r.image.height = readInt32(bytes.data() + kFileHeaderBytes + 8);
+  bytes.erase(bytes.begin(), bytes.begin() + kHeaderBytes);
+  r.image.pixels = std::move(bytes);
 
+  // Only the triples the file really holds are turned round.
   const std::int64_t triples = std::int64_t{r.image.width} * r.image.height;
   if (triples > 0 && static_cast<std::uint64_t>(triples) * 3 > r.image.pixels.size())
     return refused(BitmapFault::Invalid);

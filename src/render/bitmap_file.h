@@ -16,26 +16,24 @@ struct BitmapImage {
 
 enum class BitmapFault { None, CannotOpen, Invalid };
 
-// What became of reading one bitmap: the image, or why there is none.
+// What became of reading one bitmap: the image, or why there is none (with
+// the system's words for a file that could not be opened).
 struct BitmapRead {
   BitmapImage image;
   BitmapFault fault = BitmapFault::None;
+  std::string reason;
 };
 
-// What the player reads about a bitmap that could not be had:
-// "Cannot open file NAME" or "NAME: invalid bitmap".
-std::string bitmapFaultMessage(BitmapFault fault, const std::string& fileName);
-
 // The largest bitmap file read: room for a 4096 x 4096 image and its header.
-inline constexpr std::uintmax_t kMostBitmapBytes = 54 + 4096u * 4096u * 3u;
+inline constexpr std::size_t kMostBitmapBytes = 54 + std::size_t{4096} * 4096 * 3;
 
 // Reads a 24-bit Windows bitmap: "BM", the width and height of the info
 // header, then everything after the 54 header bytes as blue-green-red
-// triples, which come back red-green-blue. Refused as invalid:
-// a file without "BM", one shorter than its headers, one whose pixel bytes
-// fall short of width x height triples, one larger than any texture. A
-// top-down bitmap (negative height) is read but not reordered: GL refuses it
-// when it is uploaded.
+// triples, which come back red-green-blue. Refused as invalid: a file
+// without "BM", one shorter than its headers, one whose pixel bytes fall
+// short of width x height triples, one larger than any texture. A top-down
+// bitmap (negative height) is read but not reordered: GL refuses it when it
+// is uploaded.
 BitmapRead ReadBitmap(const std::filesystem::path& file);
 
 }  // namespace vorlund::render

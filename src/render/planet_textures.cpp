@@ -27,14 +27,21 @@ std::string PlanetTextures::fileName(int k) {
   return "Fig13" + std::string(digits.size() < 3 ? 3 - digits.size() : 0, '0') + digits + ".bmp";
 }
 
-std::string PlanetTextures::InitPlanetGraphics(const std::filesystem::path& dir) {
+std::optional<Failure> PlanetTextures::InitPlanetGraphics(const std::filesystem::path& dir) {
   for (int k = 0; k < kTextureCount; ++k) {
     const std::string name = fileName(k);
     BitmapRead read = ReadBitmap(dir / name);
-    if (read.fault != BitmapFault::None) return bitmapFaultMessage(read.fault, name);
+    switch (read.fault) {
+      case BitmapFault::CannotOpen:
+        return Failure::fatal("Cannot open file " + name, read.reason);
+      case BitmapFault::Invalid:
+        return Failure::fatal(name + ": invalid bitmap");
+      case BitmapFault::None:
+        break;
+    }
     images_[k] = std::move(read.image);
   }
-  return {};
+  return std::nullopt;
 }
 
 void PlanetTextures::upload(const TOpenGL& gl) {

@@ -1,9 +1,11 @@
 #pragma once
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "render/bitmap_file.h"
+#include "shell/failure.h"
 
 namespace vorlund::render {
 
@@ -26,9 +28,10 @@ class PlanetTextures {
   static std::string fileName(int k);
 
   // Reads Fig13000.bmp..Fig13144.bmp from the game folder in that order and
-  // stops at the first that cannot be read: then the player's message naming
-  // it is returned and the later textures stay empty. Empty when all were read.
-  std::string InitPlanetGraphics(const std::filesystem::path& dir);
+  // stops at the first that cannot be read: the failure that stops the
+  // start-up comes back, naming the file ("Cannot open file Fig13007.bmp",
+  // "Fig13007.bmp: invalid bitmap"), and the later textures stay empty.
+  std::optional<Failure> InitPlanetGraphics(const std::filesystem::path& dir);
 
   // With the context current: in object mode makes one texture object per
   // image with the start-up texture parameters. After each texture GL is

@@ -20,6 +20,15 @@ namespace vorlund {
 inline constexpr int kSlotCount = 8;
 inline constexpr int kCellCount = 1461;
 inline constexpr std::int32_t kFirstRunCoin = 1375000;
+inline constexpr std::int32_t kArenaFighters = 2;
+
+// The slot and combatant-order tables as they always stand: slot s holds
+// CharacterDMG s, and order position p is slot p. Entry 0 is no slot.
+constexpr std::array<std::int32_t, kSlotCount + 1> identitySlots() {
+  std::array<std::int32_t, kSlotCount + 1> table{};
+  for (int s = 0; s <= kSlotCount; ++s) table[s] = s;
+  return table;
+}
 
 // Everything the main window owned: all game state for the whole run.
 // A plain aggregate; the rules are free functions over it.
@@ -32,9 +41,9 @@ struct Game {
   // Fighters. Slots and order positions are 1-based as in the rules:
   // slot(g, 1) is the player's arena fighter, slot(g, 2) the guest.
   std::array<TCharacterDMG, kSlotCount> characters{};
-  std::array<std::int32_t, kSlotCount + 1> slotTable{};       // [1..8] -> character index 1..8
-  std::array<std::int32_t, kSlotCount + 1> combatantOrder{};  // [1..8] -> slot
-  std::int32_t combatantCount = 0;
+  std::array<std::int32_t, kSlotCount + 1> slotTable = identitySlots();       // -> character 1..8
+  std::array<std::int32_t, kSlotCount + 1> combatantOrder = identitySlots();  // -> slot
+  std::int32_t combatantCount = kArenaFighters;
 
   // Fight control.
   std::int32_t turnCounter = 0;  // the main window's Tag: 0 = no fight

@@ -4,8 +4,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
+#include <sstream>
 
 namespace vorlund {
 
@@ -82,8 +81,11 @@ std::string trimmed(const std::string& s) {
 }  // namespace
 
 void IniSettingsStore::load() {
-  std::ifstream in(path_, std::ios::binary);
-  if (!in) return;
+  // A few hundred bytes in practice; a settings file this big is not one.
+  constexpr std::size_t kMaxSettingsBytes = 1u << 20;
+  Bytes bytes;
+  if (!readFileBounded(path_, kMaxSettingsBytes, bytes)) return;
+  std::istringstream in(std::string(bytes.begin(), bytes.end()));
   std::string section;
   std::string line;
   while (std::getline(in, line)) {
@@ -100,30 +102,18 @@ void IniSettingsStore::load() {
   }
 }
 
-void IniSettingsStore::flush() {
-  const std::filesystem::path target(path_);
-  std::filesystem::path temp = target;
-  temp += ".tmp";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    std::string section;
-    for (const auto& [key, value] : values_) {
-      if (key.first != section) {
-        if (!section.empty()) out << '\n';
-        section = key.first;
-        out << '[' << section << "]\n";
-      }
-      out << key.second << '=' << value << '\n';
+FileResult IniSettingsStore::flush() {
+  std::string text;
+  std::string section;
+  for (const auto& [key, value] : values_) {
+    if (key.first != section) {
+      if (!section.empty()) text += '\n';
+      section = key.first;
+      text += '[' + section + "]\n";
     }
-    out.flush();
-    flushOk_ = static_cast<bool>(out);
+    text += key.second + '=' + value + '\n';
   }
-  std::error_code ec;
-  if (flushOk_) std::filesystem::rename(temp, target, ec);
-  if (!flushOk_ || ec) {
-    flushOk_ = false;
-    std::filesystem::remove(temp, ec);
-  }
+  return writeFileAtomically(path_, text);
 }
 
 }  // namespace vorlund

@@ -28,19 +28,17 @@ class MemorySettingsStore : public SettingsStore {
 };
 
 // The same, kept in an ini file: read when opened, written whole by flush()
-// through a temporary file renamed over the old one, so a crash mid-save
-// never leaves half a settings file. An unreadable file reads as empty.
+// through the atomic writer, so a crash mid-save never leaves half a settings
+// file. An unreadable file reads as empty.
 class IniSettingsStore : public MemorySettingsStore {
  public:
   explicit IniSettingsStore(std::string path);
-  void flush() override;
-  // True when the last flush reached the disk.
-  bool lastFlushOk() const { return flushOk_; }
+  FileResult flush() override;
+  std::string fileName() const override { return path_; }
 
  private:
   void load();
   std::string path_;
-  bool flushOk_ = true;
 };
 
 }  // namespace vorlund

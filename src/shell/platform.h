@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "shell/failure.h"
 #include "shell/settings_store.h"
 
 namespace vorlund {
@@ -18,8 +19,8 @@ struct WindowBounds {
 
 enum class WindowState { Normal, Minimised, Maximised };
 
-// What the rules ask of the outside world. The app implements it with Qt;
-// the sim and the tests with HeadlessPlatform.
+// What the rules ask of the outside world. The app implements it with Qt,
+// the sim with NullPlatform, the tests with a spy that records every call.
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -45,8 +46,8 @@ class Platform {
   virtual void musicPauseOrResume() = 0;
   virtual void musicResume() = 0;
 
-  // A failure the player must read before the game can go on.
-  virtual void showError(const std::string& message) = 0;
+  // A failure, after the game has told it its own way (see reportFailure).
+  virtual void report(const Failure& failure) = 0;
 
   // Redraws the arena view (the tick's last step).
   virtual void paintArena() = 0;

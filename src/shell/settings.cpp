@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "shell/failure.h"
 #include "shell/game.h"
 
 namespace vorlund {
@@ -63,7 +64,10 @@ void writeSettings(Game& g) {
   store.writeInteger(kSection, "Status", status);
   for (int s = 1; s <= kSlotCount; ++s) store.writeInteger(kSection, coinIdent(s), slot(g, s).Coin);
   store.writeBool(kSection, "Betrayal", g.betrayal);
-  store.flush();
+  if (const FileResult r = store.flush(); !r) {
+    const std::string file = store.fileName();
+    reportFailure(g, Failure::notSaved(file, "Cannot create file " + file, r.reason()));
+  }
 }
 
 }  // namespace vorlund

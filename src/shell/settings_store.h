@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <string>
 
+#include "shell/file_io.h"
+
 namespace vorlund {
 
 // An ini-file view of a per-user key: section + ident -> integer or boolean.
@@ -17,7 +19,9 @@ class SettingsStore {
                             std::int32_t value) = 0;
   virtual void writeBool(const std::string& section, const std::string& ident, bool value) = 0;
   // Puts what was written on disk; a store that writes at once may do nothing.
-  virtual void flush() {}
+  virtual FileResult flush() { return {}; }
+  // The file the store keeps, for messages; "" for a store without one.
+  virtual std::string fileName() const { return {}; }
 };
 
 // Parses a stored value the way the settings were always read: an optional

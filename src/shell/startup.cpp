@@ -7,35 +7,29 @@
 #include "shell/game.h"
 #include "shell/settings.h"
 #include "solar/solar.h"
+#include "world/arena_start.h"
 #include "world/world_load.h"
 
 namespace vorlund {
 namespace {
 
 void fillSlotTables(Game& g) {
-  for (int s = 1; s <= kSlotCount; ++s) {
-    g.slotTable[s] = s;
-    g.combatantOrder[s] = s;
-  }
-  g.combatantCount = 2;
+  g.slotTable = identitySlots();
+  g.combatantOrder = identitySlots();
+  g.combatantCount = kArenaFighters;
 }
 
 void setViewAndSolarFirstValues(Game& g) {
-  g.viewedBody = 4;
-  g.lastBody = 144;
+  setSolarFirstValues(g);
   g.globeScale = 1.0;
   g.viewYaw = 0.0;
   g.viewPitch = 0.0;
   g.dragStartX = 0.0;
   g.dragStartY = 0.0;
-  g.solarScale = 4.6e-09;
-  g.ticksPerDay = 240.0L;
-  g.secondsPerTick = 86400.0L / g.ticksPerDay;
   g.gridOverlay = false;
   g.texturedGlobe = true;
   g.viewDepth = -8.0 * g.globeScale;
   g.mouseDrag = false;
-  g.timeScaleDivisor = kTimeScaleDivisor;
 }
 
 // Toolkits deliver the wheel themselves; only the lines per notch remain,
@@ -53,8 +47,8 @@ void setFightFirstValues(Game& g) {
   g.turnCounter = 0;
   g.turnPhase = 0;
   g.fightRunning = true;
-  g.arenaCentre = 1272;
-  for (int s = 1; s <= kSlotCount; ++s) g.combatantOrder[s] = s;
+  g.arenaCentre = kArenaCentreStart;
+  g.combatantOrder = identitySlots();
   g.zapCountdown = 0;
   // The fight queues get their room now, so that no turn has to allocate.
   reserveFightQueues(g);

@@ -2,6 +2,7 @@
 
 #include "combat/turn_step.h"
 #include "fighters/roster_files.h"
+#include "management/between_fights.h"
 #include "panels/tiling.h"
 #include "shell/game.h"
 #include "solar/solar.h"
@@ -9,19 +10,15 @@
 namespace vorlund {
 namespace {
 
+// The fight reports its end; bringing back the menu is the loop's work.
 void advanceFight(Game& g) {
   if (g.turnCounter < 1 || !g.fightRunning) return;
-  turnStep(g);
+  const StepReport report = turnStep(g);
   finishPhase(g);
+  if (report == StepReport::FightOver) showBetweenFightsMenu(g);
 }
 
 }  // namespace
-
-void finishPhase(Game& g) {
-  if (!g.phaseDone) return;
-  g.phaseDone = false;
-  if (++g.turnPhase > 5) g.turnPhase = 1;
-}
 
 void firstTickWork(Game& g) {
   for (const auto& [window, bounds] : textWindowLayout(g.platform->bounds(WindowId::Main), false))

@@ -10,7 +10,4 @@ void timer1Timer(Game& g);
 // random Names entry, then load the farm and the graveyard.
 void firstTickWork(Game& g);
 
-// After a turn step: a finished phase moves the counter on, 5 wrapping to 1.
-void finishPhase(Game& g);
-
 }  // namespace vorlund

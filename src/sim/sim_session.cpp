@@ -7,9 +7,12 @@
 #include "combat/fight_odds.h"
 #include "fighters/character_properties.h"
 #include "management/names_window.h"
+#include "panels/text_keys.h"
 #include "shell/input.h"
 #include "shell/startup.h"
 #include "shell/tick.h"
+#include "sim/sim_state.h"
+#include "sim/sim_words.h"
 
 namespace vorlund::sim {
 namespace {
@@ -19,7 +22,8 @@ const char* kHelp =
     "\n"
     "Runs Vorlund headless in DIR (default: the current directory). Commands come on\n"
     "standard input, one per line; blank lines and lines starting with # are skipped.\n"
-    "Every Log line is echoed as 'log: TEXT' ('-- log cleared' when the Log is emptied).\n"
+    "Every Log line is echoed as 'log: TEXT' ('-- log cleared' when the Log is emptied);\n"
+    "every failure the game reports is printed on standard error when it happens.\n"
     "\n"
     "  tick [N]                  run N ticks of the main loop (default 1)\n"
     "  fight [MAX]               run ticks until no fight is running, at most MAX (default "
@@ -27,6 +31,7 @@ const char* kHelp =
     "  click TEXT                mouse-down on the first Names line equal to TEXT\n"
     "  click #I                  mouse-down on Names line I (0-based); past the end clicks below\n"
     "  key CODE [shift] [ctrl] [alt]   a key on the arena view (Windows virtual-key number)\n"
+    "  log-click                 mouse-down in the Log: pauses or resumes the fight\n"
     "  names                     print the Names state, selection and lines\n"
     "  sheet us | sheet them     print the sheet's caption and its six lines\n"
     "  state                     print the game state as one line of JSON\n"
@@ -35,83 +40,26 @@ const char* kHelp =
     "  seed N                    reseed the random generator\n"
     "  odds N                    play the arena pair N times to the death aside and print\n"
     "                            odds N wins1=A wins2=B other=C (the game is untouched)\n"
-    "  close                     run the shutdown (save everything), then exit 0\n"
-    "  quit                      exit 0 without saving (as does the end of input)\n";
-
-bool parseInt(const std::string& text, long long& out) {
-  if (text.empty()) return false;
-  const char* first = text.data();
-  const char* last = text.data() + text.size();
-  if (*first == '+') ++first;
-  auto [ptr, ec] = std::from_chars(first, last, out);
-  return ec == std::errc() && ptr == last;
-}
-
-std::string jsonString(const std::string& s) {
-  std::string out = "\"";
-  for (unsigned char c : s) {
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      default:
-        if (c < 0x20) {
-          char buf[8];
-          std::snprintf(buf, sizeof buf, "\\u%04x", c);
-          out += buf;
-        } else {
-          out += static_cast<char>(c);
-        }
-    }
-  }
-  return out + "\"";
-}
-
-const char* jsonBool(bool b) {
-  return b ? "true" : "false";
-}
-
-std::string fighterJson(const TCharacterDMG& c) {
-  std::string out = "{";
-  bool first = true;
-  for (const auto& p : characterProperties()) {
-    if (!first) out += ",";
-    first = false;
-    out += jsonString(std::string(p.name)) + ":";
-    std::visit(
-        [&](auto member) {
-          using T = std::decay_t<decltype(c.*member)>;
-          if constexpr (std::is_same_v<T, ShortString>)
-            out += jsonString(c.*member);
-          else if constexpr (std::is_same_v<T, bool>)
-            out += jsonBool(c.*member);
-          else
-            out += std::to_string(c.*member);
-        },
-        p.member);
-  }
-  return out + "}";
-}
-
-// Splits off the first blank-separated word; the rest keeps its blanks
-// except the one separator.
-std::pair<std::string, std::string> firstWord(const std::string& line) {
-  const auto blank = line.find(' ');
-  if (blank == std::string::npos) return {line, ""};
-  return {line.substr(0, blank), line.substr(blank + 1)};
-}
+    "  expect ...                check the game (below); on a mismatch print the script line\n"
+    "                            and exit 1\n"
+    "  close                     run the shutdown (save everything), then exit 0, or exit 1\n"
+    "                            naming every file that could not be saved\n"
+    "  quit                      exit 0 without saving (as does the end of input)\n"
+    "\n"
+    "Expectations (TEXT is everything after the blank that ends the word before it):\n"
+    "  expect log TEXT           a Log line equal to TEXT was appended after the line the\n"
+    "                            last 'expect log' found (for the first one: since the start)\n"
+    "  expect no-log TEXT        no such line was appended after that line\n"
+    "  expect names TEXT         some Names line equals TEXT\n"
+    "  expect names #I TEXT      Names line I (0-based) equals TEXT\n"
+    "  expect names-header TEXT  the first line 'names' prints, less 'names ', equals TEXT\n"
+    "  expect state KEY VALUE    a key of the 'state' line has this JSON value\n"
+    "  expect fighter SLOT PROPERTY VALUE   a fighter property (strings without quotes)\n"
+    "  expect sheet us|them N TEXT   line N of the sheet (0 the caption, 1..6 the form),\n"
+    "                            trailing blanks ignored\n"
+    "  expect file NAME has TEXT | lacks TEXT | lines N   a text file of the game folder\n"
+    "  expect folder NAME...     the game folder holds exactly these files\n"
+    "  expect odds N TEXT        'odds N' would print 'odds N ' and TEXT\n";
 
 }  // namespace
 
@@ -124,31 +72,35 @@ SimSession::SimSession(const SimOptions& options, std::ostream& out, std::ostrea
   std::unique_ptr<SettingsStore> store;
   if (!options.settingsFile.empty())
     store = std::make_unique<IniSettingsStore>(options.settingsFile);
-  platformOwner_ = std::make_unique<HeadlessPlatform>(std::move(store));
-  platform_ = platformOwner_.get();
+  platform_ = std::make_unique<NullPlatform>(std::move(store));
+  // Told at once, so that an error stands next to the command that caused it.
+  platform_->onFailure = [this](const Failure& f) {
+    out_.flush();
+    err_ << "vorlund-sim: " << describe(f) << '\n';
+    if (f.kind == Failure::Kind::NotSaved) unsaved_.push_back(f.file);
+  };
   game_ = std::make_unique<Game>();
   game_->dir = options.dir;
-  game_->platform = platform_;
+  game_->platform = platform_.get();
   game_->log.echo = [this](const std::string* line) {
-    if (line)
+    if (line) {
       out_ << "log: " << *line << '\n';
-    else
+      logHistory_.push_back(*line);
+    } else {
       out_ << "-- log cleared\n";
+    }
   };
 }
 
 bool SimSession::start() {
-  const bool ok = startGame(*game_, options_.seed);
-  for (const auto& e : platform_->errors) err_ << "vorlund-sim: " << e << '\n';
-  platform_->errors.clear();
-  return ok;
+  return startGame(*game_, options_.seed);
 }
 
 int SimSession::run(std::istream& in) {
   std::string line;
-  while (std::getline(in, line)) {
+  for (int number = 1; std::getline(in, line); ++number) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    const CommandResult r = execute(line);
+    const CommandResult r = execute(line, number);
     out_.flush();
     if (r.stop) return r.exitCode;
   }
@@ -156,13 +108,16 @@ int SimSession::run(std::istream& in) {
 }
 
 CommandResult SimSession::badArgument(const std::string& what) {
-  err_ << "vorlund-sim: " << what << '\n';
-  return {true, 2};
+  err_ << "vorlund-sim: " << (lineNumber_ > 0 ? "line " + std::to_string(lineNumber_) + ": " : "")
+       << what << '\n';
+  return {true, kExitBadInput};
 }
 
-CommandResult SimSession::execute(const std::string& line) {
+CommandResult SimSession::execute(const std::string& line, int lineNumber) {
+  lineNumber_ = lineNumber;
   if (line.empty() || line[0] == '#') return {};
   const auto [command, args] = firstWord(line);
+  if (command == "expect") return expect(args);
   if (command == "tick") return tick(args);
   if (command == "fight") return fight(args);
   if (command == "click") return click(args);
@@ -183,14 +138,25 @@ CommandResult SimSession::execute(const std::string& line) {
     printState();
   else if (command == "graves")
     printGraves();
-  else if (command == "close") {
-    formClose(*game_);
-    return {true, 0};
-  } else if (command == "quit")
+  else if (command == "log-click")
+    logMouseDown(*game_);
+  else if (command == "close")
+    return close();
+  else if (command == "quit")
     return {true, 0};
   else
     return badArgument("unknown command: " + line);
   return {};
+}
+
+CommandResult SimSession::close() {
+  unsaved_.clear();
+  formClose(*game_);
+  if (unsaved_.empty()) return {true, 0};
+  err_ << "vorlund-sim: not saved:";
+  for (const auto& file : unsaved_) err_ << ' ' << file;
+  err_ << '\n';
+  return {true, kExitFailed};
 }
 
 CommandResult SimSession::tick(const std::string& args) {
@@ -203,10 +169,14 @@ CommandResult SimSession::tick(const std::string& args) {
 CommandResult SimSession::odds(const std::string& args) {
   long long n = 0;
   if (!parseInt(args, n) || n < 0) return badArgument("bad fight count: " + args);
-  const FightOdds o = fightOdds(*game_, n);
-  out_ << "odds " << n << " wins1=" << o.wins1 << " wins2=" << o.wins2 << " other=" << o.other
-       << '\n';
+  out_ << oddsText(n) << '\n';
   return {};
+}
+
+std::string SimSession::oddsText(long long n) const {
+  const FightOdds o = fightOdds(*game_, n);
+  return "odds " + std::to_string(n) + " wins1=" + std::to_string(o.wins1) +
+         " wins2=" + std::to_string(o.wins2) + " other=" + std::to_string(o.other);
 }
 
 CommandResult SimSession::fight(const std::string& args) {
@@ -299,8 +269,8 @@ CommandResult SimSession::seed(const std::string& args) {
 
 void SimSession::printNames() {
   const auto& n = game_->names;
-  out_ << "names state=" << n.state << " selected=" << n.selected << " count=" << n.lines.size()
-       << '\n';
+  out_ << "names state=" << static_cast<int>(n.state) << " selected=" << n.selected
+       << " count=" << n.lines.size() << '\n';
   for (const auto& l : n.lines) out_ << "| " << l << '\n';
 }
 
@@ -310,17 +280,7 @@ void SimSession::printSheet(const SheetModel& sheet) {
 }
 
 void SimSession::printState() {
-  const Game& g = *game_;
-  out_ << "{\"turn\":" << g.turnCounter << ",\"phase\":" << g.turnPhase
-       << ",\"distance\":" << g.fightDistance << ",\"running\":" << jsonBool(g.fightRunning)
-       << ",\"fightToDeath\":" << jsonBool(g.fightToDeath)
-       << ",\"betrayal\":" << jsonBool(g.betrayal)
-       << ",\"necromancer\":" << jsonBool(g.necromancerHired) << ",\"zap\":" << g.zapCountdown
-       << ",\"arenaCentre\":" << g.arenaCentre << ",\"graves\":" << g.graveyard.count
-       << ",\"menu\":" << g.names.state << ",\"slots\":[";
-  for (int s = 1; s <= kSlotCount; ++s) out_ << (s > 1 ? "," : "") << fighterJson(slot(g, s));
-  out_ << "],\"startup\":" << g.startupCountdown << ",\"musicOn\":" << jsonBool(g.musicOn)
-       << ",\"viewedBody\":" << g.viewedBody << "}\n";
+  out_ << stateJson(*game_) << '\n';
 }
 
 void SimSession::printGraves() {

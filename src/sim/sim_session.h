@@ -2,9 +2,10 @@
 #include <iosfwd>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "shell/game.h"
-#include "shell/headless_platform.h"
+#include "shell/null_platform.h"
 
 namespace vorlund::sim {
 
@@ -22,13 +23,19 @@ struct CommandResult {
   int exitCode = 0;
 };
 
+// Exit codes: a failed expectation or a file that could not be saved, and a
+// command or argument that makes no sense.
+inline constexpr int kExitFailed = 1;
+inline constexpr int kExitBadInput = 2;
+
 // One headless game driven by text commands.
 class SimSession {
  public:
   SimSession(const SimOptions& options, std::ostream& out, std::ostream& err);
   // Runs the start-up; false (with the reason on err) when it had to stop.
   bool start();
-  CommandResult execute(const std::string& line);
+  // Runs one command; `lineNumber` is its line in the script, for messages.
+  CommandResult execute(const std::string& line, int lineNumber = 0);
   // Reads commands until one stops the program or the input ends.
   int run(std::istream& in);
 
@@ -40,18 +47,39 @@ class SimSession {
   CommandResult set(const std::string& args);
   CommandResult seed(const std::string& args);
   CommandResult odds(const std::string& args);
+  CommandResult close();
+  CommandResult expect(const std::string& args);
   CommandResult badArgument(const std::string& what);
   void printNames();
   void printSheet(const SheetModel& sheet);
   void printState();
   void printGraves();
 
+  // The expectations: "" when it holds, else what was found instead.
+  std::string expectLog(const std::string& text, bool wanted);
+  std::string expectNames(const std::string& args);
+  std::string expectState(const std::string& args);
+  std::string expectFighter(const std::string& args);
+  std::string expectSheet(const std::string& args);
+  std::string expectFile(const std::string& args);
+  std::string expectFolder(const std::string& args);
+  std::string expectOdds(const std::string& args);
+  // The line `odds n` prints.
+  std::string oddsText(long long n) const;
+
   SimOptions options_;
   std::ostream& out_;
   std::ostream& err_;
-  HeadlessPlatform* platform_ = nullptr;
-  std::unique_ptr<HeadlessPlatform> platformOwner_;
+  std::unique_ptr<NullPlatform> platform_;
   std::unique_ptr<Game> game_;
+  int lineNumber_ = 0;
+  // Every Log line appended since the start, and how far `expect log` has read.
+  std::vector<std::string> logHistory_;
+  std::size_t logRead_ = 0;
+  // Files the shutdown could not save.
+  std::vector<std::string> unsaved_;
+  // Set by an expect whose arguments make no sense.
+  std::string badExpect_;
 };
 
 // The --help text: usage and the command table.

@@ -1,90 +1,99 @@
+// The gravity kernel, written once. Highway compiles it for every instruction
+// set it knows on this architecture (plain scalar code, SSSE3, SSE4, AVX2,
+// AVX-512 on x86-64) and picks the best the processor runs at the first call.
+// The build compiles this file with -ffp-contract=off: the AVX2 and AVX-512
+// variants may use fused multiply-add instructions, and one fused operation
+// would give those machines different bits from the others.
 #include "solar/kick_terms.h"
-
-#include <cmath>
 
 #include "solar/solar_state.h"
 
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-#define VORLUND_X86_LANES 1
-#include <immintrin.h>
-#endif
+#undef HWY_TARGET_INCLUDE
+#define HWY_TARGET_INCLUDE "solar/kick_terms.cpp"
+#include <hwy/foreach_target.h>  // includes this file again once per target
+#include <hwy/highway.h>
 
+HWY_BEFORE_NAMESPACE();
+namespace vorlund::HWY_NAMESPACE {
+namespace hn = hwy::HWY_NAMESPACE;
+
+using Row = std::array<double, kBodyCount>;
+
+// Body k's snapshot, copied out of the scratch so that the compiler need not
+// read it again after every store of a kick.
+struct Mover {
+  double hiX, hiY, hiZ, loX, loY, loZ;
+};
+
+// The separations of attractors j.. from the mover along one axis, taken
+// from the high parts and the remainders of the snapshots, so that they keep
+// the precision of the extended positions.
+template <class D>
+HWY_INLINE hn::Vec<D> apart(D d, const Row& hi, const Row& lo, int j, double moverHi,
+                            double moverLo) {
+  return hn::Add(hn::Sub(hn::LoadU(d, &hi[j]), hn::Set(d, moverHi)),
+                 hn::Sub(hn::LoadU(d, &lo[j]), hn::Set(d, moverLo)));
+}
+
+// The kicks of as many attractors from j on as the descriptor has lanes.
+template <class D>
+HWY_INLINE void kickLanes(D d, GravityScratch& s, const Mover& m, int j) {
+  const auto dx = apart(d, s.hiX, s.loX, j, m.hiX, m.loX);
+  const auto dy = apart(d, s.hiY, s.loY, j, m.hiY, m.loY);
+  const auto dz = apart(d, s.hiZ, s.loZ, j, m.hiZ, m.loZ);
+  const auto r2 = hn::Add(hn::Add(hn::Mul(dx, dx), hn::Mul(dy, dy)), hn::Mul(dz, dz));
+  const auto f = hn::Div(hn::LoadU(d, &s.pull[j]),
+                         hn::Mul(hn::Sub(r2, hn::LoadU(d, &s.reach2[j])), hn::Sqrt(r2)));
+  hn::StoreU(hn::Mul(f, dx), d, &s.kickX[j]);
+  hn::StoreU(hn::Mul(f, dy), d, &s.kickY[j]);
+  hn::StoreU(hn::Mul(f, dz), d, &s.kickZ[j]);
+}
+
+void KickTerms(GravityScratch& s, int k, int begin, int end) {
+  const Mover m{s.hiX[k], s.hiY[k], s.hiZ[k], s.loX[k], s.loY[k], s.loZ[k]};
+  const hn::ScalableTag<double> d;
+  const int lanes = static_cast<int>(hn::Lanes(d));
+  int j = begin;
+  for (; j + lanes <= end; j += lanes) kickLanes(d, s, m, j);
+  // The rest one pair at a time: the same operations on one lane.
+  const hn::CappedTag<double, 1> one;
+  for (; j < end; ++j) kickLanes(one, s, m, j);
+}
+
+std::int64_t TargetInUse() {
+  return HWY_TARGET;
+}
+
+}  // namespace vorlund::HWY_NAMESPACE
+HWY_AFTER_NAMESPACE();
+
+#if HWY_ONCE
 namespace vorlund {
-namespace {
 
-// One pair. The separation is taken from the high parts and the remainders
-// of the two snapshots, so it keeps the precision of the extended positions.
-inline void kickOne(GravityScratch& s, int k, int j) {
-  const double dx = (s.hiX[j] - s.hiX[k]) + (s.loX[j] - s.loX[k]);
-  const double dy = (s.hiY[j] - s.hiY[k]) + (s.loY[j] - s.loY[k]);
-  const double dz = (s.hiZ[j] - s.hiZ[k]) + (s.loZ[j] - s.loZ[k]);
-  const double r2 = dx * dx + dy * dy + dz * dz;
-  const double f = s.pull[j] / ((r2 - s.reach2[j]) * std::sqrt(r2));
-  s.kickX[j] = f * dx;
-  s.kickY[j] = f * dy;
-  s.kickZ[j] = f * dz;
-}
-
-#ifdef VORLUND_X86_LANES
-
-// The same arithmetic as kickOne, two pairs at a time (every x86-64 has SSE2).
-void kickTermsSse2(GravityScratch& s, int k, int begin, int end) {
-  const __m128d hx = _mm_set1_pd(s.hiX[k]), hy = _mm_set1_pd(s.hiY[k]), hz = _mm_set1_pd(s.hiZ[k]);
-  const __m128d lx = _mm_set1_pd(s.loX[k]), ly = _mm_set1_pd(s.loY[k]), lz = _mm_set1_pd(s.loZ[k]);
-  int j = begin;
-  for (; j + 2 <= end; j += 2) {
-    const __m128d dx = (_mm_loadu_pd(&s.hiX[j]) - hx) + (_mm_loadu_pd(&s.loX[j]) - lx);
-    const __m128d dy = (_mm_loadu_pd(&s.hiY[j]) - hy) + (_mm_loadu_pd(&s.loY[j]) - ly);
-    const __m128d dz = (_mm_loadu_pd(&s.hiZ[j]) - hz) + (_mm_loadu_pd(&s.loZ[j]) - lz);
-    const __m128d r2 = dx * dx + dy * dy + dz * dz;
-    const __m128d f =
-        _mm_loadu_pd(&s.pull[j]) / ((r2 - _mm_loadu_pd(&s.reach2[j])) * _mm_sqrt_pd(r2));
-    _mm_storeu_pd(&s.kickX[j], f * dx);
-    _mm_storeu_pd(&s.kickY[j], f * dy);
-    _mm_storeu_pd(&s.kickZ[j], f * dz);
-  }
-  for (; j < end; ++j) kickOne(s, k, j);
-}
-
-// Four pairs at a time.
-__attribute__((target("avx"))) void kickTermsAvx(GravityScratch& s, int k, int begin, int end) {
-  const __m256d hx = _mm256_set1_pd(s.hiX[k]), hy = _mm256_set1_pd(s.hiY[k]),
-                hz = _mm256_set1_pd(s.hiZ[k]);
-  const __m256d lx = _mm256_set1_pd(s.loX[k]), ly = _mm256_set1_pd(s.loY[k]),
-                lz = _mm256_set1_pd(s.loZ[k]);
-  int j = begin;
-  for (; j + 4 <= end; j += 4) {
-    const __m256d dx = (_mm256_loadu_pd(&s.hiX[j]) - hx) + (_mm256_loadu_pd(&s.loX[j]) - lx);
-    const __m256d dy = (_mm256_loadu_pd(&s.hiY[j]) - hy) + (_mm256_loadu_pd(&s.loY[j]) - ly);
-    const __m256d dz = (_mm256_loadu_pd(&s.hiZ[j]) - hz) + (_mm256_loadu_pd(&s.loZ[j]) - lz);
-    const __m256d r2 = dx * dx + dy * dy + dz * dz;
-    const __m256d f =
-        _mm256_loadu_pd(&s.pull[j]) / ((r2 - _mm256_loadu_pd(&s.reach2[j])) * _mm256_sqrt_pd(r2));
-    _mm256_storeu_pd(&s.kickX[j], f * dx);
-    _mm256_storeu_pd(&s.kickY[j], f * dy);
-    _mm256_storeu_pd(&s.kickZ[j], f * dz);
-  }
-  for (; j < end; ++j) kickOne(s, k, j);
-}
-
-bool haveAvx() {
-  static const bool have = __builtin_cpu_supports("avx");
-  return have;
-}
-
-#endif
-
-}  // namespace
+HWY_EXPORT(KickTerms);
+HWY_EXPORT(TargetInUse);
 
 void kickTerms(GravityScratch& s, int k, int begin, int end) {
-#ifdef VORLUND_X86_LANES
-  if (haveAvx())
-    kickTermsAvx(s, k, begin, end);
-  else
-    kickTermsSse2(s, k, begin, end);
-#else
-  for (int j = begin; j < end; ++j) kickOne(s, k, j);
-#endif
+  HWY_DYNAMIC_DISPATCH(KickTerms)(s, k, begin, end);
+}
+
+// Listed here rather than by the caller: only this file knows which targets
+// it was compiled for.
+std::vector<std::int64_t> kickTargets() {
+  return hwy::SupportedAndGeneratedTargets();
+}
+
+const char* kickTargetName(std::int64_t target) {
+  return hwy::TargetName(target);
+}
+
+void forceKickTarget(std::int64_t target) {
+  hwy::SetSupportedTargetsForTest(target);
+}
+
+std::int64_t kickTargetInUse() {
+  return HWY_DYNAMIC_DISPATCH(TargetInUse)();
 }
 
 }  // namespace vorlund
+#endif

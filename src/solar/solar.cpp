@@ -18,6 +18,15 @@ void zoomStep(Game& g) {
 
 }  // namespace
 
+void setSolarFirstValues(Game& g) {
+  g.viewedBody = 4;
+  g.lastBody = kLastBodyIndex;
+  g.solarScale = 4.6e-09;
+  g.ticksPerDay = 240.0L;
+  g.secondsPerTick = 86400.0L / g.ticksPerDay;
+  g.timeScaleDivisor = kTimeScaleDivisor;
+}
+
 void solarTick(Game& g) {
   orbitAdvance(g);
   zoomStep(g);

@@ -9,6 +9,10 @@ struct Game;
 // once in 1440 ticks, 22.5 seconds at 64 ticks a second.
 inline constexpr std::int32_t kTimeScaleDivisor = 1;
 
+// The solar system's first values: body 4 in view, all 145 bodies, 240
+// ticks a day, and the scale the zoom starts from.
+void setSolarFirstValues(Game& g);
+
 // Loads "aapla2.pla" (or rebuilds the body table) and sets the body labels.
 void loadSolarSystem(Game& g);
 

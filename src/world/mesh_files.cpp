@@ -1,6 +1,6 @@
 #include "world/mesh_files.h"
 
-#include "world/file_bytes.h"
+#include "shell/file_io.h"
 #include "world/world_state.h"
 
 namespace vorlund {
@@ -20,7 +20,7 @@ Vec3 pointAt(const Bytes& bytes, std::size_t offset) {
 
 std::string loadCellFile(WorldState& w, const std::filesystem::path& path) {
   Bytes bytes;
-  if (!readFileBytes(path, bytes)) return cannotOpen(kCellFileName);
+  if (!readFileBounded(path, kMaxGameFileBytes, bytes)) return cannotOpen(kCellFileName);
   // A short file would leave cells where the arena cannot be walked: refuse it
   // rather than play on a sphere with holes.
   if (static_cast<long long>(bytes.size()) < kCellFileSize) {
@@ -35,7 +35,7 @@ std::string loadCellFile(WorldState& w, const std::filesystem::path& path) {
 
 std::string loadTriangleFile(WorldState& w, const std::filesystem::path& path) {
   Bytes bytes;
-  if (!readFileBytes(path, bytes)) return cannotOpen(kTriangleFileName);
+  if (!readFileBounded(path, kMaxGameFileBytes, bytes)) return cannotOpen(kTriangleFileName);
   const std::string damaged = std::string("Damaged file ") + kTriangleFileName + ": ";
   if (bytes.size() < 4) return damaged + "no point count";
   const std::int32_t n = readInt32(bytes.data());

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "world/file_bytes.h"
+#include "shell/little_endian.h"
 #include "world/world_state.h"
 
 namespace vorlund {

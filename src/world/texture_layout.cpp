@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "shell/failure.h"
 #include "shell/game.h"
 
 namespace vorlund {
@@ -102,7 +103,9 @@ bool layOutTriangle(WorldState& w, std::int32_t t) {
 void layOutTexture(Game& g) {
   layOutFirstTriangle(g.world);
   for (std::int32_t t = 2; t <= triangleCount(g.world); ++t) {
-    if (!layOutTriangle(g.world, t) && g.platform != nullptr) g.platform->beep();
+    if (!layOutTriangle(g.world, t))
+      reportFailure(g, Failure::beeped("Triangle " + std::to_string(t) +
+                                       " does not continue the strip: it has no texture"));
   }
 }
 

@@ -2,11 +2,11 @@
 
 #include <optional>
 #include <string>
-#include <system_error>
 
+#include "shell/failure.h"
+#include "shell/file_io.h"
 #include "shell/game.h"
 #include "world/cell_distances.h"
-#include "world/file_bytes.h"
 #include "world/mesh.h"
 #include "world/mesh_files.h"
 #include "world/neighbour_table.h"
@@ -22,7 +22,7 @@ namespace {
 constexpr std::int32_t kFirstCursorCell = 268;
 
 bool refuse(Game& g, const std::string& message) {
-  if (g.platform != nullptr) g.platform->showError(message);
+  reportFailure(g, Failure::fatal(message));
   return false;
 }
 
@@ -31,15 +31,14 @@ bool refuse(Game& g, const std::string& message) {
 // the Log and then ignored, so the table is computed all the same.
 template <class Decode>
 bool loadTableFile(Game& g, const char* name, const char* table, Decode decode) {
-  const std::filesystem::path path = gameFile(g, name);
-  std::error_code error;
-  if (!std::filesystem::exists(path, error)) return false;
   Bytes bytes;
-  std::string fault = "the file cannot be read";
-  if (readFileBytes(path, bytes)) fault = decode(g.world, bytes);
+  const FileResult read = readFileBounded(gameFile(g, name), kMaxGameFileBytes, bytes);
+  if (read.code == FileResult::Code::Missing) return false;
+  const std::string fault = read ? decode(g.world, bytes) : "the file cannot be read";
   if (fault.empty()) return true;
-  logAdd(g.log,
-         std::string("Ignored ") + name + ": " + fault + "; the " + table + " was computed afresh");
+  reportFailure(g, Failure::logged(std::string("Ignored ") + name + ": " + fault + "; the " +
+                                       table + " was computed afresh",
+                                   read.reason()));
   return false;
 }
 
@@ -93,8 +92,12 @@ void setUpCellCursor(Game& g) {
 // with an empty one.
 void saveRingTable(Game& g) {
   if (!g.world.ringTableReady) return;
-  if (!writeFileAtomically(gameFile(g, kRingFileName), encodeRingTable(g.world))) {
-    refuse(g, std::string("Cannot create file ") + kRingFileName);
+  if (const FileResult r =
+          writeFileAtomically(gameFile(g, kRingFileName), encodeRingTable(g.world));
+      !r) {
+    reportFailure(
+        g, Failure::notSaved(kRingFileName, std::string("Cannot create file ") + kRingFileName,
+                             r.reason()));
   }
 }
 

@@ -51,7 +51,7 @@ TCharacterDMG filled() {
   c.Rest_Last_Week = true;
   c.Coin = 500;
   c.Bet_value = 40;
-  c.Hex = 196;
+  c.Hex = 1234;
   c.DX_adj = 9;
   c.MA_adj = 8;
   c.MA_left = 4;
@@ -75,7 +75,7 @@ TEST(CharacterRecord, ClearKeepsTheSlotsAndTheFightsFields) {
   EXPECT_TRUE(c.Engaged_last_turn);
   EXPECT_EQ(c.Coin, 500);
   EXPECT_EQ(c.Bet_value, 40);
-  EXPECT_EQ(c.Hex, 196);
+  EXPECT_EQ(c.Hex, 1234);
   EXPECT_EQ(c.DX_adj, 9);
   EXPECT_EQ(c.MA_left, 4);
   EXPECT_TRUE(c.Act_This_Turn);
@@ -85,7 +85,7 @@ TEST(CharacterRecord, CopyTouchesOnlyThePersistedSet) {
   const TCharacterDMG from = filled();
   TCharacterDMG to;
   to.Coin = 7;
-  to.Hex = 577;
+  to.Hex = 777;
   to.Engaged = false;
   to.DX_adj = -1;
   copyRecord(from, to);
@@ -95,7 +95,7 @@ TEST(CharacterRecord, CopyTouchesOnlyThePersistedSet) {
   for (auto field : kPersistedIntegers) EXPECT_EQ(to.*field, from.*field);
   EXPECT_TRUE(to.Rest_Last_Week);
   EXPECT_EQ(to.Coin, 7);
-  EXPECT_EQ(to.Hex, 577);
+  EXPECT_EQ(to.Hex, 777);
   EXPECT_EQ(to.DX_adj, -1);
   EXPECT_EQ(to.Bet_value, 0);
   EXPECT_FALSE(to.Engaged);

@@ -11,6 +11,7 @@
 #include "fighters/text_files.h"
 #include "management/names_window.h"
 #include "shell/startup.h"
+#include "support/disk_full.h"
 #include "support/test_game.h"
 
 namespace vorlund {
@@ -105,7 +106,7 @@ TEST(Generator, SpentOrMissingListsStillGiveAFighter) {
   EXPECT_FALSE(t.has("names.txt")) << "no list is made up on disk";
   // The wizard offers a human too.
   g.names.lines = {"Ash"};
-  g.names.state = 1;
+  g.names.state = MenuState::ChooseName;
   clickNames(g, 0);
   EXPECT_EQ(std::make_pair(g.names.lines, g.log.lines.back()),
             std::make_pair(Lines{"human"}, std::string("Cannot open file races.txt")));
@@ -116,14 +117,15 @@ TEST(Wizard, NameRaceStrengthThenTheWager) {
   Game& g = t.g();
   clickNames(g, 0);  // the first line is the player's to choose
   EXPECT_EQ(std::make_tuple(slot(g, 1).Name_String.str(), g.names.state, g.names.lines),
-            std::make_tuple("Ash", 2, Lines({"human", "human", "orc"})));
+            std::make_tuple("Ash", MenuState::ChooseRace, Lines({"human", "human", "orc"})));
   EXPECT_EQ(t.dir.read("names.txt"), "Birch\r\nCedar\r\nDun\r\n");
   clickNames(g, 1);
-  EXPECT_EQ(
-      std::make_tuple(slot(g, 1).Race.str(), g.names.state, g.names.lines),
-      std::make_tuple("human", 6, Lines({"8", "9", "10", "11", "12", "13", "14", "15", "16"})));
+  EXPECT_EQ(std::make_tuple(slot(g, 1).Race.str(), g.names.state, g.names.lines),
+            std::make_tuple("human", MenuState::ChooseStrength,
+                            Lines({"8", "9", "10", "11", "12", "13", "14", "15", "16"})));
   clickNames(g, 8);  // the strongest human has the least skill
-  EXPECT_EQ(std::make_pair(g.names.state, g.log.lines), std::make_pair(7, Lines{"Ash human 16 8"}));
+  EXPECT_EQ(std::make_pair(g.names.state, g.log.lines),
+            std::make_pair(MenuState::Fight, Lines{"Ash human 16 8"}));
   // The match for stakes follows at once, against a guest from the list.
   EXPECT_EQ(g.names.lines.back(), "release fighters");
   const std::string guest = slot(g, 2).Name_String.str() + "\r\n";
@@ -142,11 +144,13 @@ TEST(TextFiles, LineEndingsAndASaveThatCannotBeMade) {
     EXPECT_EQ(read, lines) << bytes;
   }
 
-  // Nothing can be written under the temporary name: the old list stays whole.
+  // The disk fills up halfway through the new list: the old list stays whole.
   t.dir.write("names.txt", "Ash\r\nBirch\r\n");
-  std::filesystem::create_directory(t.dir.path() / "names.txt.tmp");
   t.g().names.lines = {"Ash", "Birch"};
-  EXPECT_EQ(takeNameLine(t.g(), 1), "Birch");
+  {
+    test::DiskFull full(4);
+    EXPECT_EQ(takeNameLine(t.g(), 1), "Birch");
+  }
   EXPECT_EQ(t.g().log.lines, Lines{"Cannot write file names.txt"});
   EXPECT_EQ(t.dir.read("names.txt"), "Ash\r\nBirch\r\n");
 }

@@ -52,12 +52,12 @@ TEST(GameWindows, StartTickShowAndCloseSavingTheSettings) {
   QListWidget* names = static_cast<ListWindow*>(app.window(WindowId::Names))->list();
   QTest::mouseClick(names->viewport(), Qt::LeftButton, {},
                     names->visualItemRect(names->item(1)).center());
-  EXPECT_EQ(app.game().names.state, 2);
+  EXPECT_EQ(app.game().names.state, MenuState::ChooseRace);
   EXPECT_EQ(app.game().us.lines[0].substr(5, 5), "Birch");
   EXPECT_EQ(names->count(), 1) << "the races list (no races.txt: a human is offered)";
   QTest::mouseClick(names->viewport(), Qt::LeftButton, {},
                     QPoint(10, names->viewport()->height() - 3));
-  EXPECT_EQ(app.game().names.state, 2);
+  EXPECT_EQ(app.game().names.state, MenuState::ChooseRace);
   EXPECT_EQ(app.game().names.selected, -1);
   EXPECT_TRUE(names->selectedItems().isEmpty());
   if (const char* shot = std::getenv("VORLUND_GUI_SHOT")) {

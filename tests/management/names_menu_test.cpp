@@ -8,6 +8,7 @@
 #include "management/names_window.h"
 #include "shell/startup.h"
 #include "support/test_game.h"
+#include "world/arena_start.h"
 
 namespace vorlund {
 namespace {
@@ -50,9 +51,10 @@ struct Menu : test::TestGame {
 TEST(NamesMenu, ReleaseStartsTheFightOnceAndOffersTheCommands) {
   Menu m;
   Game& g = m.g();
-  EXPECT_EQ(std::make_pair(g.names.state, m.lines()), std::make_pair(8, kRisks));
+  EXPECT_EQ(std::make_pair(g.names.state, m.lines()),
+            std::make_pair(MenuState::BetweenFights, kRisks));
   m.click("gamble in the stands");
-  EXPECT_EQ(g.names.state, 8) << "the state waits for the release";
+  EXPECT_EQ(g.names.state, MenuState::BetweenFights) << "the state waits for the release";
   Lines expected = m.lines();
   expected.insert(expected.end(), {"", "forfit"});
   m.us().Rest_Last_Week = m.them().Rest_Last_Week = true;
@@ -60,7 +62,7 @@ TEST(NamesMenu, ReleaseStartsTheFightOnceAndOffersTheCommands) {
   for (int press = 0; press < 2; ++press) {  // the second comes while the fight runs
     m.click("release fighters");
     EXPECT_EQ(std::make_tuple(g.names.state, g.turnCounter, g.turnPhase, m.lines()),
-              std::make_tuple(7, 1, 1, expected));
+              std::make_tuple(MenuState::Fight, 1, 1, expected));
     EXPECT_FALSE(m.us().Rest_Last_Week || m.them().Rest_Last_Week);
     EXPECT_EQ(std::make_pair(g.log.lines, g.log.clears),
               std::make_pair(Lines{""}, std::uint64_t{1}));
@@ -71,7 +73,7 @@ TEST(NamesMenu, ReleaseStartsTheFightOnceAndOffersTheCommands) {
 TEST(NamesMenu, BetrayGuestOnceThenBetrayIsOffered) {
   Menu m;
   Game& g = m.g();
-  g.names.state = 7;
+  g.names.state = MenuState::Fight;
   g.turnCounter = 1;
   m.lines().push_back("betray");
   const Lines log = g.log.lines;
@@ -81,7 +83,8 @@ TEST(NamesMenu, BetrayGuestOnceThenBetrayIsOffered) {
   m.fightEnds();
   m.click("betray guest");
   const Lines menu = {kRisks[0], kRisks[1], kRisks[2], kRisks[4]};
-  EXPECT_EQ(std::make_tuple(g.betrayal, g.names.state, m.lines()), std::make_tuple(true, 8, menu));
+  EXPECT_EQ(std::make_tuple(g.betrayal, g.names.state, m.lines()),
+            std::make_tuple(true, MenuState::BetweenFights, menu));
   m.fightEnds();
   EXPECT_EQ(m.lines(), menu);
   m.click("practice to first blood");
@@ -109,7 +112,8 @@ TEST(NamesMenu, ClicksThatMeanNothingOnlyRefreshTheCaptions) {
     EXPECT_EQ(std::make_pair(g.us.caption, g.them.caption),
               std::make_pair("Ash  $-20"s, "Elm  $7"s));
   }
-  for (int state : {0, 3, 10}) {  // states the menu does not have
+  for (int number : {0, 3, 10}) {  // states the menu does not have
+    const auto state = static_cast<MenuState>(number);
     g.names.state = state;
     m.click("gamble in the stands");
     EXPECT_EQ(std::make_tuple(g.names.state, m.us().Coin, m.lines()),
@@ -140,7 +144,7 @@ TEST(MatchSetUp, GambleReplacesTheDeadAndStakesBothPurses) {
                             them.Lose_next_turn, them.Stance),
             std::make_tuple(true, false, true, false, 5));
   EXPECT_EQ(std::make_tuple(us.Hex, them.Hex, g.arenaCentre, g.fightDistance),
-            std::make_tuple(196, 577, 1272, 12));
+            std::make_tuple(kPlayerStartCell, kGuestStartCell, kArenaCentreStart, kRestDistance));
   EXPECT_EQ(std::make_pair(g.us.caption, g.them.caption),
             std::make_pair("Us      $" + std::to_string(us.Coin),
                            "Them    $" + std::to_string(them.Coin)));

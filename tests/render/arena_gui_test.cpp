@@ -217,7 +217,7 @@ TEST_F(Arena, TextureObjectsPaintWhatReuploadingPaints) {
   const KeepGame keep;
   ArenaView reupload(game(), nullptr, render::TextureMode::Reupload);
   reupload.setErrorReport([](const std::string& m) { errors_.push_back(m); });
-  ASSERT_EQ(reupload.loadGraphics(), "");
+  ASSERT_FALSE(reupload.loadGraphics().has_value());
   reupload.resize(view().size());
   reupload.show();
   runEventsFor(300);

@@ -79,10 +79,12 @@ TEST_F(Bitmaps, TopDownBitmapIsReadButNotReordered) {
   EXPECT_EQ(bytes(r.image.pixels), std::string("\x01\x02\x03"));
 }
 
-TEST_F(Bitmaps, FilesThatCannotBeOpened) {
-  EXPECT_EQ(ReadBitmap(dir.path() / "missing.bmp").fault, BitmapFault::CannotOpen);
+TEST_F(Bitmaps, FilesThatCannotBeOpenedSayWhy) {
+  EXPECT_EQ(ReadBitmap(dir.path() / "missing.bmp").reason, "no such file");
   std::filesystem::create_directory(dir.path() / "folder.bmp");
-  EXPECT_EQ(ReadBitmap(dir.path() / "folder.bmp").fault, BitmapFault::CannotOpen);
+  const BitmapRead folder = ReadBitmap(dir.path() / "folder.bmp");
+  EXPECT_EQ(folder.fault, BitmapFault::CannotOpen);
+  EXPECT_EQ(folder.reason, "not a regular file");
 }
 
 TEST_F(Bitmaps, AFileLargerThanAnyTextureIsNotRead) {
@@ -103,14 +105,19 @@ TEST(TextureFiles, StartUpStopsAtTheFirstFileItCannotReadAndNamesIt) {
   for (int k = 0; k < kTextureCount; ++k)
     if (k != 7) dir.write(PlanetTextures::fileName(k), bitmap(4, 4, std::string(48, 'p')));
   PlanetTextures textures;
-  EXPECT_EQ(textures.InitPlanetGraphics(dir.path()), "Cannot open file Fig13007.bmp");
+  std::optional<Failure> failure = textures.InitPlanetGraphics(dir.path());
+  ASSERT_TRUE(failure.has_value());
+  EXPECT_EQ(failure->kind, Failure::Kind::Fatal) << "the start-up stops";
+  EXPECT_EQ(describe(*failure), "Cannot open file Fig13007.bmp (no such file)");
   EXPECT_EQ(textures.image(6).width, 4);
   EXPECT_EQ(textures.image(8).width, 0) << "later textures stay unread";
 
   dir.write("Fig13007.bmp", bitmap(4, 4, std::string(47, 'p')));
-  EXPECT_EQ(textures.InitPlanetGraphics(dir.path()), "Fig13007.bmp: invalid bitmap");
+  failure = textures.InitPlanetGraphics(dir.path());
+  ASSERT_TRUE(failure.has_value());
+  EXPECT_EQ(describe(*failure), "Fig13007.bmp: invalid bitmap");
   dir.write("Fig13007.bmp", bitmap(4, 4, std::string(48, 'p')));
-  EXPECT_EQ(textures.InitPlanetGraphics(dir.path()), "");
+  EXPECT_FALSE(textures.InitPlanetGraphics(dir.path()).has_value());
   EXPECT_EQ(textures.image(144).pixels.size(), 48u);
 }
 

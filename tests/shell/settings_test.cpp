@@ -108,8 +108,7 @@ TEST(IniSettings, RoundTripsThroughAFileAndSavesAtomically) {
     IniSettingsStore store(path);
     store.writeInteger("MainForm", "Coin1", -2147483647 - 1);
     store.writeBool("MainForm", "Betrayal", true);
-    store.flush();
-    EXPECT_TRUE(store.lastFlushOk());
+    EXPECT_TRUE(store.flush().ok());
   }
   EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
   EXPECT_EQ(dir.read("vorlund.ini"), "[MainForm]\nBetrayal=1\nCoin1=-2147483648\n");
@@ -127,8 +126,7 @@ TEST(IniSettings, GarbageOrAFolderReadsAsAFirstRun) {
   IniSettingsStore folder((dir.path() / "folder.ini").string());
   EXPECT_EQ(folder.readInteger("MainForm", "Status", 0), 0);
   folder.writeInteger("MainForm", "Status", 1);
-  folder.flush();
-  EXPECT_FALSE(folder.lastFlushOk()) << "a save that cannot land says so";
+  EXPECT_FALSE(folder.flush().ok()) << "a save that cannot land says so";
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "folder.ini.tmp"));
 }
 

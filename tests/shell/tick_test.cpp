@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "combat/turn_step.h"
 #include "shell/startup.h"
 #include "support/test_game.h"
 

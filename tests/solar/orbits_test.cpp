@@ -1,6 +1,10 @@
 #include "solar/orbits.h"
 
 #include <cmath>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "solar_fixture.h"
 
@@ -62,6 +66,34 @@ TEST_F(Orbits, FastAdvanceKeepsToThePlainFormOverAThousandTicks) {
     EXPECT_LT(apart(fast.position, slow.position), 1e-9L * apart(slow.position, {})) << k;
     EXPECT_LT(apart(fast.velocity, slow.velocity), 1e-9L * apart(slow.velocity, {})) << k;
     EXPECT_EQ(fast.spinAngle, slow.spinAngle) << k;
+  }
+}
+
+// Whichever instruction set the processor has, the planets move by the same
+// bits.
+TEST_F(Orbits, EveryKernelTargetAdvancesTheSameBits) {
+  const std::vector<std::int64_t> targets = kickTargets();
+  std::unique_ptr<Game> best;
+  for (const std::int64_t target : targets) {
+    OnKickTarget on(target);
+    auto game = freshGame();
+    rebuildSolarSystem(*game);
+    for (int tick = 0; tick < 50; ++tick) orbitAdvance(*game);
+    if (!best) {
+      best = std::move(game);
+      continue;
+    }
+    for (int k = 0; k <= 144; ++k) {
+      const TPlanet& mine = game->solar.bodies[k];
+      const TPlanet& first = best->solar.bodies[k];
+      SCOPED_TRACE(std::string(kickTargetName(target)) + " body " + std::to_string(k));
+      for (const auto& [a, b] :
+           {std::pair{mine.position, first.position}, std::pair{mine.velocity, first.velocity}}) {
+        EXPECT_EQ(a.x, b.x);
+        EXPECT_EQ(a.y, b.y);
+        EXPECT_EQ(a.z, b.z);
+      }
+    }
   }
 }
 

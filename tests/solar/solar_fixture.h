@@ -1,15 +1,26 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
 #include "shell/game.h"
 #include "solar/body_table.h"
+#include "solar/kick_terms.h"
 #include "solar/solar.h"
 #include "support/test_game.h"
 
 namespace vorlund::testing {
+
+// Runs the gravity kernel on one instruction set while it lives.
+class OnKickTarget {
+ public:
+  explicit OnKickTarget(std::int64_t target) { forceKickTarget(target); }
+  ~OnKickTarget() { forceKickTarget(0); }
+  OnKickTarget(const OnKickTarget&) = delete;
+  OnKickTarget& operator=(const OnKickTarget&) = delete;
+};
 
 // A game as the start-up leaves it just before the solar system is loaded,
 // in a folder of its own; "aapla2.pla" there is read and written as a string.
@@ -18,12 +29,7 @@ class SolarTest : public ::testing::Test {
   std::unique_ptr<Game> freshGame() const {
     auto g = std::make_unique<Game>();
     g->dir = folder_.path();
-    g->viewedBody = 4;
-    g->lastBody = 144;
-    g->ticksPerDay = 240.0L;
-    g->secondsPerTick = 360.0L;
-    g->solarScale = 4.6e-09;
-    g->timeScaleDivisor = kTimeScaleDivisor;
+    setSolarFirstValues(*g);
     return g;
   }
   Game& g() { return *game_; }

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "shell/game.h"
-#include "shell/headless_platform.h"
+#include "support/spy_platform.h"
 
 namespace vorlund::test {
 
@@ -25,12 +25,12 @@ class TempDir {
   std::filesystem::path path_;
 };
 
-// A game in its own temporary folder on a headless platform, not yet started.
+// A game in its own temporary folder on a spy platform, not yet started.
 struct TestGame {
   TestGame();
   explicit TestGame(std::unique_ptr<SettingsStore> store);
   TempDir dir;
-  std::unique_ptr<HeadlessPlatform> platform;
+  std::unique_ptr<SpyPlatform> platform;
   std::unique_ptr<Game> game;
   Game& g() { return *game; }
 };

@@ -8,6 +8,7 @@
 #include <memory>
 #include <set>
 
+#include "world/arena_start.h"
 #include "world/world_load.h"
 #include "world_test_support.h"
 
@@ -86,8 +87,8 @@ TEST_F(ShippedSphere, StripAndTablesDescribeOneClosedSphere) {
   EXPECT_EQ(pentagons, 12);
 }
 
-// The fighters start on cells 196 and 577, about the fight distance at rest
-// (12) apart, and the arena centre 1272 lies on a shortest way between them.
+// The fighters start about the fight distance at rest apart, and the arena
+// centre lies on a shortest way between them.
 TEST_F(ShippedSphere, FightersStartAFightDistanceApart) {
   const auto stepsFrom = [](int from) {
     std::vector<int> steps(kSphereCellCount + 1, -1), queue{from};
@@ -102,9 +103,11 @@ TEST_F(ShippedSphere, FightersStartAFightDistanceApart) {
     }
     return steps;
   };
-  const std::vector<int> from196 = stepsFrom(196), from577 = stepsFrom(577);
-  EXPECT_TRUE(from196[577] >= 10 && from196[577] <= 14) << from196[577];
-  EXPECT_EQ(from196[1272] + from577[1272], from196[577]);
+  const std::vector<int> fromPlayer = stepsFrom(kPlayerStartCell);
+  const std::vector<int> fromGuest = stepsFrom(kGuestStartCell);
+  const int apart = fromPlayer[kGuestStartCell];
+  EXPECT_TRUE(apart >= kRestDistance - 2 && apart <= kRestDistance + 2) << apart;
+  EXPECT_EQ(fromPlayer[kArenaCentreStart] + fromGuest[kArenaCentreStart], apart);
 }
 
 }  // namespace

@@ -6,9 +6,9 @@
 #include <fstream>
 #include <vector>
 
+#include "shell/file_io.h"
 #include "shell/game.h"
 #include "support/test_game.h"
-#include "world/file_bytes.h"
 #include "world/geometry.h"
 
 namespace vorlund::worldtest {
@@ -21,7 +21,7 @@ inline void writeBytes(const std::filesystem::path& path, const Bytes& bytes) {
 
 inline Bytes fileBytes(const std::filesystem::path& path) {
   Bytes bytes;
-  readFileBytes(path, bytes);
+  (void)readFileBounded(path, std::size_t{1} << 30, bytes);
   return bytes;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "fighters/name_syllables.h"
+#include "shell/file_io.h"
 
 int main(int argc, char** argv) {
   if (argc != 2 || std::string(argv[1]) == "--help") {
@@ -17,14 +18,10 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "vorlund-names: only %zu distinct names\n", names.size());
     return 1;
   }
-  std::FILE* f = std::fopen(argv[1], "wb");
-  if (!f) {
-    std::perror(argv[1]);
-    return 1;
-  }
-  for (const auto& n : names) std::fprintf(f, "%s\r\n", n.c_str());
-  if (std::fclose(f) != 0) {
-    std::perror(argv[1]);
+  std::string text;
+  for (const auto& n : names) text += n + "\r\n";
+  if (const vorlund::FileResult r = vorlund::writeFileAtomically(argv[1], text); !r) {
+    std::fprintf(stderr, "vorlund-names: cannot write %s: %s\n", argv[1], r.reason().c_str());
     return 1;
   }
   return 0;

@@ -3,14 +3,16 @@
 #include <cstdlib>
 #include <utility>
 
+#include "world/arena_start.h"
+
 namespace vorlund::sphere {
 
 namespace {
 
-constexpr int firstFighterCell = 196;
-constexpr int secondFighterCell = 577;
-constexpr int arenaCentreCell = 1272;
-constexpr int fightDistance = 12;  // the distance between the fighters at rest
+constexpr int firstFighterCell = kPlayerStartCell;
+constexpr int secondFighterCell = kGuestStartCell;
+constexpr int arenaCentreCell = kArenaCentreStart;
+constexpr int fightDistance = kRestDistance;
 
 // Hands `number` to the best cell by `better` among those that pass `fits`; the cell that had
 // `number` takes the chosen cell's old number.

@@ -13,12 +13,16 @@
 
 #include "cell_numbering.h"
 #include "mesh_report.h"
+#include "shell/file_io.h"
 #include "sphere_embedding.h"
 #include "sphere_files.h"
 #include "spiral_windup.h"
 #include "triangle_strip.h"
+#include "world/arena_start.h"
 
 using namespace vorlund::sphere;
+using vorlund::Bytes;
+using vorlund::FileResult;
 
 namespace {
 
@@ -66,12 +70,19 @@ int scan() {
 // The ring and neighbour tables the game caches in the folder are worked out from the sphere;
 // when the sphere changes they describe cells that are no longer there, so they go with it and
 // the game works them out afresh.
-bool writeSphere(const std::filesystem::path& gameDir, const std::string& cells,
-                 const std::string& triangles) {
-  const bool changed =
-      readWhole(gameDir / "aorb1.orb") != cells || readWhole(gameDir / "atri1.tri") != triangles;
-  if (!writeWhole(gameDir / "aorb1.orb", cells) || !writeWhole(gameDir / "atri1.tri", triangles))
-    return false;
+bool writeSphere(const std::filesystem::path& gameDir, const Bytes& cells, const Bytes& triangles) {
+  const auto differs = [&](const char* name, const Bytes& bytes) {
+    Bytes old;
+    return !vorlund::readFileBounded(gameDir / name, vorlund::kMaxGameFileBytes, old) ||
+           old != bytes;
+  };
+  const bool changed = differs("aorb1.orb", cells) || differs("atri1.tri", triangles);
+  for (const auto& [name, bytes] : {std::pair{"aorb1.orb", &cells}, {"atri1.tri", &triangles}}) {
+    if (const FileResult r = vorlund::writeFileAtomically(gameDir / name, *bytes); !r) {
+      std::fprintf(stderr, "vorlund-sphere: cannot write %s: %s\n", name, r.reason().c_str());
+      return false;
+    }
+  }
   if (changed)
     for (const char* table : {"adia2.equ", "face.equ"}) {
       std::error_code error;
@@ -121,17 +132,17 @@ int generate(const std::filesystem::path& gameDir) {
   const MeshReport r = measure(neighbours, positions, strip);
   const auto fromFirst = stepsFrom(*mesh, [&] {
     for (int c = 0; c < cellCount; ++c)
-      if (numberOf[c] == 196) return c;
+      if (numberOf[c] == vorlund::kPlayerStartCell) return c;
     return 0;
   }());
   int fighterSteps = -1;
   for (int c = 0; c < cellCount; ++c)
-    if (numberOf[c] == 577) fighterSteps = fromFirst[c];
+    if (numberOf[c] == vorlund::kGuestStartCell) fighterSteps = fromFirst[c];
   std::printf(
       "hex sphere: %d cells (%d of five, %d of six), %zu strip triangles (%d repeated), "
       "edges %.4f..%.4f (ratio %.4f), neighbour margin %.3f, %d neighbour rows differ (%d out of "
       "order), "
-      "largest ring %d, cells 196-577 %d steps apart, made in %.2f s\n",
+      "largest ring %d, the fighters' start cells %d steps apart, made in %.2f s\n",
       cellCount, r.cellsByValence[5], r.cellsByValence[6], strip.triangles.size(), strip.repeats,
       r.shortestEdge, r.longestEdge, r.longestEdge / r.shortestEdge, r.worstNeighbourMargin,
       r.neighbourRowsDiffering, r.neighbourRowsOutOfOrder, r.largestRing, fighterSteps, seconds);

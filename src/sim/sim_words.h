@@ -1,0 +1,26 @@
+#pragma once
+#include <charconv>
+#include <string>
+#include <utility>
+
+namespace vorlund::sim {
+
+// A whole decimal number with an optional sign.
+inline bool parseInt(const std::string& text, long long& out) {
+  if (text.empty()) return false;
+  const char* first = text.data();
+  const char* last = text.data() + text.size();
+  if (*first == '+') ++first;
+  auto [ptr, ec] = std::from_chars(first, last, out);
+  return ec == std::errc() && ptr == last;
+}
+
+// Splits off the first blank-separated word; the rest keeps its blanks
+// except the one separator.
+inline std::pair<std::string, std::string> firstWord(const std::string& line) {
+  const auto blank = line.find(' ');
+  if (blank == std::string::npos) return {line, ""};
+  return {line.substr(0, blank), line.substr(blank + 1)};
+}
+
+}  // namespace vorlund::sim

@@ -1,0 +1,44 @@
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "shell/null_platform.h"
+
+namespace vorlund {
+
+// The platform of the tests: a NullPlatform that also counts beeps, paints
+// and the music, keeps every failure in `failures` (and in `errors` the
+// messages of those that are more than a Log line: a stopped start-up, a
+// beep, a file not saved), and records each call in `calls`, in order
+// ("bounds Us 412,0,424,137", "show Log", "error Cannot ...").
+class SpyPlatform : public NullPlatform {
+ public:
+  explicit SpyPlatform(std::unique_ptr<SettingsStore> store = nullptr)
+      : NullPlatform(std::move(store)) {}
+
+  void setBounds(WindowId w, const WindowBounds& b) override;
+  void showWindow(WindowId w) override;
+  void focusWindow(WindowId w) override;
+  void setCaption(WindowId w, const std::string& caption) override;
+  void minimiseMainWindow() override;
+  void maximiseMainWindow() override;
+  void beep() override;
+  void musicPlay() override;
+  void musicPauseOrResume() override;
+  void musicResume() override;
+  void report(const Failure& failure) override;
+  void paintArena() override { ++paints; }
+
+  int beeps = 0;
+  int paints = 0;
+  bool musicPlaying = false;
+  std::vector<std::string> errors;
+  std::vector<Failure> failures;
+  std::vector<std::string> calls;
+};
+
+// The window's name in the recorded calls: its designed caption.
+const char* windowName(WindowId w);
+
+}  // namespace vorlund
