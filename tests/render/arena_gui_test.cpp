@@ -237,6 +237,18 @@ TEST_F(Arena, TextureObjectsPaintWhatReuploadingPaints) {
   EXPECT_TRUE(errors_.empty()) << errors_.front();
 }
 
+TEST_F(Arena, TheViewportFollowsTheWindow) {
+  QWidget* main = app_->mainWindow();
+  const QSize before = main->size();
+  main->resize(before - QSize(120, 80));
+  runEventsFor(200);
+  EXPECT_EQ(view().grabFrame().size(), view().size());
+  main->resize(before);
+  runEventsFor(200);
+  EXPECT_EQ(view().grabFrame().size(), view().size());
+  EXPECT_TRUE(errors_.empty()) << errors_.front();
+}
+
 TEST(ArenaFont, ProportionalSerifGlyphsStandOnTheBaseline) {
   const render::GlyphSet glyphs = rasteriseGlyphs();
   const auto glyph = [&](char c) -> const render::GlyphBitmap& {
