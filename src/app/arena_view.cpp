@@ -6,12 +6,10 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QOpenGLContext>
-#include <QOpenGLWidget>
 #include <QOpenGLWindow>
 #include <QSurfaceFormat>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <cstdlib>
 
 #include "app/glyph_bitmaps.h"
 #include "render/arena_painter.h"
@@ -20,32 +18,15 @@
 
 namespace vorlund::app {
 
-// Where the arena's GL goes on screen.
-class ArenaSurface {
- public:
-  virtual ~ArenaSurface() = default;
-  virtual QWidget* widget() = 0;
-  virtual void requestFrame() = 0;
-  virtual void makeSurfaceCurrent() = 0;
-  virtual void doneSurfaceCurrent() = 0;
-  virtual qreal pixelRatio() const = 0;
-};
-
 namespace {
 
-// A GL window of its own inside the main window: it draws straight into
-// its window, with no composing of the widget tree.
-class ArenaWindow : public QOpenGLWindow, public ArenaSurface {
+// The arena's GL window, inside the main window through a window container.
+// It draws straight into its own window: a widget would draw into a frame
+// buffer that the window's compositor then copies on every frame, which
+// under a software rasteriser costs more than the frame itself.
+class ArenaWindow : public QOpenGLWindow {
  public:
-  ArenaWindow(ArenaView& view) : view_(view) {
-    container_ = QWidget::createWindowContainer(this, &view);
-    container_->setFocusPolicy(Qt::NoFocus);
-  }
-  QWidget* widget() override { return container_; }
-  void requestFrame() override { update(); }
-  void makeSurfaceCurrent() override { makeCurrent(); }
-  void doneSurfaceCurrent() override { doneCurrent(); }
-  qreal pixelRatio() const override { return devicePixelRatio(); }
+  explicit ArenaWindow(ArenaView& view) : view_(view) {}
 
  protected:
   void initializeGL() override { view_.initializeGl(context()); }
@@ -54,31 +35,10 @@ class ArenaWindow : public QOpenGLWindow, public ArenaSurface {
                    static_cast<int>(h * devicePixelRatio()));
   }
   void paintGL() override { view_.paintGl(); }
+  // The arena's keys are the main window's.
   void keyPressEvent(QKeyEvent* event) override {
     QCoreApplication::sendEvent(view_.window(), event);
   }
-
- private:
-  ArenaView& view_;
-  QWidget* container_ = nullptr;
-};
-
-class ArenaWidget : public QOpenGLWidget, public ArenaSurface {
- public:
-  ArenaWidget(ArenaView& view) : QOpenGLWidget(&view), view_(view) { setFocusPolicy(Qt::NoFocus); }
-  QWidget* widget() override { return this; }
-  void requestFrame() override { update(); }
-  void makeSurfaceCurrent() override { makeCurrent(); }
-  void doneSurfaceCurrent() override { doneCurrent(); }
-  qreal pixelRatio() const override { return devicePixelRatioF(); }
-
- protected:
-  void initializeGL() override { view_.initializeGl(context()); }
-  void resizeGL(int w, int h) override {
-    view_.resizeGl(static_cast<int>(w * devicePixelRatioF()),
-                   static_cast<int>(h * devicePixelRatioF()));
-  }
-  void paintGL() override { view_.paintGl(); }
 
  private:
   ArenaView& view_;
@@ -109,15 +69,13 @@ ArenaView::ArenaView(Game& game, QWidget* parent, render::TextureMode mode)
   setFocusPolicy(Qt::NoFocus);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  if (std::getenv("VORLUND_GL_WIDGET"))
-    surface_ = new ArenaWidget(*this);
-  else
-    surface_ = new ArenaWindow(*this);
-  layout->addWidget(surface_->widget());
+  window_ = new ArenaWindow(*this);
+  QWidget* container = QWidget::createWindowContainer(window_, this);
+  container->setFocusPolicy(Qt::NoFocus);
+  layout->addWidget(container);
 }
 
-// The container owns the GL window, the view the widget; the context goes
-// with them.
+// The container owns the GL window; its context goes with it.
 ArenaView::~ArenaView() {
   painter_->components.OpenGL1.ownerDestroyed();
 }
@@ -132,15 +90,15 @@ std::optional<Failure> ArenaView::loadGraphics() {
 }
 
 void ArenaView::requestFrame() {
-  surface_->requestFrame();
+  window_->update();
 }
 
 void ArenaView::makeCurrent() {
-  surface_->makeSurfaceCurrent();
+  window_->makeCurrent();
 }
 
 void ArenaView::doneCurrent() {
-  surface_->doneSurfaceCurrent();
+  window_->doneCurrent();
 }
 
 QImage ArenaView::grabFrame() {

@@ -10,6 +10,7 @@
 #include "shell/failure.h"
 
 class QOpenGLContext;
+class QOpenGLWindow;
 
 namespace vorlund {
 struct Game;
@@ -22,11 +23,10 @@ class TOpenGL;
 
 namespace vorlund::app {
 
-class ArenaSurface;
-
-// The arena view of the main window: a GL surface made with the pixel
-// format of the arena's context, into which the painter draws one frame per
-// tick. Keys pressed on the surface go to the main window.
+// The arena view of the main window: a GL window with the pixel format of
+// the arena's context, into which the painter draws one frame per tick.
+// Keys pressed on it go to the main window; mouse and wheel events arrive at
+// the GL window itself.
 class ArenaView : public QWidget {
   Q_OBJECT
  public:
@@ -69,7 +69,7 @@ class ArenaView : public QWidget {
 
   std::unique_ptr<render::ArenaPainter> painter_;
   render::GlyphSet glyphs_;
-  ArenaSurface* surface_ = nullptr;
+  QOpenGLWindow* window_ = nullptr;
   ErrorReport report_;
   bool reporting_ = false;
   int frames_ = 0;
