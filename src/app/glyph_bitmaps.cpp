@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <cstdlib>
 
+#include "app/fonts.h"
+
 namespace vorlund::app {
 namespace {
 
@@ -14,20 +16,15 @@ namespace {
 constexpr int kCellHeight = 20;
 
 QFont arenaFont() {
-  QFont font;
-  font.setFamilies({"Times New Roman", "Liberation Serif"});
-  font.setStyleHint(QFont::Serif);
-  font.setWeight(QFont::Normal);
-  font.setStyleStrategy(QFont::NoAntialias);
   // The pixel size whose cell comes nearest to the designed height.
   int best = kCellHeight;
   int bestMiss = kCellHeight;
   for (int size = kCellHeight / 2; size <= kCellHeight; ++size) {
-    font.setPixelSize(size);
-    const int miss = std::abs(QFontMetrics(font).height() - kCellHeight);
+    const int miss = std::abs(QFontMetrics(timesPixels(size)).height() - kCellHeight);
     if (miss < bestMiss) best = size, bestMiss = miss;
   }
-  font.setPixelSize(best);
+  QFont font = timesPixels(best);
+  font.setStyleStrategy(QFont::NoAntialias);  // one bit a pixel, as GL draws it
   return font;
 }
 

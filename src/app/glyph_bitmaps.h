@@ -3,9 +3,9 @@
 
 namespace vorlund::app {
 
-// Characters 32..125 of the arena's font, "Times New Roman" with a cell
-// height of 20 pixels (Liberation Serif has the same metrics), drawn by Qt
-// without smoothing into one-bit bitmaps for GL.
+// Characters 32..125 of the arena's font, "Times New Roman" (its stand-in of
+// the same metrics) with a cell height of 20 pixels, drawn by Qt without
+// smoothing into one-bit bitmaps for GL.
 render::GlyphSet rasteriseGlyphs();
 
 }  // namespace vorlund::app

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 
 namespace vorlund {
@@ -179,6 +180,13 @@ FileResult readFileBounded(const std::filesystem::path& path, std::size_t maxByt
     }
     out.insert(out.end(), chunk, chunk + n);
   }
+}
+
+FileResult keepAside(const std::filesystem::path& path) {
+  std::filesystem::path aside = path;
+  aside += ".bak";
+  if (::rename(path.c_str(), aside.c_str()) != 0) return failed(errno);
+  return {};
 }
 
 }  // namespace vorlund

@@ -39,6 +39,11 @@ FileResult writeFileAtomically(const std::filesystem::path& path,
                                std::span<const unsigned char> bytes);
 FileResult writeFileAtomically(const std::filesystem::path& path, std::string_view text);
 
+// Renames a file the game could not understand to NAME.bak (replacing an
+// older one), so that the save that follows does not destroy what may still
+// be recovered from it.
+FileResult keepAside(const std::filesystem::path& path);
+
 // No file of the game comes near this size; a loader that knows its format
 // better asks for less.
 inline constexpr std::size_t kMaxGameFileBytes = std::size_t{64} << 20;
