@@ -2,6 +2,7 @@
 // bytes on every run, markers told apart by colour, files the reader reads.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "bmp_file.h"
@@ -63,6 +64,39 @@ TEST(BodyTextures, LooksFollowTheBodyTable) {
   EXPECT_EQ(surfaceOf(40).look, Look::Asteroid) << "Proteus, a small moon";
   EXPECT_EQ(surfaceOf(22).look, Look::Ice) << "Rhea, an icy moon";
   EXPECT_EQ(surfaceOf(130).look, Look::Asteroid);
+}
+
+// The globe repeats each texture many times over: the last column must run
+// on into the first, and the last row into the first, changing no more than
+// some neighbours inside do.
+TEST(BodyTextures, EveryLookTilesWithoutSeams) {
+  for (int k : {0, 1, 5, 6, 7, 10, 12, 14, 15, 40, 130}) {
+    const Image image = paint(surfaceOf(k));
+    const int n = image.size;
+    auto pixel = [&](int x, int y, int c) -> double {
+      return image.rgb[(static_cast<std::size_t>(y) * n + x) * 3 + c];
+    };
+    // Mean change between columns a and b, and between rows a and b.
+    auto columns = [&](int a, int b) {
+      double sum = 0;
+      for (int y = 0; y < n; ++y)
+        for (int c = 0; c < 3; ++c) sum += std::abs(pixel(a, y, c) - pixel(b, y, c));
+      return sum / (3.0 * n);
+    };
+    auto rows = [&](int a, int b) {
+      double sum = 0;
+      for (int x = 0; x < n; ++x)
+        for (int c = 0; c < 3; ++c) sum += std::abs(pixel(x, a, c) - pixel(x, b, c));
+      return sum / (3.0 * n);
+    };
+    double acrossColumns = 0, acrossRows = 0;
+    for (int i = 1; i < n; ++i) {
+      acrossColumns = std::max(acrossColumns, columns(i - 1, i));
+      acrossRows = std::max(acrossRows, rows(i - 1, i));
+    }
+    EXPECT_LE(columns(n - 1, 0), acrossColumns) << "body " << k;
+    EXPECT_LE(rows(n - 1, 0), acrossRows) << "body " << k;
+  }
 }
 
 TEST(BodyTextures, TheReaderGetsBackWhatWasPainted) {
