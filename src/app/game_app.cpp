@@ -25,6 +25,7 @@
 #include "panels/designed_bounds.h"
 #include "panels/text_keys.h"
 #include "panels/tiling.h"
+#include "shell/failure.h"
 #include "shell/input.h"
 #include "shell/startup.h"
 #include "shell/tick.h"
@@ -120,6 +121,10 @@ bool GameApp::start(unsigned seed) {
     frames_.place(window(w), designedBounds(w));
 
   openMusic();
+  if (const std::optional<Failure> failure = main_->view()->loadGraphics()) {
+    reportFailure(g, *failure);
+    return false;
+  }
   if (!startGame(g, seed)) return false;
   main_->show();
   sync();
@@ -279,7 +284,7 @@ void GameApp::report(const Failure& failure) {
 }
 
 void GameApp::paintArena() {
-  if (main_) main_->view()->update();
+  if (main_) main_->view()->requestFrame();
 }
 
 int GameApp::wheelScrollLines() {
