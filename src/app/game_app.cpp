@@ -245,6 +245,7 @@ bool GameApp::isVisible(WindowId w) {
 
 void GameApp::focusWindow(WindowId w) {
   QWidget* win = window(w);
+  win->raise();
   win->activateWindow();
   if (auto* t = dynamic_cast<TextWindow*>(win)) t->control()->setFocus();
 }

@@ -219,6 +219,21 @@ TEST_F(ArenaInput, ADragAcrossTheFullWidthTurnsTheViewBy187AndAHalfDegrees) {
   EXPECT_DOUBLE_EQ(g.viewPitch, 3.0 - 2.0 * (lines + 1));
 }
 
+TEST_F(ArenaInput, F1ToF4OnTheArenaBringTheTextWindowsForward) {
+  const std::pair<Qt::Key, WindowId> keys[] = {{Qt::Key_F1, WindowId::Log},
+                                               {Qt::Key_F2, WindowId::Names},
+                                               {Qt::Key_F3, WindowId::Us},
+                                               {Qt::Key_F4, WindowId::Them}};
+  for (auto [key, w] : keys) {
+    app_->mainWindow()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(app_->mainWindow()));
+    QTest::keyClick(surface(), key);
+    EXPECT_TRUE(QTest::qWaitFor([w = w] {
+      return QApplication::activeWindow() == app_->window(w);
+    })) << app_->window(w)->windowTitle().toStdString();
+  }
+}
+
 // The highlighted ring cell is drawn after the ring's named markers but
 // carries no name of its own: a right click on it takes nothing away.
 TEST_F(ArenaInput, TheHighlightedRingCellIsPickedAsNothing) {
