@@ -68,7 +68,9 @@ std::optional<MouseButton> arenaButton(Qt::MouseButton b) {
 }  // namespace
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-  formKeyDown(app_.game(), virtualKey(*event), keyModifiers(event->modifiers()));
+  const int vk = virtualKey(*event);
+  if (vk != 0) app_.recording().arenaKey(vk, keyModifiers(event->modifiers()));
+  formKeyDown(app_.game(), vk, keyModifiers(event->modifiers()));
   app_.sync();
 }
 
@@ -80,21 +82,28 @@ void MainWindow::mousePressEvent(QMouseEvent* event) {
   Game& g = app_.game();
   const QPointF at = event->position();
   formMouseDown(g, at.x(), at.y());
-  if (const auto name = view_->pickAt(view_->mapFrom(this, at)))
-    pickAction(g, *button, keyModifiers(event->modifiers()), *name);
+  const auto name = view_->pickAt(view_->mapFrom(this, at));
+  app_.recording().press(name, *button, keyModifiers(event->modifiers()));
+  if (name) pickAction(g, *button, keyModifiers(event->modifiers()), *name);
   app_.sync();
 }
 
 void MainWindow::mouseMoveEvent(QMouseEvent* event) {
-  formMouseMove(app_.game(), event->position().x(), event->position().y(), width(), height(),
-                view_->frustum());
+  Game& g = app_.game();
+  const QPointF at = event->position();
+  if (g.mouseDrag)
+    app_.recording().drag(at.x() - g.dragStartX, at.y() - g.dragStartY, width(), height());
+  formMouseMove(g, at.x(), at.y(), width(), height(), view_->frustum());
 }
 
 void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
-  if (arenaButton(event->button())) formMouseUp(app_.game());
+  if (!arenaButton(event->button())) return;
+  app_.recording().release();
+  formMouseUp(app_.game());
 }
 
 void MainWindow::wheelEvent(QWheelEvent* event) {
+  app_.recording().wheel(event->angleDelta().y());
   mouseWheel(app_.game(), event->angleDelta().y());
 }
 
@@ -140,6 +149,7 @@ bool GameApp::start(unsigned seed) {
   auto textHooks = [this, &g](WindowId w) {
     TextWindowHooks h;
     h.key = [this, &g](int vk) {
+      recording_.textWindowKey(vk);
       textWindowKey(g, vk);
       sync();
     };
@@ -152,12 +162,14 @@ bool GameApp::start(unsigned seed) {
   them_ = std::make_unique<SheetWindow>("Them", textHooks(WindowId::Them));
   TextWindowHooks namesHooks = textHooks(WindowId::Names);
   namesHooks.mouseDown = [this, &g](int row) {
+    recording_.namesClick(row, g.names.lines.size());
     clickNames(g, row);
     sync();
   };
   names_ = std::make_unique<ListWindow>("Names", georgiaPoints(8), namesHooks);
   TextWindowHooks logHooks = textHooks(WindowId::Log);
   logHooks.mouseDown = [this, &g](int) {
+    recording_.logClick();
     logMouseDown(g);
     sync();
   };
@@ -173,6 +185,8 @@ bool GameApp::start(unsigned seed) {
     return false;
   }
   if (!startGame(g, seed)) return false;
+  recording_.onFailure = [](const std::string& why) { qWarning("vorlund: %s", why.c_str()); };
+  recording_.start(g, seed);
   main_->show();
   sync();
   clock_.start();
@@ -184,6 +198,7 @@ void GameApp::shutDown() {
   if (closed_) return;
   closed_ = true;
   timer_.stop();
+  recording_.close();
   formClose(*game_);
   for (WindowId w : {WindowId::Us, WindowId::Them, WindowId::Names, WindowId::Log})
     window(w)->close();
@@ -201,6 +216,7 @@ void GameApp::tick() {
   if (closed_) return;
   ++ticksRun_;
   frames_.settle();
+  recording_.tick();
   timer1Timer(*game_);
   sync();
   scheduleNextTick();
@@ -218,6 +234,7 @@ void GameApp::sync() {
 
 void GameApp::windowResized(WindowId w, QSize inside) {
   if (!frames_.resizedByPlayer(window(w), inside)) return;
+  recording_.resize(w, bounds(w));
   if (w == WindowId::Main)
     mainWindowResized(*game_);
   else

@@ -8,6 +8,7 @@
 #include "app/frame_placer.h"
 #include "shell/game.h"
 #include "shell/platform.h"
+#include "shell/recording.h"
 
 class QMediaPlayer;
 class QAudioOutput;
@@ -59,6 +60,8 @@ class GameApp : public QObject, public Platform {
   void shutDown();
 
   Game& game() { return *game_; }
+  // What the player does, written to last-game.vsim as it happens.
+  GameRecording& recording() { return recording_; }
   MainWindow* mainWindow() const { return main_.get(); }
   QWidget* window(WindowId w) const;
 
@@ -99,6 +102,7 @@ class GameApp : public QObject, public Platform {
   void openMusic();
 
   std::unique_ptr<Game> game_;
+  GameRecording recording_;
   std::unique_ptr<QtSettingsStore> settings_;
   std::unique_ptr<MainWindow> main_;
   std::unique_ptr<SheetWindow> us_;

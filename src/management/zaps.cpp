@@ -31,4 +31,14 @@ void betrayZap(Game& g) {
   zap(g, 2);
 }
 
+bool zapBeamShown(const Game& g) {
+  if (g.zapCountdown <= 0 || g.zapTarget < 1 || g.zapTarget > kSlotCount) return false;
+  if (g.slotTable[g.zapTarget] < 1 || g.slotTable[g.zapTarget] > kSlotCount) return false;
+  return g.viewedBody >= 0 && g.viewedBody < kBodyCount;
+}
+
+void drawZapFlicker(Game& g) {
+  if (zapBeamShown(g)) g.zapFlicker = g.rng.random(100);
+}
+
 }  // namespace vorlund

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <string_view>
 
+#include "management/zaps.h"
 #include "render/arena_painter.h"
 #include "render/marker_cube.h"
 #include "render/scene_math.h"
@@ -108,15 +109,15 @@ void ArenaPainter::cellHistoryTrail(const TCharacterDMG& f) {
 }
 
 // A line from the zapped fighter into the sky, ten pixels wide for every
-// tick left; its blue flickers with a fresh draw every frame.
+// tick left; its blue flickers with the draw the tick made for this frame
+// (a frame never draws from the generator itself: how many frames are
+// painted is the window system's business, not the game's).
 void ArenaPainter::zapBeam() {
-  if (g_.zapCountdown <= 0) return;
-  if (g_.zapTarget < 1 || g_.zapTarget > kSlotCount) return;
-  if (g_.slotTable[g_.zapTarget] < 1 || g_.slotTable[g_.zapTarget] > kSlotCount) return;
+  if (!zapBeamShown(g_)) return;
   TMaterial& spell = components.MaterialSpell;
   glPushMatrix();
   glLineWidth(static_cast<GLfloat>(g_.zapCountdown) * 10.0f);
-  spell.ambBlue = static_cast<float>(g_.rng.random(100) * 0.0033333333333333335);
+  spell.ambBlue = static_cast<float>(g_.zapFlicker * 0.0033333333333333335);
   spell.Apply();
   const TCharacterDMG& f = slot(g_, g_.zapTarget);
   const Point3f p = scaled(cellPosition(g_.world, f.Hex), kFigureLift);

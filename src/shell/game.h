@@ -71,6 +71,7 @@ struct Game {
   bool betrayal = false;
   std::int32_t zapCountdown = 0;
   std::int32_t zapTarget = 0;
+  std::int32_t zapFlicker = 0;  // 0..99: the beam's blue in the frame to come
   bool necromancerHired = false;
 
   // Clock: 1 before the first tick, -1 idle, -2 while a layout is in progress.

@@ -4,6 +4,7 @@
 #include <limits>
 #include <string>
 
+#include "management/zaps.h"
 #include "shell/game.h"
 #include "world/neighbour_table.h"
 #include "world/ring_table.h"
@@ -56,6 +57,8 @@ void formMouseDown(Game& g, double x, double y) {
   g.dragStartY = y;
   g.dragStartYaw = g.viewYaw;
   g.dragStartPitch = g.viewPitch;
+  // The selection pass that follows paints a frame.
+  drawZapFlicker(g);
 }
 
 void formMouseUp(Game& g) {

@@ -29,7 +29,8 @@ inline constexpr std::int64_t kNeighbourMarkerName = 800000;
 inline constexpr int kWheelNotch = 120;
 
 // Any button going down on the arena view starts a drag from (x, y). The
-// selection pass runs after it, and what it hits goes to pickAction.
+// selection pass runs after it, and what it hits goes to pickAction; the
+// zap beam's flicker for the frame that pass paints is drawn here.
 void formMouseDown(Game& g, double x, double y);
 void formMouseUp(Game& g);
 

@@ -5,6 +5,7 @@
 #include "fighters/roster_files.h"
 #include "management/between_fights.h"
 #include "management/farm.h"
+#include "management/zaps.h"
 #include "panels/tiling.h"
 #include "shell/game.h"
 #include "solar/solar.h"
@@ -43,6 +44,7 @@ void timer1Timer(Game& g) {
   }
   if (g.zapCountdown > 0) --g.zapCountdown;
   solarTick(g);
+  drawZapFlicker(g);
   g.platform->paintArena();
 }
 

@@ -54,6 +54,5 @@ int main(int argc, char** argv) {
         std::chrono::steady_clock::now().time_since_epoch().count() & 0xFFFFFFFFu);
 
   vorlund::sim::SimSession session(options, std::cout, std::cerr);
-  if (!session.start()) return 1;
   return session.run(std::cin);
 }

@@ -8,6 +8,7 @@
 #include "fighters/character_properties.h"
 #include "management/names_window.h"
 #include "panels/text_keys.h"
+#include "panels/tiling.h"
 #include "shell/input.h"
 #include "shell/pointer_input.h"
 #include "shell/startup.h"
@@ -24,6 +25,9 @@ const char* kHelp =
     "\n"
     "Runs Vorlund headless in DIR (default: the current directory). Commands come on\n"
     "standard input, one per line; blank lines and lines starting with # are skipped.\n"
+    "The game records every game it plays as such a script, last-game.vsim in its\n"
+    "folder: 'vorlund-sim --dir COPY < last-game.vsim' plays it again on COPY, a copy\n"
+    "of the folder as it was when that game started.\n"
     "Every Log line is echoed as 'log: TEXT' ('-- log cleared' when the Log is emptied);\n"
     "every failure the game reports is printed on standard error when it happens.\n"
     "\n"
@@ -34,8 +38,18 @@ const char* kHelp =
     "  click #I                  mouse-down on Names line I (0-based); past the end clicks below\n"
     "  key CODE [shift] [ctrl] [alt]   a key on the arena view (Windows virtual-key number)\n"
     "  pick NAME [right|middle] [ctrl] [alt]\n"
-    "                            a click on the arena view that hit the selection name NAME\n"
-    "                            (a cell, 100000 + a ring cell, 800000 + a neighbour cell)\n"
+    "                            a press on the arena view that hit the selection name NAME\n"
+    "                            (a cell, 100000 + a ring cell, 800000 + a neighbour cell):\n"
+    "                            a drag starts there and NAME goes to the row editor\n"
+    "  pick none                 a press on the arena view that hit nothing: a drag starts\n"
+    "  drag DX DY WIDTH HEIGHT   the pointer, held down, is DX DY pixels from the press in a\n"
+    "                            main window of that client size: the view turns\n"
+    "  mouse-up                  the button is let go: the drag ends\n"
+    "  wheel DELTA               wheel movement (120 a notch, positive away from the player)\n"
+    "  text-key CODE             a key in a text window: Esc (27), F1..F4 (112..115)\n"
+    "  resize WINDOW TOP LEFT WIDTH HEIGHT\n"
+    "                            the player resized a window (main, us, them, names, log)\n"
+    "                            to these outer bounds: the others are tiled round it\n"
     "  ring CELL                 print 'ring CELL COUNT' and the cell's ring entries\n"
     "  neighbours CELL           print 'neighbours CELL COUNT' and the cell's neighbours\n"
     "  log-click                 mouse-down in the Log: pauses or resumes the fight\n"
@@ -44,7 +58,11 @@ const char* kHelp =
     "  state                     print the game state as one line of JSON\n"
     "  graves                    print the graveyard\n"
     "  set SLOT PROPERTY VALUE   set one fighter property of slot 1..8\n"
-    "  seed N                    reseed the random generator\n"
+    "  seed N                    reseed the random generator; as the first command: start\n"
+    "                            the game with seed N, as --seed N does\n"
+    "  purses C1 ... C8          the eight purses, as the settings give them at the start\n"
+    "  betrayal true|false       the Betrayal flag, as the settings give it at the start\n"
+    "  wheel-lines N             the lines a wheel notch scrolls, as the desktop says\n"
     "  odds N                    play the arena pair N times to the death aside and print\n"
     "                            odds N wins1=A wins2=B other=C (the game is untouched)\n"
     "  expect ...                check the game (below); on a mismatch print the script line\n"
@@ -102,17 +120,31 @@ SimSession::SimSession(const SimOptions& options, std::ostream& out, std::ostrea
 }
 
 bool SimSession::start() {
+  started_ = true;
   return startGame(*game_, options_.seed);
 }
 
+// The game starts when the first command comes. When that is `seed N`, the
+// game starts with seed N, as a recording begins: the Names window seeds the
+// generator at the start, and a list without names gets a name made up from
+// that seed, so a reseed after the start would not be the same game.
 int SimSession::run(std::istream& in) {
   std::string line;
   for (int number = 1; std::getline(in, line); ++number) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!started_ && !line.empty() && line[0] != '#') {
+      const auto [command, args] = firstWord(line);
+      long long v = 0;
+      const bool startSeed = command == "seed" && parseInt(args, v) && v >= 0 && v <= 0xFFFFFFFFll;
+      if (startSeed) options_.seed = static_cast<unsigned>(v);
+      if (!start()) return kExitFailed;
+      if (startSeed) continue;
+    }
     const CommandResult r = execute(line, number);
     out_.flush();
     if (r.stop) return r.exitCode;
   }
+  if (!started_ && !start()) return kExitFailed;
   return 0;
 }
 
@@ -132,11 +164,23 @@ CommandResult SimSession::execute(const std::string& line, int lineNumber) {
   if (command == "click") return click(args);
   if (command == "key") return key(args);
   if (command == "pick") return pick(args);
+  if (command == "drag") return drag(args);
+  if (command == "wheel") return wheel(args);
+  if (command == "text-key") return textKey(args);
+  if (command == "resize") return resize(args);
+  if (command == "purses") return purses(args);
+  if (command == "betrayal") return betrayal(args);
+  if (command == "wheel-lines") return wheelLines(args);
   if (command == "ring") return printRow(args, true);
   if (command == "neighbours") return printRow(args, false);
   if (command == "set") return set(args);
   if (command == "seed") return seed(args);
   if (command == "odds") return odds(args);
+  static constexpr std::string_view kBare[] = {"names",    "state", "graves", "log-click",
+                                               "mouse-up", "close", "quit"};
+  if (command != "sheet" &&
+      std::find(std::begin(kBare), std::end(kBare), command) == std::end(kBare))
+    return badArgument("unknown command: " + line);
   if (!args.empty() && command != "sheet") return badArgument("unexpected argument: " + line);
   if (command == "names")
     printNames();
@@ -152,12 +196,12 @@ CommandResult SimSession::execute(const std::string& line, int lineNumber) {
     printGraves();
   else if (command == "log-click")
     logMouseDown(*game_);
+  else if (command == "mouse-up")
+    formMouseUp(*game_);
   else if (command == "close")
     return close();
   else if (command == "quit")
     return {true, 0};
-  else
-    return badArgument("unknown command: " + line);
   return {};
 }
 
@@ -173,7 +217,8 @@ CommandResult SimSession::close() {
 
 CommandResult SimSession::tick(const std::string& args) {
   long long n = 1;
-  if (!args.empty() && (!parseInt(args, n) || n < 0)) return badArgument("bad tick count: " + args);
+  if (!args.empty() && (!parseInt(args, n) || n < 0 || n > kMaxTicks))
+    return badArgument("bad tick count: " + args);
   for (long long i = 0; i < n; ++i) timer1Timer(*game_);
   return {};
 }
@@ -193,7 +238,7 @@ std::string SimSession::oddsText(long long n) const {
 
 CommandResult SimSession::fight(const std::string& args) {
   long long max = 100000;
-  if (!args.empty() && (!parseInt(args, max) || max < 0))
+  if (!args.empty() && (!parseInt(args, max) || max < 0 || max > kMaxTicks))
     return badArgument("bad tick limit: " + args);
   for (long long i = 0; i < max && game_->turnCounter != 0; ++i) timer1Timer(*game_);
   return {};
@@ -240,7 +285,13 @@ CommandResult SimSession::key(const std::string& args) {
   return {};
 }
 
+// The press starts a drag from where it was; the sim keeps no pixels, so a
+// drag's offsets are from the press.
 CommandResult SimSession::pick(const std::string& args) {
+  if (args == "none") {
+    formMouseDown(*game_, 0.0, 0.0);
+    return {};
+  }
   std::istringstream words(args);
   std::string word;
   long long name = 0;
@@ -260,7 +311,94 @@ CommandResult SimSession::pick(const std::string& args) {
     else
       return badArgument("bad pick modifier: " + word);
   }
+  formMouseDown(*game_, 0.0, 0.0);
   pickAction(*game_, button, mods, static_cast<std::uint32_t>(name));
+  return {};
+}
+
+CommandResult SimSession::drag(const std::string& args) {
+  std::istringstream words(args);
+  std::string dx, dy, width, height, extra;
+  double x = 0.0, y = 0.0;
+  long long w = 0, h = 0;
+  if (!(words >> dx >> dy >> width >> height) || (words >> extra) || !parseReal(dx, x) ||
+      !parseReal(dy, y) || !parseInt(width, w) || !parseInt(height, h) || w < 0 || h < 0 ||
+      w > INT32_MAX || h > INT32_MAX)
+    return badArgument("bad drag: " + args);
+  formMouseMove(*game_, x, y, static_cast<double>(w), static_cast<double>(h), kDesignedFrustum);
+  return {};
+}
+
+CommandResult SimSession::wheel(const std::string& args) {
+  long long delta = 0;
+  if (!parseInt(args, delta) || delta < INT32_MIN || delta > INT32_MAX)
+    return badArgument("bad wheel movement: " + args);
+  mouseWheel(*game_, static_cast<int>(delta));
+  return {};
+}
+
+CommandResult SimSession::textKey(const std::string& args) {
+  long long code = 0;
+  if (!parseInt(args, code) || code < 0 || code > 255) return badArgument("bad key code: " + args);
+  textWindowKey(*game_, static_cast<int>(code));
+  return {};
+}
+
+CommandResult SimSession::resize(const std::string& args) {
+  static constexpr std::pair<const char*, WindowId> kWindows[] = {{"main", WindowId::Main},
+                                                                  {"us", WindowId::Us},
+                                                                  {"them", WindowId::Them},
+                                                                  {"names", WindowId::Names},
+                                                                  {"log", WindowId::Log}};
+  std::istringstream words(args);
+  std::string name, extra;
+  std::string numbers[4];
+  long long v[4] = {};
+  if (!(words >> name >> numbers[0] >> numbers[1] >> numbers[2] >> numbers[3]) || (words >> extra))
+    return badArgument("bad resize: " + args);
+  for (int i = 0; i < 4; ++i)
+    if (!parseInt(numbers[i], v[i]) || v[i] < INT32_MIN || v[i] > INT32_MAX)
+      return badArgument("bad resize: " + args);
+  const auto* found = std::find_if(std::begin(kWindows), std::end(kWindows),
+                                   [&](const auto& w) { return name == w.first; });
+  if (found == std::end(kWindows)) return badArgument("no window " + name);
+  const WindowBounds b{static_cast<int>(v[0]), static_cast<int>(v[1]), static_cast<int>(v[2]),
+                       static_cast<int>(v[3])};
+  platform_->setBounds(found->second, b);
+  if (found->second == WindowId::Main)
+    mainWindowResized(*game_);
+  else
+    textWindowResized(*game_, found->second);
+  return {};
+}
+
+CommandResult SimSession::purses(const std::string& args) {
+  std::istringstream words(args);
+  std::string word;
+  std::int32_t coins[kSlotCount] = {};
+  int n = 0;
+  for (long long v = 0; words >> word; ++n) {
+    if (n == kSlotCount || !parseInt(word, v) || v < INT32_MIN || v > INT32_MAX)
+      return badArgument("purses takes eight whole numbers: " + args);
+    coins[n] = static_cast<std::int32_t>(v);
+  }
+  if (n != kSlotCount) return badArgument("purses takes eight whole numbers: " + args);
+  for (int s = 1; s <= kSlotCount; ++s) slot(*game_, s).Coin = coins[s - 1];
+  return {};
+}
+
+CommandResult SimSession::betrayal(const std::string& args) {
+  if (args != "true" && args != "false")
+    return badArgument("betrayal takes true or false: " + args);
+  game_->betrayal = args == "true";
+  return {};
+}
+
+// The desktop's answer, with the rule the start-up applies to it.
+CommandResult SimSession::wheelLines(const std::string& args) {
+  long long n = 0;
+  if (!parseInt(args, n)) return badArgument("bad wheel lines: " + args);
+  game_->wheelScrollLines = n < 0 || n > 100 ? 3 : static_cast<std::int32_t>(n);
   return {};
 }
 

@@ -28,6 +28,9 @@ struct CommandResult {
 inline constexpr int kExitFailed = 1;
 inline constexpr int kExitBadInput = 2;
 
+// The most ticks one `tick` or `fight` runs: more than a year of play.
+inline constexpr long long kMaxTicks = 2147483647;
+
 // One headless game driven by text commands.
 class SimSession {
  public:
@@ -36,7 +39,9 @@ class SimSession {
   bool start();
   // Runs one command; `lineNumber` is its line in the script, for messages.
   CommandResult execute(const std::string& line, int lineNumber = 0);
-  // Reads commands until one stops the program or the input ends.
+  // Starts the game at the first command (with its seed when that command
+  // is `seed N`), then reads commands until one stops the program or the
+  // input ends. Exits 1 when the start-up had to stop.
   int run(std::istream& in);
 
  private:
@@ -45,6 +50,13 @@ class SimSession {
   CommandResult click(const std::string& args);
   CommandResult key(const std::string& args);
   CommandResult pick(const std::string& args);
+  CommandResult drag(const std::string& args);
+  CommandResult wheel(const std::string& args);
+  CommandResult textKey(const std::string& args);
+  CommandResult resize(const std::string& args);
+  CommandResult purses(const std::string& args);
+  CommandResult betrayal(const std::string& args);
+  CommandResult wheelLines(const std::string& args);
   CommandResult printRow(const std::string& args, bool ringRow);
   CommandResult set(const std::string& args);
   CommandResult seed(const std::string& args);
@@ -76,6 +88,7 @@ class SimSession {
   std::unique_ptr<NullPlatform> platform_;
   std::unique_ptr<Game> game_;
   int lineNumber_ = 0;
+  bool started_ = false;
   // Every Log line appended since the start, and how far `expect log` has read.
   std::vector<std::string> logHistory_;
   std::size_t logRead_ = 0;

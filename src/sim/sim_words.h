@@ -1,5 +1,6 @@
 #pragma once
 #include <charconv>
+#include <cmath>
 #include <string>
 #include <utility>
 
@@ -13,6 +14,14 @@ inline bool parseInt(const std::string& text, long long& out) {
   if (*first == '+') ++first;
   auto [ptr, ec] = std::from_chars(first, last, out);
   return ec == std::errc() && ptr == last;
+}
+
+// A decimal real number, as the game writes one (the shortest text that
+// reads back as the same double).
+inline bool parseReal(const std::string& text, double& out) {
+  if (text.empty()) return false;
+  auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
+  return ec == std::errc() && ptr == text.data() + text.size() && std::isfinite(out);
 }
 
 // Splits off the first blank-separated word; the rest keeps its blanks
