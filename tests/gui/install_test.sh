@@ -52,8 +52,10 @@ groff -man -ww -z "$prefix/share/man/man6/vorlund.6" "$prefix/share/man/man6/vor
 version=$(sed -n 's/^project(Vorlund VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../../CMakeLists.txt")
 [ "$("$prefix/bin/vorlund" --version)" = "vorlund $version" ] || fail "vorlund --version"
 [ "$("$prefix/bin/vorlund-sim" --version)" = "vorlund-sim $version" ] || fail "vorlund-sim --version"
-"$prefix/bin/vorlund" --help | grep -q "XDG_DATA_HOME" || fail "vorlund --help"
-"$prefix/bin/vorlund-sim" --help | grep -q "usage: vorlund-sim" || fail "vorlund-sim --help"
+# Read whole: grep -q leaves at the first match, and a longer help would
+# then die of a broken pipe.
+grep -q "XDG_DATA_HOME" <<<"$("$prefix/bin/vorlund" --help)" || fail "vorlund --help"
+grep -q "usage: vorlund-sim" <<<"$("$prefix/bin/vorlund-sim" --help)" || fail "vorlund-sim --help"
 
 # A player's first start: a fresh home, started from the home folder.
 export HOME=$tmp/home XDG_CONFIG_HOME=$tmp/home/.config
