@@ -140,7 +140,7 @@ std::string SimSession::expectFile(const std::string& args) {
     return {};
   }
   std::vector<std::string> lines;
-  if (!readLines(*game_, name, lines)) return name + " cannot be read";
+  if (!readLines(*game_, name, lines).ok()) return name + " cannot be read";
   const bool has = std::find(lines.begin(), lines.end(), text) != lines.end();
   if (check == "has") return has ? "" : "no such line among " + std::to_string(lines.size());
   if (check == "lacks") return has ? "the line is there" : "";

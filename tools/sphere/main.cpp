@@ -72,9 +72,9 @@ int scan() {
 // the game works them out afresh.
 bool writeSphere(const std::filesystem::path& gameDir, const Bytes& cells, const Bytes& triangles) {
   const auto differs = [&](const char* name, const Bytes& bytes) {
+    // One byte more than the new file tells a longer old one apart.
     Bytes old;
-    return !vorlund::readFileBounded(gameDir / name, vorlund::kMaxGameFileBytes, old) ||
-           old != bytes;
+    return !vorlund::readFileStart(gameDir / name, bytes.size() + 1, old) || old != bytes;
   };
   const bool changed = differs("aorb1.orb", cells) || differs("atri1.tri", triangles);
   for (const auto& [name, bytes] : {std::pair{"aorb1.orb", &cells}, {"atri1.tri", &triangles}}) {
