@@ -16,12 +16,12 @@
 
 #include "app/arena_view.h"
 #include "app/key_codes.h"
-#include "app/qt_settings_store.h"
 #include "app/text_windows.h"
 #include "management/names_window.h"
 #include "panels/designed_bounds.h"
 #include "panels/text_keys.h"
 #include "panels/tiling.h"
+#include "settings/qt_settings_store.h"
 #include "shell/input.h"
 #include "shell/startup.h"
 #include "shell/tick.h"
@@ -78,7 +78,7 @@ void placeAt(QWidget* w, const WindowBounds& b) {
 GameApp::GameApp() : game_(std::make_unique<Game>()) {
   game_->platform = this;
   game_->dir = QDir::currentPath().toStdString();
-  settings_ = std::make_unique<QtSettingsStore>(QCoreApplication::applicationDirPath());
+  settings_ = QtSettingsStore::forUser(executableFolder());
   timer_.setTimerType(Qt::PreciseTimer);
   timer_.setSingleShot(true);
   connect(&timer_, &QTimer::timeout, this, [this] { tick(); });

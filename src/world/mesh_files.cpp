@@ -8,8 +8,10 @@ namespace vorlund {
 
 namespace {
 
-std::string cannotOpen(const char* name) {
-  return std::string("Cannot open file ") + name;
+// A missing file says enough by its name; any other fault says what it was.
+std::string cannotOpen(const char* name, const FileResult& r) {
+  const std::string message = std::string("Cannot open file ") + name;
+  return r.code == FileResult::Code::Missing ? message : message + " (" + r.reason() + ")";
 }
 
 Vec3 pointAt(const Bytes& bytes, std::size_t offset) {
@@ -21,7 +23,8 @@ Vec3 pointAt(const Bytes& bytes, std::size_t offset) {
 
 std::string loadCellFile(WorldState& w, const std::filesystem::path& path) {
   Bytes bytes;
-  if (!readFileStart(path, kCellFileSize, bytes)) return cannotOpen(kCellFileName);
+  if (const FileResult r = readFileStart(path, kCellFileSize, bytes); !r)
+    return cannotOpen(kCellFileName, r);
   const std::string damaged = std::string("Damaged file ") + kCellFileName + ": ";
   // A short file would leave cells where the arena cannot be walked: refuse it
   // rather than play on a sphere with holes.
@@ -42,7 +45,8 @@ std::string loadCellFile(WorldState& w, const std::filesystem::path& path) {
 
 std::string loadTriangleFile(WorldState& w, const std::filesystem::path& path) {
   Bytes bytes;
-  if (!readFileStart(path, kMaxTriangleFileSize, bytes)) return cannotOpen(kTriangleFileName);
+  if (const FileResult r = readFileStart(path, kMaxTriangleFileSize, bytes); !r)
+    return cannotOpen(kTriangleFileName, r);
   const std::string damaged = std::string("Damaged file ") + kTriangleFileName + ": ";
   if (bytes.size() < 4) return damaged + "no point count";
   const std::int32_t n = readInt32(bytes.data());

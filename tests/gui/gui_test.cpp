@@ -12,8 +12,8 @@
 
 #include "app/arena_view.h"
 #include "app/game_app.h"
-#include "app/qt_settings_store.h"
 #include "app/text_windows.h"
+#include "settings/qt_settings_store.h"
 
 namespace vorlund::app {
 namespace {
@@ -67,7 +67,7 @@ TEST(GameWindows, StartTickShowAndCloseSavingTheSettings) {
 
   app.mainWindow()->close();
   QSettings stored(QSettings::IniFormat, QSettings::UserScope, "Vorlund", "Vorlund");
-  const QString group = QtSettingsStore::keyPath(QCoreApplication::applicationDirPath());
+  const QString group = settingsKeyPath(QCoreApplication::applicationDirPath().toStdString());
   stored.beginGroup(group + "/MainForm");
   const int status = stored.value("Status").toInt();
   EXPECT_TRUE(status == 1 || status == 2) << status;
