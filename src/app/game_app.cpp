@@ -10,11 +10,14 @@
 #include <QVBoxLayout>
 
 #ifdef VORLUND_HAVE_MULTIMEDIA
+#include <QAudioDevice>
 #include <QAudioOutput>
+#include <QMediaDevices>
 #include <QMediaPlayer>
 #endif
 
 #include "app/arena_view.h"
+#include "app/fonts.h"
 #include "app/key_codes.h"
 #include "app/text_windows.h"
 #include "management/names_window.h"
@@ -47,10 +50,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  if (isVisible()) {
-    mainWindowResized(app_.game());
-    app_.sync();
-  }
+  if (isVisible()) app_.windowResized(WindowId::Main, event->size());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -58,22 +58,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-namespace {
-
-QFont georgia(int pixelSize, int pointSize) {
-  QFont f("Georgia");
-  f.setStyleHint(QFont::Serif);
-  if (pixelSize > 0) f.setPixelSize(pixelSize);
-  if (pointSize > 0) f.setPointSize(pointSize);
-  return f;
-}
-
-void placeAt(QWidget* w, const WindowBounds& b) {
-  w->move(b.left, b.top);
-  w->resize(b.width, b.height);
-}
-
-}  // namespace
+namespace {}  // namespace
 
 GameApp::GameApp() : game_(std::make_unique<Game>()) {
   game_->platform = this;
@@ -110,14 +95,11 @@ bool GameApp::start(unsigned seed) {
       textWindowKey(g, vk);
       sync();
     };
-    h.resized = [this, &g, w] {
-      textWindowResized(g, w);
-      sync();
-    };
+    h.resized = [this, w](QSize inside) { windowResized(w, inside); };
     return h;
   };
   main_ = std::make_unique<MainWindow>(*this);
-  placeAt(main_.get(), designedBounds(WindowId::Main));
+  frames_.place(main_.get(), designedBounds(WindowId::Main));
   us_ = std::make_unique<SheetWindow>("Us", textHooks(WindowId::Us));
   them_ = std::make_unique<SheetWindow>("Them", textHooks(WindowId::Them));
   TextWindowHooks namesHooks = textHooks(WindowId::Names);
@@ -125,17 +107,17 @@ bool GameApp::start(unsigned seed) {
     clickNames(g, row);
     sync();
   };
-  names_ = std::make_unique<ListWindow>("Names", georgia(0, 8), namesHooks);
+  names_ = std::make_unique<ListWindow>("Names", georgiaPoints(8), namesHooks);
   TextWindowHooks logHooks = textHooks(WindowId::Log);
   logHooks.mouseDown = [this, &g](int) {
     logMouseDown(g);
     sync();
   };
-  log_ = std::make_unique<ListWindow>("Log", georgia(11, 0), logHooks);
+  log_ = std::make_unique<ListWindow>("Log", georgiaPixels(11), logHooks);
   for (ListWindow* l : {names_.get(), log_.get()})
     l->list()->setStyleSheet("QListWidget::item { height: 14px; }");
   for (WindowId w : {WindowId::Us, WindowId::Them, WindowId::Names, WindowId::Log})
-    placeAt(window(w), designedBounds(w));
+    frames_.place(window(w), designedBounds(w));
 
   openMusic();
   if (!startGame(g, seed)) return false;
@@ -166,6 +148,7 @@ void GameApp::scheduleNextTick() {
 void GameApp::tick() {
   if (closed_) return;
   ++ticksRun_;
+  frames_.settle();
   timer1Timer(*game_);
   sync();
   scheduleNextTick();
@@ -181,13 +164,21 @@ void GameApp::sync() {
   log_->mirror(game_->log);
 }
 
+void GameApp::windowResized(WindowId w, QSize inside) {
+  if (!frames_.resizedByPlayer(window(w), inside)) return;
+  if (w == WindowId::Main)
+    mainWindowResized(*game_);
+  else
+    textWindowResized(*game_, w);
+  sync();
+}
+
 WindowBounds GameApp::bounds(WindowId w) {
-  const QWidget* win = window(w);
-  return {win->y(), win->x(), win->width(), win->height()};
+  return frames_.outer(window(w));
 }
 
 void GameApp::setBounds(WindowId w, const WindowBounds& b) {
-  placeAt(window(w), b);
+  frames_.place(window(w), b);
 }
 
 void GameApp::showWindow(WindowId w) {
@@ -238,9 +229,14 @@ void GameApp::openMusic() {
 #ifdef VORLUND_HAVE_MULTIMEDIA
   const QString file = QDir::current().filePath("wendlebrook_song_one.mp3");
   if (!QFileInfo::exists(file)) return;
+  // Some media back ends fail hard when asked to play with no output at all.
+  if (QMediaDevices::defaultAudioOutput().isNull()) return;
   player_ = new QMediaPlayer(this);
   audio_ = new QAudioOutput(this);
   player_->setAudioOutput(audio_);
+  connect(player_, &QMediaPlayer::errorOccurred, this, [](QMediaPlayer::Error, const QString& why) {
+    qWarning("vorlund: the music stays silent: %s", qUtf8Printable(why));
+  });
   player_->setSource(QUrl::fromLocalFile(file));
 #endif
 }
@@ -258,6 +254,14 @@ void GameApp::musicPauseOrResume() {
     player_->pause();
   else
     player_->play();
+#endif
+}
+
+bool GameApp::musicPlaying() const {
+#ifdef VORLUND_HAVE_MULTIMEDIA
+  return player_ && player_->playbackState() == QMediaPlayer::PlayingState;
+#else
+  return false;
 #endif
 }
 

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "app/frame_placer.h"
 #include "shell/game.h"
 #include "shell/platform.h"
 
@@ -64,6 +65,13 @@ class GameApp : public QObject, public Platform {
   void sync();
   // One tick of the main loop, then the windows catch up.
   void tick();
+  // A window's inside was resized: the game's resize handler runs when the
+  // player did it, not for the program's own placements.
+  void windowResized(WindowId w, QSize inside);
+  // Whether the tune was found and a sound device is there to play it.
+  bool musicLoaded() const { return player_ != nullptr; }
+  // Whether the tune is playing now.
+  bool musicPlaying() const;
 
   // Platform.
   WindowBounds bounds(WindowId w) override;
@@ -96,6 +104,7 @@ class GameApp : public QObject, public Platform {
   std::unique_ptr<SheetWindow> them_;
   std::unique_ptr<ListWindow> names_;
   std::unique_ptr<ListWindow> log_;
+  FramePlacer frames_;
   QTimer timer_;
   QElapsedTimer clock_;
   qint64 ticksRun_ = 0;

@@ -2,13 +2,16 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QResizeEvent>
 #include <QTextCursor>
 #include <QVBoxLayout>
 
+#include "app/fonts.h"
 #include "app/key_codes.h"
 #include "panels/log_model.h"
 #include "panels/names_model.h"
 #include "panels/sheet.h"
+#include "shell/utf8_text.h"
 
 namespace vorlund::app {
 
@@ -47,11 +50,7 @@ bool TextWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void TextWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  if (hooks_.resized && isVisible()) hooks_.resized();
-}
-
-void TextWindow::moveEvent(QMoveEvent* event) {
-  QWidget::moveEvent(event);
+  if (hooks_.resized && isVisible()) hooks_.resized(event->size());
 }
 
 namespace {
@@ -62,10 +61,7 @@ QTextEdit* makeSheetText() {
   text->setLineWrapMode(QTextEdit::NoWrap);
   text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  QFont font("Courier New");
-  font.setStyleHint(QFont::Monospace);
-  font.setPixelSize(11);
-  text->setFont(font);
+  text->setFont(courierPixels(11));
   return text;
 }
 
@@ -84,17 +80,20 @@ void SheetWindow::mirror(const SheetModel& sheet) {
   text_->clear();
   QTextCursor cursor(text_->document());
   for (int l = 0; l < SheetModel::kLines; ++l) {
-    const std::string& line = sheet.lines[l];
-    for (int i = 0; i < static_cast<int>(line.size());) {
-      // One run of characters of the same style at a time.
+    const std::string_view line = sheet.lines[l];
+    // One run of characters of the same style at a time; styles count
+    // characters, the line holds UTF-8.
+    std::size_t pos = 0;
+    for (int i = 0; i < SheetModel::kWidth && pos < line.size();) {
       const std::uint8_t style = sheet.styles[l][i];
-      int j = i;
-      while (j < static_cast<int>(line.size()) && sheet.styles[l][j] == style) ++j;
+      const std::size_t from = pos;
+      for (; i < SheetModel::kWidth && pos < line.size() && sheet.styles[l][i] == style; ++i)
+        pos += utf8CharBytes(line, pos);
       QTextCharFormat f;
       f.setFontUnderline(style & kStyleUnderline);
       f.setForeground((style & kStyleRed) ? QBrush(Qt::red) : text_->palette().text());
-      cursor.insertText(QString::fromLatin1(line.data() + i, j - i), f);
-      i = j;
+      cursor.insertText(QString::fromUtf8(line.data() + from, static_cast<qsizetype>(pos - from)),
+                        f);
     }
     if (l + 1 < SheetModel::kLines) cursor.insertBlock();
   }

@@ -16,7 +16,7 @@ namespace vorlund::app {
 // Hooks a text window gives back to the application: keys, resizes, clicks.
 struct TextWindowHooks {
   std::function<void(int vk)> key;
-  std::function<void()> resized;
+  std::function<void(QSize inside)> resized;
   std::function<void(int row)> mouseDown;  // row -1: below the last line
 };
 
@@ -30,7 +30,6 @@ class TextWindow : public QWidget {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
-  void moveEvent(QMoveEvent* event) override;
 
  private:
   QWidget* control_;

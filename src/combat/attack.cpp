@@ -36,7 +36,8 @@ std::int32_t hitMultiplier(std::int32_t roll, std::int32_t dxAdj) {
 }
 
 void killedBy(Game& g, TCharacterDMG& a, TCharacterDMG& t) {
-  const std::int32_t pot = wrappedSum(t.Bet_value, a.Bet_value);
+  const std::int32_t pot = g.stakesPaid ? 0 : wrappedSum(t.Bet_value, a.Bet_value);
+  g.stakesPaid = true;
   logAdd(g.log, " killing him");
   logAdd(g.log, "the owner of " + a.Name_String.str());
   logAdd(g.log, " wins $ " + std::to_string(pot));

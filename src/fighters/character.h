@@ -4,10 +4,13 @@
 #include <string>
 #include <string_view>
 
+#include "shell/utf8_text.h"
+
 namespace vorlund {
 
-// A length-prefixed string of at most 255 characters: longer values are cut
-// on assignment, as the fighter record's string properties were.
+// A length-prefixed string of at most 255 bytes of UTF-8: longer values are
+// cut on assignment, as the fighter record's string properties were, but
+// never inside a character.
 class ShortString {
  public:
   static constexpr std::size_t kMax = 255;
@@ -39,12 +42,12 @@ class ShortString {
   friend bool operator==(const ShortString& a, const std::string& b) { return a.value_ == b; }
 
  private:
-  void assign(std::string_view s) { value_.assign(s.substr(0, kMax)); }
+  void assign(std::string_view s) { value_.assign(utf8PrefixBytes(s, kMax)); }
   std::string value_;
 };
 
 // The fighter record: 48 properties in their declared order, no behaviour.
-// Writing a property stores the value unchanged (strings are cut to 255).
+// Writing a property stores the value unchanged (strings are cut to 255 bytes).
 struct TCharacterDMG {
   ShortString Name_String;
   ShortString Sex;

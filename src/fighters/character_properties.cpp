@@ -85,4 +85,12 @@ const CharacterProperty* findCharacterProperty(std::string_view name) {
   return nullptr;
 }
 
+const CharacterProperty* findCharacterProperty(std::int32_t TCharacterDMG::*field) {
+  for (const auto& p : characterProperties()) {
+    const auto* member = std::get_if<std::int32_t TCharacterDMG::*>(&p.member);
+    if (member != nullptr && *member == field) return &p;
+  }
+  return nullptr;
+}
+
 }  // namespace vorlund

@@ -27,5 +27,7 @@ const std::array<CharacterProperty, 48>& characterProperties();
 
 // The property of that exact name, or nullptr.
 const CharacterProperty* findCharacterProperty(std::string_view name);
+// The property of an integer field; every one has its entry.
+const CharacterProperty* findCharacterProperty(std::int32_t TCharacterDMG::*field);
 
 }  // namespace vorlund

@@ -25,6 +25,9 @@ void showRaces(Game& g) {
 }  // namespace
 
 void wizardName(Game& g, int line) {
+  // An empty line names no one: a fighter without a name could never be
+  // told apart in a fight, so the click does nothing.
+  if (g.names.lines[static_cast<std::size_t>(line)].empty()) return;
   TCharacterDMG& c = slot(g, 1);
   c.Name_String = takeNameLine(g, line);
   c.EP = 0;

@@ -1,6 +1,7 @@
 #include "fighters/opponent_generator.h"
 
 #include <string>
+#include <vector>
 
 #include "fighters/fighter_value.h"
 #include "fighters/name_syllables.h"
@@ -35,13 +36,20 @@ std::string madeUpName(Game& g) {
 }
 
 // The first line of each list is never drawn; it needs a second line to
-// draw from at all.
+// draw from at all. An empty line is no name: the draw is among the lines
+// that hold one, which for a list without empty lines is every line after
+// the first, as it always was.
 std::string drawName(Game& g) {
-  if (loadIntoNames(g, "names.txt") && namesCount(g) < 2)
-    logAdd(g.log, "names.txt has run out of names");
-  if (namesCount(g) < 2) return madeUpName(g);
-  const int i = g.rng.random(namesCount(g) - 1) + 1;
-  return takeNameLine(g, i);
+  const bool read = loadIntoNames(g, "names.txt");
+  std::vector<int> named;
+  for (int i = 1; i < namesCount(g); ++i)
+    if (!g.names.lines[static_cast<std::size_t>(i)].empty()) named.push_back(i);
+  if (named.empty()) {
+    if (read) logAdd(g.log, "names.txt has run out of names");
+    return madeUpName(g);
+  }
+  const int i = g.rng.random(static_cast<std::int32_t>(named.size()));
+  return takeNameLine(g, named[static_cast<std::size_t>(i)]);
 }
 
 std::string drawRace(Game& g) {

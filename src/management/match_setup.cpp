@@ -26,13 +26,16 @@ void replaceIfDead(Game& g, int position) {
 }
 
 // Each purse stakes its fighter's value on a fight to the death; a practice
-// stakes nothing and leaves the fighters standing as they were.
+// stakes nothing and leaves the fighters standing as they were. Both start
+// twelve cells apart, so neither is engaged: one still engaged from his last
+// fight would only side-step, and a practice would never draw blood.
 void stakeFighter(Game& g, int position, bool forStakes) {
   TCharacterDMG& c = combatant(g, position);
   const std::int32_t stake = forStakes ? fighterValue(c) : 0;
   // Purses may run into debt.
   c.Coin = wrap32(std::int64_t{c.Coin} - stake);
   c.Bet_value = stake;
+  c.Engaged = false;
   if (forStakes) readyForArena(c);
 }
 
@@ -52,6 +55,7 @@ void showWagers(Game& g) {
 
 void setUpMatch(Game& g, bool forStakes) {
   g.fightToDeath = forStakes;
+  g.stakesPaid = false;
   for (int position : {1, 2}) {
     replaceIfDead(g, position);
     stakeFighter(g, position, forStakes);

@@ -13,5 +13,7 @@ inline constexpr std::string_view kRestWeek = "rest week";
 inline constexpr std::string_view kReleaseFighters = "release fighters";
 inline constexpr std::string_view kForfit = "forfit";
 inline constexpr std::string_view kBetray = "betray";
+inline constexpr std::string_view kLeaveOutToPasture = " leave out to pasture";
+inline constexpr std::string_view kHireNecromancer = "hire necromancer";
 
 }  // namespace vorlund

@@ -1,9 +1,12 @@
 #include "management/names_window.h"
 
+#include <algorithm>
+
 #include "fighters/creation_wizard.h"
 #include "fighters/name_syllables.h"
 #include "fighters/text_files.h"
 #include "management/between_fights.h"
+#include "management/breeding.h"
 #include "management/farm_menu.h"
 #include "management/match_setup.h"
 #include "management/menu_texts.h"
@@ -14,16 +17,18 @@
 
 namespace vorlund {
 
-void namesFormCreate(Game& g, unsigned seed) {
+void showNamesToChoose(Game& g) {
   loadIntoNames(g, "names.txt");
-  g.names.state = MenuState::ChooseName;
-  g.rng.seed = seed;
-  // Without names a new player could not even begin: offer one made up on a
-  // generator of its own, so the game's draws stay as they would have been.
-  if (g.names.lines.empty()) {
-    RandomGenerator own{seed};
+  if (std::ranges::all_of(g.names.lines, &std::string::empty)) {
+    RandomGenerator own = g.rng;
     namesAdd(g.names, makeFighterName(own));
   }
+}
+
+void namesFormCreate(Game& g, unsigned seed) {
+  g.rng.seed = seed;
+  showNamesToChoose(g);
+  g.names.state = MenuState::ChooseName;
 }
 
 namespace {

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "shell/game.h"
+#include "shell/utf8_text.h"
 
 namespace vorlund {
 namespace {
@@ -23,13 +24,33 @@ struct FieldPlace {
   std::uint8_t style;
 };
 
-// A value that does not fit its field is cut to the field so that the form
-// keeps its columns; the caption still shows the whole name.
-void writeField(SheetModel& sheet, FieldPlace place, const std::string& value) {
-  std::string text = value.substr(0, place.width);
-  text.resize(place.width, ' ');
+// What a field does with a value longer than itself: a text is cut to the
+// field (the caption still shows the whole name); a number fills the field
+// with the overflow mark.
+enum class Overlong { Cut, Mark };
+
+// Byte offset of character `column` of a sheet line.
+std::size_t byteOffset(const std::string& line, int column) {
+  return utf8Prefix(line, static_cast<std::size_t>(column)).size();
+}
+
+// Writes a value of exactly the field's width, so that the form keeps its
+// columns; a character is never cut in half.
+void writeField(SheetModel& sheet, FieldPlace place, const std::string& value,
+                Overlong overlong = Overlong::Mark) {
+  const std::string valid = utf8Repaired(value);
+  const auto width = static_cast<std::size_t>(place.width);
+  std::string text;
+  if (utf8Length(valid) <= width || overlong == Overlong::Cut) {
+    text = utf8Prefix(valid, width);
+    text.append(width - utf8Length(text), ' ');
+  } else {
+    text.assign(width, kSheetOverflowMark);
+  }
   auto& line = sheet.lines[place.line - 1];
-  line.replace(place.column, place.width, text);
+  const std::size_t from = byteOffset(line, place.column);
+  const std::size_t to = byteOffset(line, place.column + place.width);
+  line.replace(from, to - from, text);
   auto& styles = sheet.styles[place.line - 1];
   for (int i = 0; i < place.width; ++i) styles[place.column + i] |= place.style;
 }
@@ -63,6 +84,7 @@ std::string bareHandText(const TCharacterDMG& c) {
 std::string extraText(std::int32_t extra) {
   if (extra == 0) return std::string(11, ' ');
   std::string number = std::to_string(extra);
+  if (number.size() > 5) number.assign(5, kSheetOverflowMark);
   if (number.size() < 5) number.insert(0, 5 - number.size(), ' ');
   return "extra:" + number;
 }
@@ -89,10 +111,10 @@ void sheetFill(Game& g, int slotNumber, SheetField field) {
   writeField(sheet, {3, 0, 11, kStylePlain}, extraText(c.Extra));
   switch (field) {
     case SheetField::Name:
-      writeField(sheet, {1, 5, 34, kStyleUnderline}, c.Name_String);
+      writeField(sheet, {1, 5, 34, kStyleUnderline}, c.Name_String, Overlong::Cut);
       break;
     case SheetField::Race:
-      writeField(sheet, {2, 5, 28, kStyleUnderline}, c.Race);
+      writeField(sheet, {2, 5, 28, kStyleUnderline}, c.Race, Overlong::Cut);
       break;
     case SheetField::Extra:
       break;

@@ -11,7 +11,8 @@ struct Game;
 enum SheetStyle : std::uint8_t { kStylePlain = 0, kStyleUnderline = 1, kStyleRed = 2 };
 
 // One stat sheet ("Us" or "Them"): a fixed six-line form of 52 characters,
-// whose blanks are overwritten in place by the fighter's values.
+// whose blanks are overwritten in place by the fighter's values. Lines are
+// UTF-8; columns, widths and styles count characters, not bytes.
 struct SheetModel {
   static constexpr int kLines = 6;
   static constexpr int kWidth = 52;
@@ -24,6 +25,10 @@ struct SheetModel {
 };
 
 enum class SheetField { Name, Race, Extra, ST, BareHand, Wounds, DX, Experience };
+
+// Fills a number field too long for its width, so that a cut number never
+// passes for a different one.
+inline constexpr char kSheetOverflowMark = '#';
 
 // Clears the sheet and lays the blank form.
 void layForm(SheetModel& sheet);

@@ -80,7 +80,7 @@ void QtSettingsStore::open() {
   }
   const std::string shown = file_.filename().string();
   std::filesystem::path aside;
-  if (const FileResult moved = moveAside(file_, aside); !moved) {
+  if (const FileResult moved = keepAside(file_, aside); !moved) {
     openingFailure_ = Failure::logged(shown + " cannot be read (" + fault + ") nor set aside (" +
                                       moved.reason() +
                                       "): it is left as it is, and the settings will not be saved");

@@ -214,7 +214,7 @@ FileResult readFileStart(const std::filesystem::path& path, std::size_t maxBytes
   return readRegularFile(path, maxBytes, false, out);
 }
 
-FileResult moveAside(const std::filesystem::path& path, std::filesystem::path& aside) {
+FileResult keepAside(const std::filesystem::path& path, std::filesystem::path& aside) {
   constexpr int kAttempts = 100;
   for (int n = 0; n < kAttempts; ++n) {
     aside = path;

@@ -49,11 +49,11 @@ FileResult readFileBounded(const std::filesystem::path& path, std::size_t maxByt
 // the first maxBytes bytes at most and leaves the rest of the file unread.
 FileResult readFileStart(const std::filesystem::path& path, std::size_t maxBytes, Bytes& out);
 
-// Moves a file the game could not read out of the way, so that a new one can
-// take its name while nothing is lost: to NAME.bak, or NAME.bak.1, .2, ...
-// when that name is taken, for an older copy is never replaced. `aside`
-// receives the name it now has.
-FileResult moveAside(const std::filesystem::path& path, std::filesystem::path& aside);
+// Moves a file the game could not read or understand out of the way, so that
+// a new one can take its name while nothing it may still hold is lost: to
+// NAME.bak, or NAME.bak.1, .2, ... when that name is taken, for an older copy
+// is never replaced. `aside` receives the name it now has.
+FileResult keepAside(const std::filesystem::path& path, std::filesystem::path& aside);
 
 // Puts the folder's record of a file just created or renamed on disk.
 FileResult flushFolderOf(const std::filesystem::path& path);

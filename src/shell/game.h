@@ -21,6 +21,10 @@ inline constexpr int kSlotCount = 8;
 inline constexpr int kCellCount = 1461;
 inline constexpr std::int32_t kFirstRunCoin = 1375000;
 inline constexpr std::int32_t kArenaFighters = 2;
+// The farm: slots 3 to 8, each free while its fighter has no name.
+inline constexpr int kFirstFarmSlot = 3;
+inline constexpr int kLastFarmSlot = 8;
+inline constexpr int kFarmSlots = kLastFarmSlot - kFirstFarmSlot + 1;
 
 // The slot and combatant-order tables as they always stand: slot s holds
 // CharacterDMG s, and order position p is slot p. Entry 0 is no slot.
@@ -55,6 +59,9 @@ struct Game {
   std::vector<std::string> listMove;    // ListMove
   std::vector<std::string> listAction;  // ListAction
   std::int32_t woundedCount = 0;
+  // The stakes of the match set up last have gone to a killer: a second
+  // death in the same fight (a zap after the kill) wins nothing more.
+  bool stakesPaid = false;
 
   // Arena.
   std::int32_t arenaCentre = 0;
@@ -117,6 +124,11 @@ struct Game {
   std::string mainCaption = "Vorlund";
 
   Graveyard graveyard;
+  // The farm or graveyard file could not be understood at the first tick: it
+  // is set aside at the next save instead of being overwritten.
+  bool rosterFileRefused = false;
+  bool graveFileRefused = false;
+
   WorldState world;
   SolarSystem solar;
 };

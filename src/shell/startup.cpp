@@ -1,6 +1,7 @@
 #include "shell/startup.h"
 
 #include "combat/fight_queues.h"
+#include "fighters/graveyard_file.h"
 #include "fighters/roster_files.h"
 #include "management/names_window.h"
 #include "panels/sheet.h"

@@ -1,8 +1,10 @@
 #include "shell/tick.h"
 
 #include "combat/turn_step.h"
+#include "fighters/graveyard_file.h"
 #include "fighters/roster_files.h"
 #include "management/between_fights.h"
+#include "management/farm.h"
 #include "panels/tiling.h"
 #include "shell/game.h"
 #include "solar/solar.h"
@@ -27,7 +29,7 @@ void firstTickWork(Game& g) {
     g.platform->showWindow(w);
   namesSelect(g.names, g.rng.random(static_cast<std::int32_t>(g.names.lines.size())));
   g.startupCountdown = -1;
-  loadRoster(g);
+  if (loadRoster(g) > 0) showFarmAtStartUp(g);
   loadGraveyard(g);
 }
 

@@ -32,6 +32,10 @@ int main(int argc, char** argv) {
       std::cout << vorlund::sim::helpText();
       return 0;
     }
+    if (arg == "--version") {
+      std::cout << "vorlund-sim " VORLUND_VERSION "\n";
+      return 0;
+    }
     if (arg != "--seed" && arg != "--settings" && arg != "--dir")
       return usageError("unknown option " + arg);
     if (i + 1 >= argc) return usageError(arg + " needs a value");

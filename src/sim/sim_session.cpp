@@ -20,6 +20,7 @@ namespace {
 
 const char* kHelp =
     "usage: vorlund-sim [--seed N] [--settings FILE] [--dir DIR]\n"
+    "       vorlund-sim --help | --version\n"
     "\n"
     "Runs Vorlund headless in DIR (default: the current directory). Commands come on\n"
     "standard input, one per line; blank lines and lines starting with # are skipped.\n"

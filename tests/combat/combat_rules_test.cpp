@@ -353,6 +353,44 @@ TEST_F(CombatRules, ACentreThatCannotComeNearerJumpsToTheFighter) {
   EXPECT_GE(g().turnCounter, 4);
 }
 
+TEST_F(CombatRules, TheStakesOfAFightArePaidOnce) {
+  us().Bet_value = 7;
+  them().Bet_value = 5;
+  const std::int32_t purse1 = us().Coin, purse8 = slot(g(), 8).Coin;
+  applyDamage(g(), us(), them(), 100);
+  EXPECT_EQ(us().Coin, purse1 + 12);
+  // The player zaps his own winner before the fight is over.
+  g().rng.seed = seedWhere([](RandomGenerator& r) { return r.dice(6) - 12 >= 12; });
+  g().log.lines.clear();
+  forfitZap(g());
+  ASSERT_GE(log().size(), 7U);
+  EXPECT_EQ(Lines(log().begin() + 4, log().begin() + 7),
+            (Lines{" killing him", "the owner of ", " wins $ 0"}));
+  EXPECT_EQ(std::make_pair(slot(g(), 8).Coin, g().graveyard.count), std::make_pair(purse8, 2))
+      << "nothing more is paid, but he is buried";
+  // The next match has stakes of its own.
+  g().turnCounter = 0;
+  gambleInTheStands(g());
+  const std::int32_t pot = us().Bet_value + them().Bet_value, purse2 = them().Coin;
+  applyDamage(g(), them(), us(), 1000);
+  EXPECT_EQ(them().Coin, purse2 + pot);
+}
+
+TEST(Practice, AfterAFightThatEndedInAClinchItEndsAtFirstBlood) {
+  for (const std::uint32_t seed : {1u, 2u, 3u}) {
+    Arena arena({"Ash"}, {"Brak"});
+    Game& g = arena.g();
+    g.turnCounter = 0;
+    slot(g, 1).Engaged = slot(g, 2).Engaged = true;
+    practiceToFirstBlood(g);
+    releaseFighters(g);
+    g.rng.seed = seed;
+    EXPECT_LT(playFightToEnd(g, 200000), 200000) << seed;
+    EXPECT_EQ(std::make_pair(g.turnCounter, g.fightToDeath), std::make_pair(0, true));
+    EXPECT_GT(slot(g, 1).Wounds + slot(g, 2).Wounds, 0);
+  }
+}
+
 struct GoldenCase {
   std::string name;
   std::uint32_t seed;

@@ -112,6 +112,30 @@ TEST(Generator, SpentOrMissingListsStillGiveAFighter) {
             std::make_pair(Lines{"human"}, std::string("Cannot open file races.txt")));
 }
 
+TEST(Names, AnEmptyLineNamesNoFighter) {
+  const std::string names = "Ash\r\n\r\nBirch\r\n\r\n";
+  Started t(names, "human\nhuman\n");
+  Game& g = t.g();
+  clickNames(g, 1);  // the wizard: nothing happens on an empty line
+  EXPECT_EQ(std::make_tuple(g.names.state, slot(g, 1).Name_String.str(), t.dir.read("names.txt")),
+            std::make_tuple(MenuState::ChooseName, "", names));
+  for (std::uint32_t seed = 0; seed < 20; ++seed) {  // the generator: Birch is the only name
+    t.lists(names, "human\nhuman\n");
+    g.rng.seed = seed;
+    generateFighter(g, 2);
+    ASSERT_EQ(slot(g, 2).Name_String, "Birch") << seed;
+    ASSERT_EQ(t.dir.read("names.txt"), "Ash\r\n\r\n\r\n");
+  }
+
+  Started blank("\r\n\r\n", "human\nhuman\n");
+  Game& b = blank.g();
+  ASSERT_EQ(b.names.lines.size(), 3u);
+  EXPECT_FALSE(b.names.lines[2].empty()) << "a made-up name to begin with";
+  generateFighter(b, 2);
+  EXPECT_FALSE(slot(b, 2).Name_String.empty());
+  EXPECT_EQ(b.log.lines, Lines{"names.txt has run out of names"});
+}
+
 TEST(Wizard, NameRaceStrengthThenTheWager) {
   Started t("Ash\r\nBirch\r\nCedar\r\nDun\r\n", "human\r\nhuman\r\norc\r\n");
   Game& g = t.g();

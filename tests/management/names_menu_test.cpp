@@ -165,14 +165,19 @@ TEST(MatchSetUp, PracticeRefusedWhileAnyoneIsWoundedElseFreeOfStakes) {
                   {"Ash is wounded 1", m.them().Name_String.str() + " is wounded 3"});
   EXPECT_EQ(std::make_pair(m.lines(), g.fightToDeath), std::make_pair(expected, true));
 
+  // A fight that ended in a clinch: the practice starts them apart, else as
+  // they stood.
   m.us().Wounds = m.them().Wounds = 0;
-  m.us().Engaged = true;
+  m.us().Engaged = m.them().Engaged = true;
+  m.us().Engaged_last_turn = m.us().Lose_next_turn = false;
   m.us().Stance = 1;
   m.fightEnds();
   m.click("practice to first blood");
   EXPECT_EQ(
-      std::make_tuple(g.fightToDeath, m.us().Coin, m.them().Coin, m.us().Engaged, m.us().Stance),
-      std::make_tuple(false, coin1, coin2, true, 1));
+      std::make_tuple(g.fightToDeath, m.us().Coin, m.them().Coin, m.us().Engaged, m.them().Engaged),
+      std::make_tuple(false, coin1, coin2, false, false));
+  EXPECT_EQ(std::make_tuple(m.us().Engaged_last_turn, m.us().Lose_next_turn, m.us().Stance),
+            std::make_tuple(false, false, 1));
   EXPECT_EQ(m.lines(), Lines({"", "Ash$0", m.them().Name_String.str() + "$0", "", "$0",
                               " is wagered", "", "release fighters"}));
 }

@@ -1,0 +1,309 @@
+// The farm (characters.svd) and the graveyard (graveL.ist): their bytes,
+// what the first tick makes of them, and damaged files refused whole.
+#include "fighters/roster_files.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <string>
+#include <vector>
+
+#include "fighters/graveyard_file.h"
+#include "fighters/race_traits.h"
+#include "shell/startup.h"
+#include "shell/tick.h"
+#include "support/test_game.h"
+
+namespace vorlund {
+namespace {
+
+using Lines = std::vector<std::string>;
+using namespace std::string_literals;
+
+const std::string kBlanks28(28, ' ');
+
+std::string le32(std::int32_t v) {
+  std::string s(4, '\0');
+  for (int i = 0; i < 4; ++i) s[i] = static_cast<char>(static_cast<std::uint32_t>(v) >> (8 * i));
+  return s;
+}
+
+// A started game in its own folder, before its first tick.
+struct Started : test::TestGame {
+  Started() {
+    test::installWorld(dir);
+    for (const char* file : {"races.txt", "risks.txt"})
+      std::filesystem::copy_file(std::filesystem::path(VORLUND_SOURCE_DIR) / "data" / file,
+                                 dir.path() / file);
+    dir.write("names.txt", "Ash\r\nBirch\r\nCedar\r\n");
+    EXPECT_TRUE(startGame(g(), 1));
+  }
+  TCharacterDMG& farmer(int s, const std::string& name, const std::string& race = "human") {
+    TCharacterDMG& c = slot(g(), s);
+    c.Name_String = name;
+    c.Race = race;
+    c.ST = 13;
+    c.DX = 11;
+    setNaturalWeapons(c);
+    setUpMovement(c);
+    return c;
+  }
+  // The farm file of a game whose first `named` farm slots hold fighters.
+  std::string farmFile(int named) {
+    const char* names[] = {"Cedar", "Dun", "Elm", "Fir", "Gorse", "Holm"};
+    for (int i = 0; i < named; ++i) farmer(3 + i, names[i]);
+    const Bytes bytes = encodeRoster(g());
+    return {bytes.begin(), bytes.end()};
+  }
+  const Lines& log() { return g().log.lines; }
+  std::string read(const char* name) { return dir.read(name); }
+  bool has(const std::string& name) { return std::filesystem::exists(dir.path() / name); }
+};
+
+TEST(RosterFile, BytesOfTheFarmAndBackBlanksInsideKept) {
+  Started t;
+  TCharacterDMG& bo = t.farmer(3, "Bo Ru", "man orc");
+  bo.EP = 300, bo.Rest_Last_Week = true, bo.Coin = 55;
+  t.farmer(4, std::string(30, 'x'));
+  t.g().necromancerHired = true;
+  saveRoster(t.g());
+  ASSERT_TRUE(t.platform->failures.empty());
+  const std::string bytes = t.read(kRosterFileName);
+  ASSERT_EQ(bytes.size(), 1619u);
+  EXPECT_EQ(bytes.substr(0, 5), le32(1) + "\x01"s);
+  EXPECT_EQ(bytes.substr(5, 84),
+            "Bo Ru" + std::string(23, ' ') + kBlanks28 + "man orc" + std::string(21, ' '));
+  EXPECT_EQ(bytes.substr(5 + 84, 84), kBlanks28 + kBlanks28 + kBlanks28);
+  EXPECT_EQ(bytes.substr(5 + 168, 8), le32(13) + le32(1));  // ST, then Bare_hand_D
+  EXPECT_EQ(bytes.substr(5 + 168 + 21 * 4, 4), le32(300));  // EP
+  EXPECT_EQ(bytes[5 + 268], '\x01');
+  EXPECT_EQ(bytes.substr(5 + 269, 28), std::string(28, 'x')) << "a name is cut to 28";
+  EXPECT_EQ(bytes.substr(5 + 2 * 269, 28), kBlanks28) << "a free slot";
+
+  Started next;
+  next.dir.write(kRosterFileName, bytes);
+  ASSERT_EQ(loadRoster(next.g()), 2);
+  const TCharacterDMG& back = slot(next.g(), 3);
+  EXPECT_EQ(std::make_tuple(back.Name_String.str(), back.Race.str(), back.EP, back.Rest_Last_Week),
+            std::make_tuple("Bo Ru", "man orc", 300, true));
+  EXPECT_EQ(std::make_pair(raceCode(back.Race.str()), back.Coin), std::make_pair(6, kFirstRunCoin))
+      << "the race still counts; the purse is not in the file";
+  EXPECT_EQ(slot(next.g(), 4).Name_String, std::string(28, 'x'));
+  EXPECT_TRUE(next.g().necromancerHired);
+  EXPECT_EQ(next.log(), Lines{"1"});
+}
+
+TEST(RosterFile, FirstTickWithAnEmptyOrAFullFarm) {
+  Started empty;
+  empty.dir.write(kRosterFileName, empty.farmFile(0));
+  timer1Timer(empty.g());
+  EXPECT_EQ(std::make_pair(empty.g().names.state, empty.log()),
+            std::make_pair(MenuState::ChooseName, Lines{"1"}));
+
+  Started full;
+  full.dir.write(kRosterFileName, full.farmFile(6));
+  Started fullGame;
+  fullGame.dir.write(kRosterFileName, full.read(kRosterFileName));
+  timer1Timer(fullGame.g());
+  const Lines told = {"", "the Farm is full", " either close the game", " or reactivate",
+                      " a slave"};
+  Lines menu = {" leave out to pasture", "", "Cedar", "Dun", "Elm", "Fir", "Gorse", "Holm"};
+  menu.insert(menu.end(), told.begin(), told.end());
+  Lines log = {"1"};
+  log.insert(log.end(), told.begin(), told.end());
+  EXPECT_EQ(std::make_tuple(fullGame.g().names.state, fullGame.g().names.lines, fullGame.log()),
+            std::make_tuple(MenuState::Farm, menu, log));
+  EXPECT_EQ(fullGame.g().log.selected, 5);
+}
+
+TEST(RosterFile, AnotherFormatLoadsNoFighterButTellsItsNumberAndIsKept) {
+  Started t;
+  const std::string other = le32(2) + t.farmFile(3).substr(4);
+  Started next;
+  next.dir.write(kRosterFileName, other);
+  timer1Timer(next.g());
+  EXPECT_EQ(std::make_pair(next.g().names.state, next.log()),
+            std::make_pair(MenuState::ChooseName, Lines{"2"}));
+  EXPECT_EQ(slot(next.g(), 3).Name_String, "");
+  EXPECT_EQ(next.read(kRosterFileName), other) << "left as it was";
+  formClose(next.g());
+  EXPECT_EQ(next.read("characters.svd.bak"), other);
+  EXPECT_EQ(next.read(kRosterFileName).size(), 1619u);
+  EXPECT_EQ(next.log().back(), "characters.svd kept as characters.svd.bak");
+}
+
+// Every length but the right one is refused whole, and the file stays.
+TEST(RosterFile, EveryTruncationAndEveryOverlengthIsRefusedWhole) {
+  Started t;
+  const std::string good = t.farmFile(6);
+  Started next;
+  Game& g = next.g();
+  TCharacterDMG& ash = next.farmer(1, "Ash");
+  ash.Coin = 12;
+  std::vector<std::size_t> lengths;
+  for (std::size_t n = 0; n < good.size(); ++n) lengths.push_back(n);
+  lengths.insert(lengths.end(), {1620, 1700, 4096});
+  for (const std::size_t n : lengths) {
+    const std::string bytes =
+        n <= good.size() ? good.substr(0, n) : good + std::string(n - 1619, 'z');
+    // A new file each time: rewriting one in place waits for the disk.
+    std::filesystem::remove(next.dir.path() / kRosterFileName);
+    next.dir.write(kRosterFileName, bytes);
+    g.log.lines.clear();
+    ASSERT_EQ(loadRoster(g), 0) << n;
+    const std::string fault =
+        n < 1619 ? "cut short (" + std::to_string(n) + " of 1619 bytes)" : "longer than 1619 bytes";
+    Lines expected = {"characters.svd is damaged: the farm was not loaded"};
+    if (n >= 4 && n <= 1619) expected.insert(expected.begin(), "1");
+    ASSERT_EQ(next.log(), expected) << n;
+    ASSERT_EQ(next.platform->failures.back().reason, fault) << n;
+    ASSERT_EQ(next.read(kRosterFileName), bytes) << n;
+    for (int s = 3; s <= 8; ++s) ASSERT_EQ(slot(g, s).Name_String, "") << n;
+    ASSERT_TRUE(g.rosterFileRefused);
+  }
+  EXPECT_EQ(std::make_pair(ash.Name_String.str(), ash.Coin), std::make_pair("Ash"s, 12));
+  EXPECT_FALSE(g.necromancerHired);
+}
+
+TEST(RosterFile, ValuesNoFighterCanHaveAreDamage) {
+  struct Case {
+    std::size_t offset;
+    std::string bytes, fault;
+  };
+  const std::size_t slot5 = 5 + 2 * 269, ints = 168;
+  for (const Case& c : std::vector<Case>{
+           {4, "\x02", "necromancer flag 2"},
+           {5 + 268, "\x02", "slot 3 Rest_Last_Week 2"},
+           {slot5 + ints, le32(5000), "slot 5 ST 5000"},
+           {5 + ints + 4, le32(INT32_MAX), "slot 3 Bare_hand_D 2147483647"},
+           {5 + 5 * 269 + ints, le32(0), "slot 8 ST 0"},  // a named fighter without a body
+       }) {
+    Started t;
+    std::string bytes = t.farmFile(6);
+    bytes.replace(c.offset, c.bytes.size(), c.bytes);
+    Started next;
+    next.dir.write(kRosterFileName, bytes);
+    EXPECT_EQ(loadRoster(next.g()), 0);
+    EXPECT_EQ(next.log(), Lines({"1", "characters.svd is damaged: the farm was not loaded"}));
+    EXPECT_EQ(next.platform->failures.back().reason, c.fault);
+    EXPECT_EQ(slot(next.g(), 3).Name_String, "");
+  }
+}
+
+// A pipe in a file's place would block a reader that opened it plainly.
+TEST(StateFiles, APipeIsRefusedWithoutWaiting) {
+  Started t;
+  for (const char* name : {kRosterFileName, kGraveFileName})
+    ASSERT_EQ(::mkfifo((t.dir.path() / name).c_str(), 0600), 0);
+  timer1Timer(t.g());
+  EXPECT_EQ(t.log(), Lines({"characters.svd is damaged: the farm was not loaded",
+                            "graveL.ist is damaged: the graveyard was not loaded"}));
+  ASSERT_EQ(t.platform->failures.size(), 2u);
+  EXPECT_EQ(t.platform->failures[1].reason, "not a regular file");
+  EXPECT_EQ(t.g().graveyard.count, 1);
+}
+
+TEST(GraveFile, WithoutAFileOneGraveAtARandomCell) {
+  for (const std::uint32_t seed : {1u, 99u, 123456u}) {
+    Started t;
+    t.g().graveyard.graves[3] = Grave{5, 5, 5};
+    t.g().rng.seed = seed;
+    loadGraveyard(t.g());
+    RandomGenerator r{seed};
+    const Grave& grave = t.g().graveyard.graves[0];
+    EXPECT_EQ(std::make_tuple(t.g().graveyard.count, grave.cell, grave.age, grave.race),
+              std::make_tuple(1, r.random(1461) + 1, 0, 0));
+    EXPECT_EQ(t.g().graveyard.graves[3].cell, 0) << "nothing above the count";
+  }
+}
+
+TEST(GraveFile, BytesOfTheGraveyardAndBack) {
+  Started t;
+  Graveyard& yard = t.g().graveyard;
+  yard.count = 0;
+  saveGraveyard(t.g());
+  EXPECT_EQ(t.read(kGraveFileName), le32(0));
+
+  yard.count = 2;
+  yard.graves[0] = Grave{1461, 1, 13};
+  yard.graves[1] = Grave{7, 300, 0};
+  saveGraveyard(t.g());
+  const std::string two = le32(2) + le32(1461) + le32(1) + le32(13) + le32(7) + le32(300) + le32(0);
+  EXPECT_EQ(t.read(kGraveFileName), two);
+
+  Started next;
+  next.dir.write(kGraveFileName, two);
+  const std::uint32_t seed = next.g().rng.seed;
+  loadGraveyard(next.g());
+  EXPECT_EQ(next.g().graveyard.count, 2);
+  EXPECT_EQ(next.g().graveyard.graves[1].age, 300);
+  EXPECT_NE(next.g().rng.seed, seed) << "the new game's grave is drawn all the same";
+  EXPECT_TRUE(next.log().empty());
+
+  std::string full = le32(5000);
+  for (int i = 0; i < 5000; ++i) full += le32(i % 1462) + le32(i) + le32(i % 14);
+  next.dir.write(kGraveFileName, full);
+  loadGraveyard(next.g());
+  EXPECT_EQ(next.g().graveyard.count, 5000);
+  EXPECT_EQ(next.g().graveyard.graves[4999].race, 4999 % 14);
+}
+
+TEST(GraveFile, ADamagedGraveyardIsRefusedWholeAndSetAside) {
+  const std::string one = le32(10) + le32(2) + le32(1);
+  for (const auto& [bytes, fault] : std::vector<std::pair<std::string, std::string>>{
+           {"", "cut short (0 bytes)"},
+           {"\x01\x00\x00"s, "cut short (3 bytes)"},
+           {le32(-1), "count -1"},
+           {le32(INT32_MIN) + one, "count -2147483648"},
+           {le32(5001) + one, "count 5001 above 5000"},
+           {le32(3) + one + one, "count 3 needs 40 bytes, not 28"},
+           {le32(1) + one + "z", "count 1 needs 16 bytes, not 17"},
+           {le32(1) + std::string(70000, '\0'), "longer than 60004 bytes"},
+           {le32(1) + le32(1462) + le32(1) + le32(1), "grave 1 cell 1462"},
+           {le32(2) + one + le32(-4) + le32(1) + le32(1), "grave 2 cell -4"},
+           {le32(1) + le32(5) + le32(-1) + le32(1), "grave 1 age -1"},
+           {le32(1) + le32(5) + le32(1) + le32(14), "grave 1 race 14"},
+       }) {
+    Started t;
+    t.dir.write(kGraveFileName, bytes);
+    timer1Timer(t.g());
+    EXPECT_EQ(t.log(), Lines{"graveL.ist is damaged: the graveyard was not loaded"});
+    EXPECT_EQ(t.platform->failures.back().reason, fault);
+    EXPECT_EQ(std::make_pair(t.g().graveyard.count, t.g().graveyard.graves[0].age),
+              std::make_pair(1, 0))
+        << "the new game's one grave: " << fault;
+    EXPECT_EQ(t.read(kGraveFileName), bytes);
+    formClose(t.g());
+    EXPECT_TRUE(t.platform->errors.empty());
+    EXPECT_EQ(t.read("graveL.ist.bak"), bytes);
+    EXPECT_EQ(t.read(kGraveFileName),
+              le32(1) + le32(t.g().graveyard.graves[0].cell) + le32(0) + le32(0));
+  }
+}
+
+TEST(Shutdown, AFileThatCannotBeSavedIsToldAndTheOthersAreStillSaved) {
+  Started t;
+  timer1Timer(t.g());
+  std::filesystem::create_directory(t.dir.path() / kRosterFileName);
+  formClose(t.g());
+  EXPECT_EQ(t.platform->errors, Lines{"Cannot create file characters.svd"});
+  EXPECT_EQ(std::make_pair(t.platform->failures.back().file, t.platform->failures.back().reason),
+            std::make_pair("characters.svd"s, "not a regular file"s));
+  EXPECT_EQ(t.read(kGraveFileName).size(), 16u);
+  EXPECT_TRUE(t.has("aapla2.pla") && t.has("adia2.equ"));
+}
+
+TEST(Shutdown, ADamagedFileThePlayerMadeReadOnlyIsLeftAsItIs) {
+  Started t;
+  t.dir.write(kGraveFileName, "junk");
+  std::filesystem::permissions(t.dir.path() / kGraveFileName, std::filesystem::perms::owner_read);
+  timer1Timer(t.g());
+  formClose(t.g());
+  EXPECT_EQ(t.platform->errors, Lines{"Cannot create file graveL.ist"});
+  EXPECT_EQ(t.platform->failures.back().reason, "the file is read-only");
+  EXPECT_EQ(t.read(kGraveFileName), "junk");
+  EXPECT_FALSE(t.has("graveL.ist.bak"));
+}
+
+}  // namespace
+}  // namespace vorlund

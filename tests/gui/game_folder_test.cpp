@@ -1,0 +1,127 @@
+#include "app/game_folder.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace vorlund::app {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct GameFolderTest : ::testing::Test {
+  fs::path root;
+  void SetUp() override {
+    root = fs::temp_directory_path() /
+           ("vorlund-folder-" + std::to_string(::getpid()) + "-" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(root);
+    fs::create_directories(root / "share");
+    for (const char* f : {"aorb1.orb", "atri1.tri", "names.txt", "races.txt", "risks.txt"})
+      write(root / "share" / f, std::string("installed ") + f);
+  }
+  void TearDown() override {
+    std::error_code ec;
+    fs::permissions(root / "share", fs::perms::owner_all, fs::perm_options::add, ec);
+    fs::remove_all(root, ec);
+  }
+  static void write(const fs::path& p, const std::string& text) {
+    std::ofstream(p, std::ios::binary) << text;
+  }
+  static std::string read(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+  FolderChoice choose(const fs::path& current, const char* xdg = nullptr) {
+    const std::string home = (root / "home").string();
+    return chooseGameFolder(current, {root / "nowhere", root / "share"}, xdg, home.c_str());
+  }
+};
+
+TEST_F(GameFolderTest, PlaysWhereItStartsWhenTheGameFilesAreThere) {
+  const FolderChoice c = choose(root / "share");
+  EXPECT_EQ(c.dir, root / "share");
+  EXPECT_TRUE(c.errors.empty());
+  EXPECT_FALSE(fs::exists(root / "home")) << "nothing is copied";
+}
+
+TEST_F(GameFolderTest, NotInAFolderThatCannotBeWritten) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root writes everywhere";
+  fs::permissions(root / "share", fs::perms::owner_write, fs::perm_options::remove);
+  EXPECT_EQ(choose(root / "share").dir, root / "home" / ".local" / "share" / "vorlund");
+}
+
+TEST_F(GameFolderTest, ElsewhereThePlayersFolderIsMadeFromTheInstalledData) {
+  fs::create_directories(root / "elsewhere");
+  const FolderChoice c = choose(root / "elsewhere");
+  const fs::path own = root / "home" / ".local" / "share" / "vorlund";
+  ASSERT_EQ(c.dir, own);
+  EXPECT_TRUE(c.errors.empty());
+  for (const char* f : {"aorb1.orb", "atri1.tri", "names.txt", "races.txt"})
+    EXPECT_EQ(read(own / f), std::string("installed ") + f);
+  EXPECT_TRUE(fs::is_empty(root / "elsewhere"));
+}
+
+TEST_F(GameFolderTest, XdgDataHomeWhenAbsolute) {
+  const std::string xdg = (root / "xdg").string();
+  EXPECT_EQ(choose(root / "nowhere", xdg.c_str()).dir, root / "xdg" / "vorlund");
+  EXPECT_EQ(userGameFolder("relative/data", "/home/p"), fs::path("/home/p/.local/share/vorlund"));
+  EXPECT_EQ(userGameFolder("", "/home/p"), fs::path("/home/p/.local/share/vorlund"));
+  EXPECT_EQ(userGameFolder(nullptr, nullptr), fs::path());
+  EXPECT_FALSE(chooseGameFolder(root, {root / "share"}, nullptr, nullptr).errors.empty());
+}
+
+// What play changed stays; what is missing (a deleted list, a file of a
+// newer version) is copied again; folders and the player's own files are left.
+TEST_F(GameFolderTest, LaterStartsCopyOnlyWhatIsMissing) {
+  const fs::path own = root / "home" / ".local" / "share" / "vorlund";
+  ASSERT_EQ(choose(root).dir, own);
+  write(own / "names.txt", "Zoë\n");
+  write(own / "characters.svd", "farm");
+  fs::remove(own / "races.txt");
+  write(root / "share" / "Fig13000.bmp", "texture");
+  fs::create_directories(root / "share" / "sub");
+  fs::remove(own / "risks.txt");
+  fs::create_symlink(root / "outside", own / "risks.txt");  // a link is never followed
+
+  const FolderChoice again = choose(root);
+  EXPECT_TRUE(again.errors.empty());
+  EXPECT_EQ(read(own / "names.txt"), "Zoë\n");
+  EXPECT_EQ(read(own / "characters.svd"), "farm");
+  EXPECT_EQ(read(own / "races.txt"), "installed races.txt");
+  EXPECT_EQ(read(own / "Fig13000.bmp"), "texture");
+  EXPECT_FALSE(fs::exists(own / "sub"));
+  EXPECT_FALSE(fs::exists(root / "outside"));
+  for (const auto& e : fs::directory_iterator(own))
+    EXPECT_EQ(e.path().string().find(".part"), std::string::npos) << e.path();
+}
+
+// Installed data is often read-only; the player's copy must not be, or play
+// could not rewrite names.txt.
+TEST_F(GameFolderTest, CopiesAreWritableAndFailuresAreNamed) {
+  fs::permissions(root / "share" / "names.txt", fs::perms::owner_read, fs::perm_options::replace);
+  const fs::path own = root / "own";
+  EXPECT_TRUE(copyMissing(root / "share", own).empty());
+  EXPECT_NE(fs::status(own / "names.txt").permissions() & fs::perms::owner_write, fs::perms::none);
+
+  write(root / "blocked", "a file where the folder should be");
+  const auto errors = copyMissing(root / "share", root / "blocked" / "vorlund");
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_NE(errors[0].find("Cannot create the game folder"), std::string::npos) << errors[0];
+
+  // Nothing to copy from and nothing there: no folder to play in.
+  fs::create_directories(root / "empty");
+  const std::string home = (root / "home2").string();
+  const FolderChoice none =
+      chooseGameFolder(root / "empty", {root / "empty"}, nullptr, home.c_str());
+  EXPECT_TRUE(none.dir.empty());
+  ASSERT_FALSE(none.errors.empty());
+  EXPECT_NE(none.errors.back().find("No game files"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vorlund::app

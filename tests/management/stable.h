@@ -1,0 +1,61 @@
+#pragma once
+// A started game on the shipped races and menu with fighters of our own
+// making, for the rules of the week and the farm.
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "fighters/race_traits.h"
+#include "management/names_window.h"
+#include "shell/startup.h"
+#include "support/test_game.h"
+
+namespace vorlund::test {
+
+using Lines = std::vector<std::string>;
+
+struct Stable : TestGame {
+  Stable() {
+    installWorld(dir);
+    for (const char* file : {"races.txt", "risks.txt"})
+      std::filesystem::copy_file(std::filesystem::path(VORLUND_SOURCE_DIR) / "data" / file,
+                                 dir.path() / file);
+    dir.write("names.txt", "Ash\r\nBirch\r\nCedar\r\nDun\r\nElm\r\nFir\r\nGorse\r\n");
+    EXPECT_TRUE(startGame(g(), 1));
+    g().startupCountdown = -1;
+  }
+  // A living fighter of that name in slot s.
+  TCharacterDMG& make(int s, const std::string& name, const std::string& race = "human",
+                      std::int32_t st = 12) {
+    TCharacterDMG& c = slot(g(), s);
+    c.Name_String = name;
+    c.Race = race;
+    c.ST = st;
+    c.DX = 24 - st;
+    c.Bravery = 7;
+    setNaturalWeapons(c);
+    setUpMovement(c);
+    return c;
+  }
+  void click(const std::string& text) {
+    const Lines& lines = g().names.lines;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+      if (lines[i] == text) return clickNames(g(), static_cast<int>(i));
+    ADD_FAILURE() << "no line \"" << text << "\"";
+  }
+  Lines names() {
+    Lines out;
+    for (int s = 1; s <= kSlotCount; ++s) out.push_back(slot(g(), s).Name_String.str());
+    return out;
+  }
+  const Lines& log() { return g().log.lines; }
+};
+
+// The first seed whose draws satisfy `wanted`.
+inline std::uint32_t seedWhere(const std::function<bool(RandomGenerator&)>& wanted) {
+  for (std::uint32_t s = 1;; ++s)
+    if (RandomGenerator r{s}; wanted(r)) return s;
+}
+
+}  // namespace vorlund::test
