@@ -27,10 +27,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   putInt32(triangles.data(), 300);
   folder.write(kTriangleFileName, triangles);
 
-  auto g = std::make_unique<Game>();
-  g->dir = folder.path();
-  g->platform = &platform;
-  if (!loadWorld(*g)) return 0;
+  // One game for all inputs: its tables are sized once, as a start-up sizes them.
+  static const auto g = [] {
+    auto made = std::make_unique<Game>();
+    made->dir = folder.path();
+    made->platform = &platform;
+    allocateCellTables(made->world);
+    return made;
+  }();
+  g->world.meshCopied = g->world.trianglesAssigned = false;
+  if (!loadMesh(*g)) return 0;
   for (std::int32_t c = 1; c <= kSphereCellCount; ++c) {
     const Vec3& p = cellPosition(g->world, c);
     const long double r = std::sqrt(p.x * p.x + p.y * p.y + p.z * p.z);

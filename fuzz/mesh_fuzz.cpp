@@ -22,10 +22,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   (void)cellsWritten;
   folder.write(kTriangleFileName, data, size);
 
-  auto g = std::make_unique<Game>();
-  g->dir = folder.path();
-  g->platform = &platform;
-  if (!loadWorld(*g)) return 0;
+  // One game for all inputs: its tables are sized once, as a start-up sizes them.
+  static const auto g = [] {
+    auto made = std::make_unique<Game>();
+    made->dir = folder.path();
+    made->platform = &platform;
+    allocateCellTables(made->world);
+    return made;
+  }();
+  g->world.meshCopied = g->world.trianglesAssigned = false;
+  if (!loadMesh(*g)) return 0;
   const WorldState& w = g->world;
   fuzz::require(w.pointCount >= 0 && w.pointCount <= kMaxTrianglePoints, "a point count in range");
   fuzz::require(triangleCount(w) == w.pointCount / 3, "whole triangles only");

@@ -103,6 +103,14 @@ bool SimSession::start() {
   return startGame(*game_, options_.seed);
 }
 
+void SimSession::forgetScript() {
+  logHistory_.clear();
+  logRead_ = 0;
+  unsaved_.clear();
+  badExpect_.clear();
+  lineNumber_ = 0;
+}
+
 int SimSession::run(std::istream& in) {
   std::string line;
   for (int number = 1; std::getline(in, line); ++number) {
@@ -260,7 +268,10 @@ CommandResult SimSession::key(const std::string& args) {
 
 CommandResult SimSession::set(const std::string& args) {
   const auto [slotText, rest] = firstWord(args);
-  const auto [name, value] = firstWord(rest);
+  // Plain names, not a structured binding, for the lambda below to see.
+  const std::pair<std::string, std::string> nameAndValue = firstWord(rest);
+  const std::string& name = nameAndValue.first;
+  const std::string& value = nameAndValue.second;
   long long s = 0;
   if (!parseInt(slotText, s) || s < 1 || s > kSlotCount) return badArgument("bad slot: " + args);
   const CharacterProperty* p = findCharacterProperty(name);

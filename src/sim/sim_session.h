@@ -45,6 +45,13 @@ class SimSession {
   // Reads commands until one stops the program or the input ends.
   int run(std::istream& in);
 
+  // The game as it stands, for a harness that plays many scripts from one
+  // start-up (the fuzz target copies it once started, and back before each).
+  Game& game() { return *game_; }
+  // Forgets what the scripts before did: the Log lines `expect log` reads,
+  // the files a close could not save.
+  void forgetScript();
+
  private:
   CommandResult tick(const std::string& args);
   CommandResult fight(const std::string& args);

@@ -51,8 +51,12 @@ bool loadTableFile(Game& g, const char* name, std::size_t size, const char* tabl
 }  // namespace
 
 bool loadWorld(Game& g) {
+  allocateCellTables(g.world);
+  return loadMesh(g);
+}
+
+bool loadMesh(Game& g) {
   WorldState& w = g.world;
-  allocateCellTables(w);
   if (std::string fault = loadCellFile(w, gameFile(g, kCellFileName)); !fault.empty()) {
     return refuse(g, fault);
   }
