@@ -75,7 +75,16 @@ const Folder& folder() {
 
 // The line with any count it gives held to `most`; a bare `fight` too.
 std::string heldTo(const std::string& line) {
-  const auto [command, args] = sim::firstWord(line);
+  const auto [word, rest] = sim::firstWord(line);
+  // `expect odds N ...` plays N fights as `odds N` does.
+  if (word == "expect" && rest.starts_with("odds ")) {
+    const auto [count, wanted] = sim::firstWord(rest.substr(5));
+    long long n = 0;
+    if (sim::parseInt(count, n) && n > 2) return "expect odds 2 " + wanted;
+    return line;
+  }
+  const std::string& command = word;
+  const std::string& args = rest;
   long long most = 0;
   if (command == "tick")
     most = 200;

@@ -13,10 +13,14 @@ constexpr std::int32_t kFightRange = 10000;
 
 }  // namespace
 
-#define VORLUND_PROPERTY(name) \
-  CharacterProperty { #name, &TCharacterDMG::name }
-#define VORLUND_INTEGER(name, lowest, highest) \
-  CharacterProperty { #name, &TCharacterDMG::name, lowest, highest }
+#define VORLUND_PROPERTY(name)  \
+  CharacterProperty {           \
+#name, &TCharacterDMG::name \
+  }
+#define VORLUND_INTEGER(name, lowest, highest)   \
+  CharacterProperty {                            \
+#name, &TCharacterDMG::name, lowest, highest \
+  }
 
 // Strength, skill and wits start below 20, and advancement stops once
 // ST + DX + IQ passes 255; dice counts and movement are single figures;

@@ -26,7 +26,8 @@ std::vector<std::string> loadRisks(Game& g) {
   std::vector<std::string> risks;
   const FileResult read = readLines(g, "risks.txt", risks);
   if (read && holdsAnEntry(risks)) return risks;
-  reportFailure(g, read ? Failure::logged("risks.txt holds no entry") : cannotOpen("risks.txt", read));
+  reportFailure(g,
+                read ? Failure::logged("risks.txt holds no entry") : cannotOpen("risks.txt", read));
   return {std::string(kGambleInTheStands), std::string(kPracticeToFirstBlood),
           std::string(kPayForBreeding), std::string(kBetrayGuest), std::string(kRestWeek)};
 }

@@ -81,9 +81,9 @@ void QtSettingsStore::open() {
   const std::string shown = file_.filename().string();
   std::filesystem::path aside;
   if (const FileResult moved = keepAside(file_, aside); !moved) {
-    openingFailure_ = Failure::logged(shown + " cannot be read (" + fault + ") nor set aside (" +
-                                      moved.reason() +
-                                      "): it is left as it is, and the settings will not be saved");
+    openingFailure_ =
+        Failure::logged(shown + " cannot be read (" + fault + ") nor set aside (" + moved.reason() +
+                        "): it is left as it is, and the settings will not be saved");
     return;
   }
   openingFailure_ = Failure::logged(shown + " cannot be read (" + fault + "): it is kept as " +
@@ -132,8 +132,7 @@ void QtSettingsStore::writeBool(const std::string& section, const std::string& i
 // the folder is flushed after it. The values wait in the store until the
 // file may be replaced, so that nothing writes them behind its back.
 FileResult QtSettingsStore::flush() {
-  if (!settings_)
-    return {FileResult::Code::Failed, "it could not be read and was left as it was"};
+  if (!settings_) return {FileResult::Code::Failed, "it could not be read and was left as it was"};
   if (written_.empty()) return {};
   if (FileResult may = mayReplace(file_); !may) return may;
   for (const auto& [k, value] : written_) settings_->setValue(k, value);

@@ -13,9 +13,9 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // The idents the game keeps in its "MainForm" section.
 const std::array<QString, 14>& ownIdents() {
-  static const std::array<QString, 14> idents = {
-      "Status", "Top",   "Left",  "Width", "Height", "Coin1",    "Coin2",
-      "Coin3",  "Coin4", "Coin5", "Coin6", "Coin7",  "Coin8", "Betrayal"};
+  static const std::array<QString, 14> idents = {"Status", "Top",   "Left",  "Width",   "Height",
+                                                 "Coin1",  "Coin2", "Coin3", "Coin4",   "Coin5",
+                                                 "Coin6",  "Coin7", "Coin8", "Betrayal"};
   return idents;
 }
 

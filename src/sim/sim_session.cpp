@@ -26,6 +26,8 @@ const char* kHelp =
     "standard input, one per line; blank lines and lines starting with # are skipped.\n"
     "Every Log line is echoed as 'log: TEXT' ('-- log cleared' when the Log is emptied);\n"
     "every failure the game reports is printed on standard error when it happens.\n"
+    "A count beyond 1000000 ticks (tick, fight) or 10000 fights (odds), and a fighter\n"
+    "value beyond its sane range (set), are refused as bad input.\n"
     "\n"
     "  tick [N]                  run N ticks of the main loop (default 1)\n"
     "  fight [MAX]               run ticks until no fight is running, at most MAX (default "
@@ -61,12 +63,9 @@ const char* kHelp =
     "                            trailing blanks ignored\n"
     "  expect file NAME has TEXT | lacks TEXT | lines N   a text file of the game folder\n"
     "  expect file NAME bytes N | is file|folder|fifo|link|missing   its size, or what it is\n"
-    "  expect folder NAME...     the game folder holds exactly these files\n"
-    "  expect odds N TEXT        'odds N' would print 'odds N ' and TEXT\n"
     "  expect setting IDENT N    the settings hold N under MainForm's IDENT\n"
-    "\n"
-    "A count beyond 1000000 ticks (tick, fight) or 10000 fights (odds), and a fighter\n"
-    "value beyond its sane range (set), are refused as bad input.\n";
+    "  expect folder NAME...     the game folder holds exactly these files\n"
+    "  expect odds N TEXT        'odds N' would print 'odds N ' and TEXT\n";
 
 }  // namespace
 

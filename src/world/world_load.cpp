@@ -31,8 +31,7 @@ bool refuse(Game& g, const std::string& message) {
 // of another size or damaged is told in the Log and then ignored, so the
 // table is computed all the same.
 template <class Decode>
-bool loadTableFile(Game& g, const char* name, std::size_t size, const char* table,
-                   Decode decode) {
+bool loadTableFile(Game& g, const char* name, std::size_t size, const char* table, Decode decode) {
   Bytes bytes;
   const FileResult read = readFileBounded(gameFile(g, name), size, bytes);
   if (read.code == FileResult::Code::Missing) return false;

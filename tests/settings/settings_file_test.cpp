@@ -94,11 +94,12 @@ TEST(SettingsFile, AFileItCannotReadIsKeptBesideTheNewOne) {
       {"too large", text(kGood + std::string(1 << 20, ';')), "too large"},
       {"a folder", [](const test::TempDir& d) { fs::create_directory(d.path() / "Vorlund.ini"); },
        "not a regular file"},
-      {"a pipe",
-       [](const test::TempDir& d) { ::mkfifo((d.path() / "Vorlund.ini").c_str(), 0600); },
+      {"a pipe", [](const test::TempDir& d) { ::mkfifo((d.path() / "Vorlund.ini").c_str(), 0600); },
        "not a regular file"},
       {"a read error (a link to process memory, unreadable even to root)",
-       [](const test::TempDir& d) { fs::create_symlink("/proc/self/mem", d.path() / "Vorlund.ini"); },
+       [](const test::TempDir& d) {
+         fs::create_symlink("/proc/self/mem", d.path() / "Vorlund.ini");
+       },
        "Input/output error"},
   };
   for (const Unreadable& c : cases) {
@@ -149,8 +150,9 @@ TEST(SettingsFile, AFileThatCannotBeSetAsideIsNeverWritten) {
   dir.write(name, utf16(kGood));
   {
     Store s(dir.path() / name);
-    EXPECT_EQ(s.failure(), name + " cannot be read (not a text file) nor set aside (File name too "
-                                  "long): it is left as it is, and the settings will not be saved");
+    EXPECT_EQ(s.failure(), name +
+                               " cannot be read (not a text file) nor set aside (File name too "
+                               "long): it is left as it is, and the settings will not be saved");
     EXPECT_EQ(s.read("Coin1"), 0);
     s.store.writeInteger("MainForm", "Coin1", 7);
     const FileResult r = s.store.flush();

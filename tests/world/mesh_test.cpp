@@ -1,10 +1,11 @@
+#include "world/mesh.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 #include <numbers>
 
-#include "world/mesh.h"
 #include "world/texture_layout.h"
 #include "world/world_load.h"
 #include "world_test_support.h"
@@ -21,8 +22,12 @@ constexpr long double kPi = std::numbers::pi_v<long double>;
 // unit sphere: triangle (1, 2, 3) starts every strip, and 4, 5 and 6 lie
 // across its edges 1-3, 2-3 and 1-2. A sixty-fourth scales without rounding.
 constexpr long double k = 1.0L / 64;
-const std::vector<Vec3> kPlane = {{0, 0, 1},           {k, 0, 1},          {0.3L * k, 0.9L * k, 1},
-                                  {-0.6L * k, 0.8L * k, 1}, {1.2L * k, 0.9L * k, 1}, {0.5L * k, -0.8L * k, 1}};
+const std::vector<Vec3> kPlane = {{0, 0, 1},
+                                  {k, 0, 1},
+                                  {0.3L * k, 0.9L * k, 1},
+                                  {-0.6L * k, 0.8L * k, 1},
+                                  {1.2L * k, 0.9L * k, 1},
+                                  {0.5L * k, -0.8L * k, 1}};
 
 struct PlaneGame : TestGame {
   explicit PlaneGame(const std::vector<int>& corners) {
@@ -153,8 +158,7 @@ TEST(MeshLoad, MissingOrDamagedFilesStopTheStart) {
   } cases[] = {
       {{}, noTriangles, "Cannot open file aorb1.orb"},
       {good, {}, "Cannot open file atri1.tri"},
-      {Bytes(good.begin(), good.end() - 1),
-       noTriangles,
+      {Bytes(good.begin(), good.end() - 1), noTriangles,
        "Damaged file aorb1.orb: 35063 bytes, but the 1461 cells need 35064"},
       {Bytes(35064), noTriangles, "Damaged file aorb1.orb: cell 1 lies off the unit sphere"},
       {cellsWith(7, {0, 0, 1.02L}), noTriangles,

@@ -211,7 +211,8 @@ TEST(TableSetup, NeighbourRowsThatDoNotTouchAreComputedAfresh) {
   const std::int32_t far = antipodeSearch(w, cellPosition(w, 1));
   Bytes everyCellItself = face;
   for (std::int32_t c = 0; c < kSphereCellCount; ++c)
-    for (std::size_t k = 1; k <= 6; ++k) everyCellItself = withInt(everyCellItself, 9 * c + k, c + 1);
+    for (std::size_t k = 1; k <= 6; ++k)
+      everyCellItself = withInt(everyCellItself, 9 * c + k, c + 1);
   const std::string n = "; the neighbour table was computed afresh";
   const struct {
     Bytes face;
@@ -222,8 +223,9 @@ TEST(TableSetup, NeighbourRowsThatDoNotTouchAreComputedAfresh) {
        "Ignored face.equ: cell 1 lists " + std::to_string(first) + " twice" + n},
       {withInt(face, 1, far),
        "Ignored face.equ: cell 1 lists " + std::to_string(far) + ", which is not near it" + n},
-      {withInt(face, 1, secondRing), "Ignored face.equ: cell 1 lists " + std::to_string(secondRing) +
-                                         ", which does not list it" + n},
+      {withInt(face, 1, secondRing), "Ignored face.equ: cell 1 lists " +
+                                         std::to_string(secondRing) + ", which does not list it" +
+                                         n},
       {withInt(face, 0, 2), "Ignored face.equ: cell 1 has a neighbour count of 2" + n},
       {withInt(face, 3, 0), "Ignored face.equ: cell 1 has an empty slot 3" + n},
       {[&] {

@@ -41,7 +41,8 @@ inline Vec3 parkedCell(std::size_t i) {
 // the unit sphere far from the north pole.
 inline void writeCellFile(const std::filesystem::path& dir, const std::vector<Vec3>& cells) {
   Bytes bytes;
-  for (std::size_t i = 0; i < 1461; ++i) appendPoint(bytes, i < cells.size() ? cells[i] : parkedCell(i));
+  for (std::size_t i = 0; i < 1461; ++i)
+    appendPoint(bytes, i < cells.size() ? cells[i] : parkedCell(i));
   writeBytes(dir / "aorb1.orb", bytes);
 }
 

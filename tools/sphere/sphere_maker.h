@@ -13,10 +13,10 @@ namespace vorlund::sphere {
 // The game's hex sphere: its two files, and what the report and the checks
 // of the generator look at. Cells and strip corners are game cell numbers.
 struct HexSphere {
-  Bytes cellFile;      // "aorb1.orb"
-  Bytes triangleFile;  // "atri1.tri"
-  std::vector<Vec3> positions;                // positions[0] is cell 1
-  std::vector<std::vector<int>> neighbours;   // row 0 for cell 1
+  Bytes cellFile;                            // "aorb1.orb"
+  Bytes triangleFile;                        // "atri1.tri"
+  std::vector<Vec3> positions;               // positions[0] is cell 1
+  std::vector<std::vector<int>> neighbours;  // row 0 for cell 1
   Strip strip;
   int fighterSteps = -1;  // steps between the fighters' start cells
 };
