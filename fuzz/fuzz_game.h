@@ -50,7 +50,8 @@ class ScratchFolder {
     std::filesystem::remove_all(file, ec);
     std::FILE* f = std::fopen(file.c_str(), "wb");
     require(f != nullptr, "the input written");
-    require(std::fwrite(bytes, 1, size, f) == size && std::fclose(f) == 0, "the input written");
+    const bool written = size == 0 || std::fwrite(bytes, 1, size, f) == size;
+    require(std::fclose(f) == 0 && written, "the input written");
   }
   void write(const std::string& name, const Bytes& bytes) const {
     write(name, bytes.data(), bytes.size());

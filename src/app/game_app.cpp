@@ -228,7 +228,8 @@ void GameApp::beep() {
 void GameApp::openMusic() {
 #ifdef VORLUND_HAVE_MULTIMEDIA
   const QString file = QDir::current().filePath("wendlebrook_song_one.mp3");
-  if (!QFileInfo::exists(file)) return;
+  // Only a regular file: the player would wait for ever on a pipe in its place.
+  if (!QFileInfo(file).isFile()) return;
   // Some media back ends fail hard when asked to play with no output at all.
   if (QMediaDevices::defaultAudioOutput().isNull()) return;
   player_ = new QMediaPlayer(this);

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <QDir>
+#include <QStandardPaths>
 #include <cerrno>
 #include <cstring>
 #include <system_error>
@@ -62,9 +63,12 @@ std::unique_ptr<QtSettingsStore> QtSettingsStore::forUser(
   return std::make_unique<QtSettingsStore>(userFile(), executableDir);
 }
 
+// Where QSettings keeps the ini file of organisation and application
+// "Vorlund" for the user, worked out without opening it: a QSettings made to
+// ask would read it at once, and block on a pipe in its place.
 std::filesystem::path QtSettingsStore::userFile() {
-  const QSettings where(QSettings::IniFormat, QSettings::UserScope, "Vorlund", "Vorlund");
-  return where.fileName().toStdString();
+  const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+  return std::filesystem::path(config.toStdString()) / "Vorlund" / "Vorlund.ini";
 }
 
 void QtSettingsStore::open() {

@@ -184,6 +184,23 @@ TEST(SettingsFile, AReadOnlyFileOrAPipeIsLeftAsItIs) {
   EXPECT_TRUE(fs::is_fifo(file));
 }
 
+// The player's own file is found without being opened: a pipe in its place
+// is set aside like any file the store cannot read, and blocks nothing.
+TEST(SettingsFile, APipeInThePlayersFilesPlaceBlocksNothing) {
+  test::TempDir config;
+  ::setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
+  fs::create_directories(config.path() / "Vorlund");
+  ::mkfifo((config.path() / "Vorlund" / "Vorlund.ini").c_str(), 0600);
+  const auto store = QtSettingsStore::forUser(kGameFolder);
+  const std::optional<Failure> f = store->takeOpeningFailure();
+  ASSERT_TRUE(f.has_value());
+  EXPECT_EQ(f->message,
+            "Vorlund.ini cannot be read (not a regular file): it is kept as "
+            "Vorlund.ini.bak, and the settings start afresh");
+  EXPECT_TRUE(fs::is_fifo(config.path() / "Vorlund" / "Vorlund.ini.bak"));
+  ::unsetenv("XDG_CONFIG_HOME");
+}
+
 // Runs vorlund-sim in `dir` on the settings file with these commands; its
 // exit status.
 int runSim(const fs::path& dir, const fs::path& settings, const std::string& commands) {
@@ -205,6 +222,10 @@ TEST(SettingsFile, TheGameAndTheSimBesideItKeepOneFile) {
   const fs::path simFolder = fs::canonical(VORLUND_SIM).parent_path();
   const fs::path file = QtSettingsStore::userFile();
   EXPECT_EQ(file, config.path() / "Vorlund" / "Vorlund.ini");
+  // Where QSettings itself would keep it (asked while nothing is there to block it).
+  EXPECT_EQ(file, QSettings(QSettings::IniFormat, QSettings::UserScope, "Vorlund", "Vorlund")
+                      .fileName()
+                      .toStdString());
   {
     test::TestGame game(QtSettingsStore::forUser(simFolder));
     for (int s = 1; s <= kSlotCount; ++s) slot(game.g(), s).Coin = -1000 * s;
