@@ -13,12 +13,15 @@
 class QMediaPlayer;
 class QAudioOutput;
 
+namespace vorlund {
+class QtSettingsStore;
+}
+
 namespace vorlund::app {
 
 class ArenaView;
 class SheetWindow;
 class ListWindow;
-class QtSettingsStore;
 class GameApp;
 
 // TForm1: the main window, the arena view filling it.

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -143,8 +144,8 @@ void GameRecording::close() {
 void GameRecording::input(std::string_view line) {
   if (!recording()) return;
   writePendingDrag();
-  if (ticks_ > 0) writeLine("tick " + std::to_string(ticks_));
-  ticks_ = 0;
+  for (; ticks_ > 0; ticks_ -= std::min(ticks_, kMostTicksPerLine))
+    writeLine("tick " + std::to_string(std::min(ticks_, kMostTicksPerLine)));
   writeLine(line);
 }
 

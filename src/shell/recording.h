@@ -15,6 +15,9 @@ struct Game;
 // The recordings in the game folder: this game's, and the one before.
 inline constexpr const char* kLastGameFile = "last-game.vsim";
 inline constexpr const char* kPreviousGameFile = "previous-game.vsim";
+// The most ticks one `tick` line holds: as many as the sim runs for one
+// command. A longer wait (more than four hours) takes several lines.
+inline constexpr std::int64_t kMostTicksPerLine = 1'000'000;
 
 // Everything the player does, written as a vorlund-sim script that plays the
 // game again: `vorlund-sim --dir COPY < last-game.vsim`, COPY being a copy of

@@ -125,6 +125,17 @@ TEST(Recording, ADragKeepsTheLastMoveBeforeEachTickWithExactOffsets) {
                                          "tick 2", "drag 12 -7 700 490", "mouse-up", "close"}));
 }
 
+// A game left alone for hours: no line holds more ticks than the sim runs
+// for one command.
+TEST(Recording, ALongWaitTakesSeveralTickLines) {
+  Recorded t;
+  GameRecording& r = t.recording;
+  ASSERT_TRUE(r.start(t.g(), 7));
+  for (std::int64_t i = 0; i < 2 * kMostTicksPerLine + 5; ++i) r.tick();
+  r.logClick();
+  EXPECT_EQ(inputsOf(t.script()), (Lines{"tick 1000000", "tick 1000000", "tick 5", "log-click"}));
+}
+
 TEST(Recording, KeepsTheLastGameAsThePreviousOneAndReplacesTheOneBefore) {
   Recorded t;
   t.dir.write(kLastGameFile, "seed 2\nclose\n");
