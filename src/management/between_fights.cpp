@@ -1,5 +1,6 @@
 #include "management/between_fights.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,13 @@ void releaseFighters(Game& g) {
   }
   logClear(g.log);
   logAdd(g.log, "");
+}
+
+bool awaitingRelease(const Game& g) {
+  const bool menu = g.names.state == MenuState::Fight || g.names.state == MenuState::BetweenFights;
+  return menu && g.turnCounter < 1 &&
+         std::find(g.names.lines.begin(), g.names.lines.end(), kReleaseFighters) !=
+             g.names.lines.end();
 }
 
 }  // namespace vorlund
