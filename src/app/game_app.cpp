@@ -185,9 +185,11 @@ void GameApp::saveLogAs() {
                                       : QFileDialog::getSaveFileName(log_.get(), "Save the Log",
                                                                      offered, "Text (*.txt)");
   if (file.isEmpty()) return;
+  // Told in a box, not in the Log: the Log is what was being saved.
   if (const FileResult r = saveLogFile(lines, QFile::encodeName(file).toStdString()); !r)
     QMessageBox::warning(log_.get(), "Vorlund",
-                         "Cannot create file " + file + ": " + QString::fromStdString(r.reason()));
+                         "Cannot create file " + file + " (" + QString::fromStdString(r.reason()) +
+                             ")");
 }
 
 void GameApp::windowResized(WindowId w, QSize inside) {

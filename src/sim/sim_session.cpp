@@ -9,6 +9,7 @@
 #include "fighters/character_properties.h"
 #include "management/names_window.h"
 #include "panels/log_file.h"
+#include "shell/failure.h"
 #include "panels/text_keys.h"
 #include "shell/input.h"
 #include "shell/startup.h"
@@ -197,7 +198,9 @@ CommandResult SimSession::saveLog(const std::string& name) {
     return badArgument("save-log takes a file name of the game folder: " + name);
   if (const FileResult r = saveLogFile(game_->log.lines, gameFile(*game_, name)); !r) {
     out_.flush();
-    err_ << "vorlund-sim: Cannot create file " << name << ": " << r.reason() << '\n';
+    // Told, not logged: the Log is what was being saved.
+    err_ << "vorlund-sim: " << describe(Failure::notSaved(name, "Cannot create file " + name, r.reason()))
+         << '\n';
   }
   return {};
 }
