@@ -19,12 +19,13 @@ asan: deps
 	@cmake --build --preset asan
 	ctest --preset asan
 
-# Builds the release preset and runs every benchmark, printing its figures.
+# Builds the release preset and runs every benchmark, printing its figures;
+# the arena's own need an X server, so all run under a virtual one.
 bench: deps
 	@cmake --preset release >/dev/null
 	@cmake --build --preset release
 	@for b in build-release/bench/*_bench; do \
-	  echo "== $$(basename $$b)"; $$b || exit 1; \
+	  echo "== $$(basename $$b)"; xvfb-run -a -s "-screen 0 1280x1024x24" $$b || exit 1; \
 	done
 
 clean:

@@ -1,35 +1,165 @@
 #include "app/arena_view.h"
 
-#include <QSurfaceFormat>
+#include <GL/gl.h>
 
-#include "render/frame.h"
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QOpenGLContext>
+#include <QOpenGLWindow>
+#include <QSurfaceFormat>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "app/glyph_bitmaps.h"
+#include "render/arena_painter.h"
+#include "render/gl_error.h"
+#include "shell/game.h"
 
 namespace vorlund::app {
 
-ArenaView::ArenaView(Game& game, QWidget* parent) : QOpenGLWidget(parent), game_(game) {
+namespace {
+
+// The arena's GL window, inside the main window through a window container.
+// It draws straight into its own window: a widget would draw into a frame
+// buffer that the window's compositor then copies on every frame, which
+// under a software rasteriser costs more than the frame itself.
+class ArenaWindow : public QOpenGLWindow {
+ public:
+  explicit ArenaWindow(ArenaView& view) : view_(view) {}
+
+ protected:
+  void initializeGL() override { view_.initializeGl(context()); }
+  void resizeGL(int w, int h) override {
+    view_.resizeGl(static_cast<int>(w * devicePixelRatio()),
+                   static_cast<int>(h * devicePixelRatio()));
+  }
+  void paintGL() override { view_.paintGl(); }
+  // The arena's keys are the main window's.
+  void keyPressEvent(QKeyEvent* event) override {
+    QCoreApplication::sendEvent(view_.window(), event);
+  }
+
+ private:
+  ArenaView& view_;
+};
+
+QSurfaceFormat surfaceFormat(const render::TOpenGL& gl) {
+  QSurfaceFormat f;
+  f.setRenderableType(QSurfaceFormat::OpenGL);
+  // Fixed-function GL 1.1 with GLU: a compatibility context.
+  f.setProfile(QSurfaceFormat::CompatibilityProfile);
+  f.setVersion(2, 1);
+  f.setSwapBehavior(gl.has(render::TPFDFlag::DoubleBuffer) ? QSurfaceFormat::DoubleBuffer
+                                                           : QSurfaceFormat::SingleBuffer);
+  f.setStereo(gl.has(render::TPFDFlag::Stereo));
+  const int channel = (gl.ColorBits & 0xff) / 3;
+  f.setRedBufferSize(channel);
+  f.setGreenBufferSize(channel);
+  f.setBlueBufferSize(channel);
+  f.setDepthBufferSize(gl.DepthBits & 0xff);
+  f.setStencilBufferSize(gl.StencilBits & 0xff);
+  return f;
+}
+
+}  // namespace
+
+ArenaView::ArenaView(Game& game, QWidget* parent, render::TextureMode mode)
+    : QWidget(parent), painter_(std::make_unique<render::ArenaPainter>(game, mode)) {
   setFocusPolicy(Qt::NoFocus);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  window_ = new ArenaWindow(*this);
+  QWidget* container = QWidget::createWindowContainer(window_, this);
+  container->setFocusPolicy(Qt::NoFocus);
+  layout->addWidget(container);
+}
+
+// The container owns the GL window; its context goes with it.
+ArenaView::~ArenaView() {
+  painter_->components.OpenGL1.ownerDestroyed();
 }
 
 void ArenaView::setDefaultFormat() {
-  QSurfaceFormat f;
-  f.setRenderableType(QSurfaceFormat::OpenGL);
-  f.setProfile(QSurfaceFormat::CompatibilityProfile);
-  f.setVersion(2, 1);
-  f.setSwapBehavior(QSurfaceFormat::DoubleBuffer);
-  f.setRedBufferSize(8);
-  f.setGreenBufferSize(8);
-  f.setBlueBufferSize(8);
-  f.setDepthBufferSize(24);
-  QSurfaceFormat::setDefaultFormat(f);
+  QSurfaceFormat::setDefaultFormat(surfaceFormat(render::MainWindowComponents().OpenGL1));
 }
 
-void ArenaView::initializeGL() {
-  render::initGlState();
+std::optional<Failure> ArenaView::loadGraphics() {
+  glyphs_ = rasteriseGlyphs();
+  return painter_->textures.InitPlanetGraphics(painter_->game().dir);
 }
 
-void ArenaView::paintGL() {
-  const qreal ratio = devicePixelRatioF();
-  render::formPaint(game_, static_cast<int>(width() * ratio), static_cast<int>(height() * ratio));
+void ArenaView::requestFrame() {
+  window_->update();
+}
+
+void ArenaView::makeCurrent() {
+  window_->makeCurrent();
+}
+
+void ArenaView::doneCurrent() {
+  window_->doneCurrent();
+}
+
+QImage ArenaView::grabFrame() {
+  makeCurrent();
+  GLint viewport[4] = {};
+  paintGl();
+  glGetIntegerv(GL_VIEWPORT, viewport);
+  QImage image(viewport[2], viewport[3], QImage::Format_RGBA8888);
+  glPixelStorei(GL_PACK_ALIGNMENT, 4);
+  glReadPixels(0, 0, viewport[2], viewport[3], GL_RGBA, GL_UNSIGNED_BYTE, image.bits());
+  doneCurrent();
+  return image.mirrored();
+}
+
+void ArenaView::initializeGl(QOpenGLContext* context) {
+  if (!context || !context->isValid()) return fail("wglCreateContext failed 0");
+  if (QOpenGLContext::currentContext() != context) return fail("wglMakeCurrent failed 0");
+  try {
+    painter_->startGl(glyphs_);
+  } catch (const render::GlError& e) {
+    fail(e.what());
+  }
+}
+
+void ArenaView::paintGl() {
+  try {
+    painter_->FormPaint();
+    ++frames_;
+  } catch (const render::GlError& e) {
+    fail(e.what());
+  }
+}
+
+void ArenaView::resizeGl(int width, int height) {
+  try {
+    if (painter_->FormResize(width, height)) ++frames_;
+  } catch (const render::GlError& e) {
+    fail(e.what());
+  }
+}
+
+// GL errors are read while the context is current; the boxes are shown once
+// the painting is over, and one failure is shown at a time (the next tick
+// paints again and would only repeat it).
+void ArenaView::fail(const std::string& message) {
+  std::vector<std::string> texts{message};
+  for (std::string& pending : render::drainGlErrors()) texts.push_back(std::move(pending));
+  if (report_) {
+    for (const std::string& t : texts) report_(t);
+    return;
+  }
+  if (reporting_) return;
+  reporting_ = true;
+  QTimer::singleShot(0, this, [this, texts] {
+    for (const std::string& t : texts) {
+      QString shown = QString::fromStdString(t);
+      shown.replace('\r', '\n');
+      QMessageBox::critical(window(), "Vorlund", shown);
+    }
+    reporting_ = false;
+  });
 }
 
 }  // namespace vorlund::app

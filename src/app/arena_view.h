@@ -1,26 +1,78 @@
 #pragma once
-#include <QOpenGLWidget>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "render/glyph_lists.h"
+#include "render/planet_textures.h"
+#include "shell/failure.h"
+
+class QOpenGLContext;
+class QOpenGLWindow;
 
 namespace vorlund {
 struct Game;
 }
 
+namespace vorlund::render {
+class ArenaPainter;
+class TOpenGL;
+}  // namespace vorlund::render
+
 namespace vorlund::app {
 
-// The arena view of the main window: a legacy (compatibility profile) GL
-// context into which the renderer draws one frame per tick.
-class ArenaView : public QOpenGLWidget {
+// The arena view of the main window: a GL window with the pixel format of
+// the arena's context, into which the painter draws one frame per tick.
+// Keys pressed on it go to the main window; mouse and wheel events arrive at
+// the GL window itself.
+class ArenaView : public QWidget {
   Q_OBJECT
  public:
-  ArenaView(Game& game, QWidget* parent);
+  ArenaView(Game& game, QWidget* parent, render::TextureMode mode = render::TextureMode::Objects);
+  ~ArenaView() override;
+
+  // The surface format every GL context of the program asks for: the pixel
+  // format of the arena's context.
   static void setDefaultFormat();
 
- protected:
-  void initializeGL() override;
-  void paintGL() override;
+  // The start-up work that needs no context: the font's bitmaps and the 145
+  // textures from the game folder. The failure that stops the start-up when
+  // a texture cannot be read.
+  std::optional<Failure> loadGraphics();
+
+  // Paints a frame soon (the tick's last step).
+  void requestFrame();
+
+  // Failures of the GL work go here; by default they are shown in message
+  // boxes, the failure's message first, then every GL error still pending.
+  using ErrorReport = std::function<void(const std::string& message)>;
+  void setErrorReport(ErrorReport report) { report_ = std::move(report); }
+
+  render::ArenaPainter& painter() { return *painter_; }
+  // The surface's context made current (or released), for picking and for
+  // reading frames back.
+  void makeCurrent();
+  void doneCurrent();
+  // Paints a frame into the back buffer and reads it back, as it would be shown.
+  QImage grabFrame();
+  int framesPainted() const { return frames_; }
+
+  // What the surface calls with its context current.
+  void initializeGl(QOpenGLContext* context);
+  void paintGl();
+  void resizeGl(int width, int height);
 
  private:
-  Game& game_;
+  void fail(const std::string& message);
+
+  std::unique_ptr<render::ArenaPainter> painter_;
+  render::GlyphSet glyphs_;
+  QOpenGLWindow* window_ = nullptr;
+  ErrorReport report_;
+  bool reporting_ = false;
+  int frames_ = 0;
 };
 
 }  // namespace vorlund::app

@@ -30,6 +30,7 @@
 #include "panels/log_file.h"
 #include "panels/text_keys.h"
 #include "panels/tiling.h"
+#include "shell/failure.h"
 #include "shell/input.h"
 #include "shell/settings.h"
 #include "shell/startup.h"
@@ -130,6 +131,10 @@ bool GameApp::start(unsigned seed) {
     frames_.place(window(w), designedBounds(w));
 
   openMusic();
+  if (const std::optional<Failure> failure = main_->view()->loadGraphics()) {
+    reportFailure(g, *failure);
+    return false;
+  }
   if (!startGame(g, seed)) return false;
   main_->show();
   sync();
@@ -307,7 +312,7 @@ void GameApp::report(const Failure& failure) {
 }
 
 void GameApp::paintArena() {
-  if (main_) main_->view()->update();
+  if (main_) main_->view()->requestFrame();
 }
 
 int GameApp::wheelScrollLines() {

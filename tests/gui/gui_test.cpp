@@ -264,6 +264,9 @@ int main(int argc, char** argv) {
   }
   for (const char* file : {"aorb1.orb", "atri1.tri", "wendlebrook_song_one.mp3"})
     QFile::copy(QDir(VORLUND_GAME_DIR).filePath(file), gameDir.filePath(file));
+  const QDir built(VORLUND_GAME_DIR);
+  for (const QString& texture : built.entryList({"Fig13*.bmp"}, QDir::Files))
+    QFile::copy(built.filePath(texture), gameDir.filePath(texture));
   vorlund::app::ArenaView::setDefaultFormat();
   QApplication application(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);

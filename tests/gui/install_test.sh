@@ -33,6 +33,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 id=io.github.vorlund.Vorlund
 for f in bin/vorlund bin/vorlund-sim share/vorlund/aorb1.orb share/vorlund/atri1.tri \
          share/vorlund/names.txt share/vorlund/races.txt share/vorlund/risks.txt \
+         share/vorlund/Fig13000.bmp share/vorlund/Fig13144.bmp \
          share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
          share/icons/hicolor/scalable/apps/$id.svg share/man/man6/vorlund.6 \
          share/man/man6/vorlund-sim.6; do

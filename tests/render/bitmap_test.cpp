@@ -1,0 +1,125 @@
+// Reading the body textures: the bitmap reader on good, short, lying and
+// strange files, and the start-up read of all 145.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "render/bitmap_file.h"
+#include "render/planet_textures.h"
+#include "support/test_game.h"
+
+namespace vorlund::render {
+namespace {
+
+void put32(std::string& s, std::size_t at, std::int32_t v) {
+  for (int i = 0; i < 4; ++i)
+    s[at + i] = static_cast<char>((static_cast<std::uint32_t>(v) >> (8 * i)) & 0xff);
+}
+
+// A bitmap file: headers naming width x height, then the pixel bytes given.
+std::string bitmap(std::int32_t width, std::int32_t height, const std::string& pixels) {
+  std::string s(54, '\0');
+  s[0] = 'B', s[1] = 'M';
+  put32(s, 2, static_cast<std::int32_t>(54 + pixels.size()));
+  put32(s, 10, 54);
+  put32(s, 14, 40);
+  put32(s, 18, width);
+  put32(s, 22, height);
+  s[26] = 1, s[28] = 24;
+  return s + pixels;
+}
+
+std::string bytes(const std::vector<std::uint8_t>& v) {
+  return {v.begin(), v.end()};
+}
+
+class Bitmaps : public ::testing::Test {
+ protected:
+  BitmapRead read(const std::string& contents) {
+    dir.write("Fig13000.bmp", contents);
+    return ReadBitmap(dir.path() / "Fig13000.bmp");
+  }
+  test::TempDir dir;
+};
+
+TEST_F(Bitmaps, TriplesComeBackRedGreenBlueAndExtraBytesAreKeptAsRead) {
+  // Two pixels, blue-green-red in the file, and two bytes more.
+  const BitmapRead r = read(bitmap(2, 1, "\x01\x02\x03\x04\x05\x06\x07\x08"));
+  ASSERT_EQ(r.fault, BitmapFault::None);
+  EXPECT_EQ(r.image.width, 2);
+  EXPECT_EQ(r.image.height, 1);
+  EXPECT_EQ(bytes(r.image.pixels), std::string("\x03\x02\x01\x06\x05\x04\x07\x08"));
+}
+
+TEST_F(Bitmaps, RefusedAsInvalid) {
+  const std::pair<const char*, std::string> cases[] = {
+      {"no BM", "XM" + bitmap(1, 1, "abc").substr(2)},
+      {"shorter than its headers", bitmap(1, 1, "abc").substr(0, 53)},
+      {"empty", ""},
+      {"pixels short of width x height", bitmap(2, 2, std::string(11, 'p'))},
+      {"a header that lies about its size", bitmap(4096, 4096, std::string(48, 'p'))},
+      {"54 bytes for 2 x 2", bitmap(2, 2, "")},
+  };
+  for (const auto& [what, contents] : cases)
+    EXPECT_EQ(read(contents).fault, BitmapFault::Invalid) << what;
+}
+
+TEST_F(Bitmaps, FiftyFourBytesWithoutPixelsGiveAnEmptyImage) {
+  const BitmapRead r = read(bitmap(0, 16, ""));
+  ASSERT_EQ(r.fault, BitmapFault::None);
+  EXPECT_TRUE(r.image.pixels.empty());
+}
+
+TEST_F(Bitmaps, TopDownBitmapIsReadButNotReordered) {
+  const BitmapRead r = read(bitmap(1, -1, "\x01\x02\x03"));
+  ASSERT_EQ(r.fault, BitmapFault::None);
+  EXPECT_EQ(r.image.height, -1);
+  EXPECT_EQ(bytes(r.image.pixels), std::string("\x01\x02\x03"));
+}
+
+TEST_F(Bitmaps, FilesThatCannotBeOpenedSayWhy) {
+  EXPECT_EQ(ReadBitmap(dir.path() / "missing.bmp").reason, "no such file");
+  std::filesystem::create_directory(dir.path() / "folder.bmp");
+  const BitmapRead folder = ReadBitmap(dir.path() / "folder.bmp");
+  EXPECT_EQ(folder.fault, BitmapFault::CannotOpen);
+  EXPECT_EQ(folder.reason, "not a regular file");
+}
+
+TEST_F(Bitmaps, AFileLargerThanAnyTextureIsNotRead) {
+  dir.write("Fig13000.bmp", bitmap(2, 2, std::string(12, 'p')));
+  std::filesystem::resize_file(dir.path() / "Fig13000.bmp", kMostBitmapBytes + 1);
+  EXPECT_EQ(ReadBitmap(dir.path() / "Fig13000.bmp").fault, BitmapFault::Invalid);
+}
+
+TEST(TextureFiles, NamesCarryTheBodyInThreeDigits) {
+  const std::pair<int, const char*> cases[] = {{0, "Fig13000.bmp"},   {9, "Fig13009.bmp"},
+                                               {10, "Fig13010.bmp"},  {42, "Fig13042.bmp"},
+                                               {100, "Fig13100.bmp"}, {144, "Fig13144.bmp"}};
+  for (const auto& [k, name] : cases) EXPECT_EQ(PlanetTextures::fileName(k), name);
+}
+
+TEST(TextureFiles, StartUpStopsAtTheFirstFileItCannotReadAndNamesIt) {
+  test::TempDir dir;
+  for (int k = 0; k < kTextureCount; ++k)
+    if (k != 7) dir.write(PlanetTextures::fileName(k), bitmap(4, 4, std::string(48, 'p')));
+  PlanetTextures textures;
+  std::optional<Failure> failure = textures.InitPlanetGraphics(dir.path());
+  ASSERT_TRUE(failure.has_value());
+  EXPECT_EQ(failure->kind, Failure::Kind::Fatal) << "the start-up stops";
+  EXPECT_EQ(describe(*failure), "Cannot open file Fig13007.bmp (no such file)");
+  EXPECT_EQ(textures.image(6).width, 4);
+  EXPECT_EQ(textures.image(8).width, 0) << "later textures stay unread";
+
+  dir.write("Fig13007.bmp", bitmap(4, 4, std::string(47, 'p')));
+  failure = textures.InitPlanetGraphics(dir.path());
+  ASSERT_TRUE(failure.has_value());
+  EXPECT_EQ(describe(*failure), "Fig13007.bmp: invalid bitmap");
+  dir.write("Fig13007.bmp", bitmap(4, 4, std::string(48, 'p')));
+  EXPECT_FALSE(textures.InitPlanetGraphics(dir.path()).has_value());
+  EXPECT_EQ(textures.image(144).pixels.size(), 48u);
+}
+
+}  // namespace
+}  // namespace vorlund::render

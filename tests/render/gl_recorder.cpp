@@ -1,0 +1,139 @@
+#include "gl_recorder.h"
+
+#include <GL/gl.h>
+
+#include <cstdio>
+
+namespace vorlund::render::test {
+
+GlRecorder& gl() {
+  static GlRecorder recorder;
+  return recorder;
+}
+
+namespace {
+
+std::string name(GLenum e) {
+  switch (e) {
+    case GL_FRONT:
+      return "FRONT";
+    case GL_BACK:
+      return "BACK";
+    case GL_FRONT_AND_BACK:
+      return "FRONT_AND_BACK";
+    case GL_AMBIENT:
+      return "AMBIENT";
+    case GL_DIFFUSE:
+      return "DIFFUSE";
+    case GL_SPECULAR:
+      return "SPECULAR";
+    case GL_SHININESS:
+      return "SHININESS";
+    case GL_POSITION:
+      return "POSITION";
+    case GL_SPOT_DIRECTION:
+      return "SPOT_DIRECTION";
+    case GL_SPOT_CUTOFF:
+      return "SPOT_CUTOFF";
+    case GL_DEPTH_TEST:
+      return "DEPTH_TEST";
+    case GL_CULL_FACE:
+      return "CULL_FACE";
+    case GL_LIGHTING:
+      return "LIGHTING";
+    case GL_PROJECTION:
+      return "PROJECTION";
+    case GL_MODELVIEW:
+      return "MODELVIEW";
+    default:
+      break;
+  }
+  if (e >= GL_LIGHT0 && e <= GL_LIGHT7) return "LIGHT" + std::to_string(e - GL_LIGHT0);
+  return std::to_string(e);
+}
+
+std::string numbers(std::initializer_list<double> values) {
+  std::string out;
+  for (double v : values) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%s%g", out.empty() ? "" : ",", v);
+    out += text;
+  }
+  return out;
+}
+
+void record(const std::string& call) {
+  gl().calls.push_back(call);
+}
+
+}  // namespace
+}  // namespace vorlund::render::test
+
+using vorlund::render::test::gl;
+using vorlund::render::test::name;
+using vorlund::render::test::numbers;
+using vorlund::render::test::record;
+
+extern "C" {
+
+GLAPI void GLAPIENTRY glEnable(GLenum cap) {
+  record("glEnable(" + name(cap) + ")");
+}
+GLAPI void GLAPIENTRY glDisable(GLenum cap) {
+  record("glDisable(" + name(cap) + ")");
+}
+GLAPI void GLAPIENTRY glLightfv(GLenum light, GLenum p, const GLfloat* v) {
+  const int n = p == GL_SPOT_DIRECTION ? 3 : 4;
+  record("glLightfv(" + name(light) + "," + name(p) + "," +
+         (n == 3 ? numbers({v[0], v[1], v[2]}) : numbers({v[0], v[1], v[2], v[3]})) + ")");
+}
+GLAPI void GLAPIENTRY glLightf(GLenum light, GLenum p, GLfloat v) {
+  record("glLightf(" + name(light) + "," + name(p) + "," + numbers({v}) + ")");
+}
+GLAPI void GLAPIENTRY glMaterialfv(GLenum face, GLenum p, const GLfloat* v) {
+  record("glMaterialfv(" + name(face) + "," + name(p) + "," + numbers({v[0], v[1], v[2], v[3]}) +
+         ")");
+}
+GLAPI void GLAPIENTRY glMaterialf(GLenum face, GLenum p, GLfloat v) {
+  record("glMaterialf(" + name(face) + "," + name(p) + "," + numbers({v}) + ")");
+}
+GLAPI GLenum GLAPIENTRY glGetError() {
+  if (gl().errors.empty()) return GL_NO_ERROR;
+  const GLenum e = gl().errors.front();
+  gl().errors.pop_front();
+  return e;
+}
+GLAPI void GLAPIENTRY glViewport(GLint x, GLint y, GLsizei w, GLsizei h) {
+  record("glViewport(" + numbers({double(x), double(y), double(w), double(h)}) + ")");
+}
+GLAPI void GLAPIENTRY glMatrixMode(GLenum mode) {
+  record("glMatrixMode(" + name(mode) + ")");
+}
+GLAPI void GLAPIENTRY glFrustum(GLdouble l, GLdouble r, GLdouble b, GLdouble t, GLdouble n,
+                                GLdouble f) {
+  record("glFrustum(" + numbers({l, r, b, t, n, f}) + ")");
+}
+GLAPI void GLAPIENTRY glOrtho(GLdouble l, GLdouble r, GLdouble b, GLdouble t, GLdouble n,
+                              GLdouble f) {
+  record("glOrtho(" + numbers({l, r, b, t, n, f}) + ")");
+}
+GLAPI void GLAPIENTRY glClearColor(GLclampf r, GLclampf g, GLclampf b, GLclampf a) {
+  record("glClearColor(" + numbers({r, g, b, a}) + ")");
+}
+GLAPI void GLAPIENTRY glPushMatrix() {
+  record("glPushMatrix()");
+}
+GLAPI void GLAPIENTRY glPopMatrix() {
+  record("glPopMatrix()");
+}
+GLAPI void GLAPIENTRY glTranslatef(GLfloat x, GLfloat y, GLfloat z) {
+  record("glTranslatef(" + numbers({x, y, z}) + ")");
+}
+GLAPI void GLAPIENTRY glRotatef(GLfloat a, GLfloat x, GLfloat y, GLfloat z) {
+  record("glRotatef(" + numbers({a, x, y, z}) + ")");
+}
+GLAPI void GLAPIENTRY glScalef(GLfloat x, GLfloat y, GLfloat z) {
+  record("glScalef(" + numbers({x, y, z}) + ")");
+}
+
+}  // extern "C"

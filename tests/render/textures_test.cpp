@@ -1,0 +1,120 @@
+// The body textures the build paints: sizes GL and the reader take, the same
+// bytes on every run, markers told apart by colour, files the reader reads.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "bmp_file.h"
+#include "render/bitmap_file.h"
+#include "render/planet_textures.h"
+#include "support/test_game.h"
+#include "surfaces.h"
+
+namespace vorlund::textures {
+namespace {
+
+Rgb meanColour(const Image& image) {
+  Rgb sum;
+  for (std::size_t i = 0; i < image.rgb.size(); i += 3)
+    sum.r += image.rgb[i], sum.g += image.rgb[i + 1], sum.b += image.rgb[i + 2];
+  const double n = static_cast<double>(image.rgb.size() / 3);
+  return {sum.r / n, sum.g / n, sum.b / n};
+}
+
+double distance(const Rgb& a, const Rgb& b) {
+  return std::sqrt((a.r - b.r) * (a.r - b.r) + (a.g - b.g) * (a.g - b.g) +
+                   (a.b - b.b) * (a.b - b.b));
+}
+
+TEST(BodyTextures, EverySideIsAPowerOfTwoWhoseRowsNeedNoPadding) {
+  for (int k = 0; k < render::kTextureCount; ++k) {
+    const int side = surfaceOf(k).size;
+    EXPECT_TRUE(side >= 4 && side <= 256 && (side & (side - 1)) == 0) << k;
+    EXPECT_EQ(side * 3 % 4, 0) << k;
+  }
+}
+
+TEST(BodyTextures, TheSameSeedPaintsTheSameBytes) {
+  for (int k : {0, 5, 12, 138})
+    EXPECT_EQ(bmpBytes(paint(surfaceOf(k))), bmpBytes(paint(surfaceOf(k))));
+  EXPECT_NE(bmpBytes(paint(surfaceOf(130))), bmpBytes(paint(surfaceOf(131))))
+      << "asteroids of one kind still differ";
+}
+
+TEST(BodyTextures, MarkerImagesDifferPlainlyInColour) {
+  const int markers[] = {1, 3, 4, 5, 6, 12, 44, 138};
+  for (int a : markers)
+    for (int b : markers) {
+      if (a >= b) continue;
+      EXPECT_GT(distance(meanColour(paint(surfaceOf(a))), meanColour(paint(surfaceOf(b)))), 40.0)
+          << a << " and " << b;
+    }
+}
+
+TEST(BodyTextures, LooksFollowTheBodyTable) {
+  const Rgb sun = meanColour(paint(surfaceOf(0)));
+  EXPECT_GT(sun.r, 200);
+  EXPECT_LT(sun.b, sun.g);
+  const Rgb terra = meanColour(paint(surfaceOf(5)));
+  EXPECT_GT(terra.b, terra.r) << "mostly sea";
+  const Rgb luna = meanColour(paint(surfaceOf(13)));
+  EXPECT_LT(std::abs(luna.r - luna.b), 10) << "grey";
+  EXPECT_EQ(surfaceOf(1).look, Look::Bands);
+  EXPECT_EQ(surfaceOf(40).look, Look::Asteroid) << "Proteus, a small moon";
+  EXPECT_EQ(surfaceOf(22).look, Look::Ice) << "Rhea, an icy moon";
+  EXPECT_EQ(surfaceOf(130).look, Look::Asteroid);
+}
+
+// The globe repeats each texture many times over: the last column must run
+// on into the first, and the last row into the first, changing no more than
+// some neighbours inside do.
+TEST(BodyTextures, EveryLookTilesWithoutSeams) {
+  for (int k : {0, 1, 5, 6, 7, 10, 12, 14, 15, 40, 130}) {
+    const Image image = paint(surfaceOf(k));
+    const int n = image.size;
+    auto pixel = [&](int x, int y, int c) -> double {
+      return image.rgb[(static_cast<std::size_t>(y) * n + x) * 3 + c];
+    };
+    // Mean change between columns a and b, and between rows a and b.
+    auto columns = [&](int a, int b) {
+      double sum = 0;
+      for (int y = 0; y < n; ++y)
+        for (int c = 0; c < 3; ++c) sum += std::abs(pixel(a, y, c) - pixel(b, y, c));
+      return sum / (3.0 * n);
+    };
+    auto rows = [&](int a, int b) {
+      double sum = 0;
+      for (int x = 0; x < n; ++x)
+        for (int c = 0; c < 3; ++c) sum += std::abs(pixel(x, a, c) - pixel(x, b, c));
+      return sum / (3.0 * n);
+    };
+    double acrossColumns = 0, acrossRows = 0;
+    for (int i = 1; i < n; ++i) {
+      acrossColumns = std::max(acrossColumns, columns(i - 1, i));
+      acrossRows = std::max(acrossRows, rows(i - 1, i));
+    }
+    EXPECT_LE(columns(n - 1, 0), acrossColumns) << "body " << k;
+    EXPECT_LE(rows(n - 1, 0), acrossRows) << "body " << k;
+  }
+}
+
+TEST(BodyTextures, TheReaderGetsBackWhatWasPainted) {
+  test::TempDir dir;
+  const Image painted = paint(surfaceOf(12));
+  dir.write("Fig13012.bmp", bmpBytes(painted));
+  const render::BitmapRead r = render::ReadBitmap(dir.path() / "Fig13012.bmp");
+  ASSERT_EQ(r.fault, render::BitmapFault::None);
+  ASSERT_EQ(r.image.width, painted.size);
+  ASSERT_EQ(r.image.height, painted.size);
+  ASSERT_EQ(r.image.pixels.size(), painted.rgb.size());
+  // The file and the reader keep the rows bottom-up; the painted image is top-down.
+  const std::size_t row = static_cast<std::size_t>(painted.size) * 3;
+  for (int y = 0; y < painted.size; ++y)
+    ASSERT_TRUE(std::equal(painted.rgb.begin() + y * row, painted.rgb.begin() + (y + 1) * row,
+                           r.image.pixels.begin() + (painted.size - 1 - y) * row))
+        << "row " << y;
+}
+
+}  // namespace
+}  // namespace vorlund::textures
