@@ -310,8 +310,11 @@ int main(int argc, char** argv) {
   QTemporaryDir gameDir;
   qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
   QDir::setCurrent(gameDir.path());
+  const QDir built(VORLUND_GAME_DIR);
   for (const char* file : {"aorb1.orb", "atri1.tri", "risks.txt"})
-    QFile::copy(QDir(VORLUND_GAME_DIR).filePath(file), gameDir.filePath(file));
+    QFile::copy(built.filePath(file), gameDir.filePath(file));
+  for (const QString& texture : built.entryList({"Fig13*.bmp"}, QDir::Files))
+    QFile::copy(built.filePath(texture), gameDir.filePath(texture));
   vorlund::app::ArenaView::setDefaultFormat();
   QApplication application(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
