@@ -192,9 +192,9 @@ void GameApp::saveLogAs() {
   if (file.isEmpty()) return;
   // Told in a box, not in the Log: the Log is what was being saved.
   if (const FileResult r = saveLogFile(lines, QFile::encodeName(file).toStdString()); !r)
-    QMessageBox::warning(log_.get(), "Vorlund",
-                         "Cannot create file " + file + " (" + QString::fromStdString(r.reason()) +
-                             ")");
+    QMessageBox::warning(
+        log_.get(), "Vorlund",
+        "Cannot create file " + file + " (" + QString::fromStdString(r.reason()) + ")");
 }
 
 void GameApp::windowResized(WindowId w, QSize inside) {

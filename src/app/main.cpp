@@ -75,7 +75,8 @@ bool enterGameFolder() {
 
 int main(int argc, char** argv) {
   using vorlund::app::CommandLine;
-  const CommandLine line = vorlund::app::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+  const CommandLine line =
+      vorlund::app::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
   switch (line.action) {
     case CommandLine::Action::Help:
       std::fputs(kHelp, stdout);

@@ -179,8 +179,8 @@ std::string oddsSummary(const OddsSetup& s, const FightOdds& o) {
   const std::array<int, 3> p = oddsPercentages(o);
   constexpr const char* kDot = " \xC2\xB7 ";  // a middle dot in UTF-8
   return s.fighters[0].Name_String.str() + " " + std::to_string(p[0]) + "%" + kDot +
-         s.fighters[1].Name_String.str() + " " + std::to_string(p[1]) + "%" + kDot +
-         "unfinished " + std::to_string(p[2]) + "%";
+         s.fighters[1].Name_String.str() + " " + std::to_string(p[1]) + "%" + kDot + "unfinished " +
+         std::to_string(p[2]) + "%";
 }
 
 }  // namespace vorlund

@@ -21,7 +21,8 @@ FileResult saveLogFile(const std::vector<std::string>& lines, const std::filesys
 
 std::string logFileName(const std::tm& local) {
   std::array<char, 64> name{};
-  const std::size_t n = std::strftime(name.data(), name.size(), "vorlund-log-%Y-%m-%d-%H%M.txt", &local);
+  const std::size_t n =
+      std::strftime(name.data(), name.size(), "vorlund-log-%Y-%m-%d-%H%M.txt", &local);
   return n == 0 ? std::string("vorlund-log.txt") : std::string(name.data(), n);
 }
 

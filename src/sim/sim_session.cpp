@@ -9,8 +9,8 @@
 #include "fighters/character_properties.h"
 #include "management/names_window.h"
 #include "panels/log_file.h"
-#include "shell/failure.h"
 #include "panels/text_keys.h"
+#include "shell/failure.h"
 #include "shell/input.h"
 #include "shell/startup.h"
 #include "shell/tick.h"
@@ -184,8 +184,7 @@ CommandResult SimSession::odds(const std::string& args) {
 // A pair that cannot fight has no odds: counting would report a sure win.
 std::string SimSession::oddsText(long long n) const {
   const OddsSetup setup = takeOddsSetup(*game_);
-  if (!setup.refusal.empty())
-    return "odds " + std::to_string(n) + " refused: " + setup.refusal;
+  if (!setup.refusal.empty()) return "odds " + std::to_string(n) + " refused: " + setup.refusal;
   const FightOdds o = countOdds(setup, 0, n).value_or(FightOdds{});
   return "odds " + std::to_string(n) + " wins1=" + std::to_string(o.wins1) +
          " wins2=" + std::to_string(o.wins2) + " other=" + std::to_string(o.other);
@@ -199,8 +198,8 @@ CommandResult SimSession::saveLog(const std::string& name) {
   if (const FileResult r = saveLogFile(game_->log.lines, gameFile(*game_, name)); !r) {
     out_.flush();
     // Told, not logged: the Log is what was being saved.
-    err_ << "vorlund-sim: " << describe(Failure::notSaved(name, "Cannot create file " + name, r.reason()))
-         << '\n';
+    err_ << "vorlund-sim: "
+         << describe(Failure::notSaved(name, "Cannot create file " + name, r.reason())) << '\n';
   }
   return {};
 }

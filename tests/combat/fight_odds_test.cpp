@@ -153,14 +153,14 @@ TEST(FightOdds, PercentagesTakeTheLargestRemaindersAndAddUpTo100) {
     std::array<int, 3> percent;
   } cases[] = {
       {{580, 390, 30}, {58, 39, 3}},
-      {{1, 1, 1}, {34, 33, 33}},           // a tie of remainders: the one named first
-      {{333, 333, 334}, {33, 33, 34}},     // the largest remainder, wherever it is
-      {{5, 5, 990}, {1, 0, 99}},           // half a point each: the first
-      {{999, 1, 0}, {100, 0, 0}},          // 99.9 and 0.1
+      {{1, 1, 1}, {34, 33, 33}},        // a tie of remainders: the one named first
+      {{333, 333, 334}, {33, 33, 34}},  // the largest remainder, wherever it is
+      {{5, 5, 990}, {1, 0, 99}},        // half a point each: the first
+      {{999, 1, 0}, {100, 0, 0}},       // 99.9 and 0.1
       {{0, 0, 1000}, {0, 0, 100}},
-      {{0, 0, 0}, {0, 0, 0}},              // nothing counted
-      {{1, 2, 4}, {14, 29, 57}},           // 14.29, 28.57, 57.14
-      {{6, 1, 0}, {86, 14, 0}},            // 85.71, 14.29
+      {{0, 0, 0}, {0, 0, 0}},     // nothing counted
+      {{1, 2, 4}, {14, 29, 57}},  // 14.29, 28.57, 57.14
+      {{6, 1, 0}, {86, 14, 0}},   // 85.71, 14.29
   };
   for (const auto& c : cases)
     EXPECT_EQ(oddsPercentages(c.odds), c.percent)

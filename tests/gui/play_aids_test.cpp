@@ -250,8 +250,10 @@ TEST(Pace, CommandLineForThisRunStoredSpeedOtherwise) {
     std::optional<int> commandLine;
     int pace;
   } cases[] = {
-      {{}, std::nullopt, 64},  {QVariant(16), std::nullopt, 16},
-      {QVariant(1000), std::nullopt, 64}, {QVariant("slow"), std::nullopt, 64},
+      {{}, std::nullopt, 64},
+      {QVariant(16), std::nullopt, 16},
+      {QVariant(1000), std::nullopt, 64},
+      {QVariant("slow"), std::nullopt, 64},
       {QVariant(16), 128, 128},
   };
   for (const auto& c : cases) {

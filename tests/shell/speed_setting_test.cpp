@@ -13,7 +13,7 @@ TEST(SpeedSetting, StoredPaceInItsRangeElseTheDesignedOne) {
     const char* stored;  // nullptr: no Speed key
     std::int32_t speed;
   } cases[] = {
-      {nullptr, 64}, {"8", 8},   {"256", 256}, {"32", 32}, {"7", 64},   {"257", 64},
+      {nullptr, 64}, {"8", 8},    {"256", 256}, {"32", 32}, {"7", 64},   {"257", 64},
       {"0", 64},     {"-64", 64}, {"fast", 64}, {"", 64},   {"$20", 32}, {"99999999999", 64},
   };
   for (const auto& c : cases) {
