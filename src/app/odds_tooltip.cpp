@@ -1,5 +1,8 @@
 #include "app/odds_tooltip.h"
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <QToolTip>
 #include <algorithm>
 #include <memory>
@@ -17,6 +20,8 @@ struct Tally {
   FightOdds sum;
   int left = 0;
 };
+
+constexpr int kWorkerNiceness = 10;
 
 int workerCount() {
   const unsigned cores = std::thread::hardware_concurrency();
@@ -77,6 +82,8 @@ void OddsTooltip::start(const Game& g) {
     const std::int64_t first = kFights * k / parts;
     const std::int64_t count = kFights * (k + 1) / parts - first;
     workers_.emplace_back([this, setup, tally, job, first, count](std::stop_token stop) {
+      // Behind the game's own thread when they must share a core.
+      ::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), kWorkerNiceness);
       const std::optional<FightOdds> odds = countOdds(*setup, first, count, stop);
       if (!odds) return;
       const std::lock_guard lock(tally->mutex);
