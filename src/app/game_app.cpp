@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -11,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QVBoxLayout>
+#include <ctime>
 
 #ifdef VORLUND_HAVE_MULTIMEDIA
 #include <QAudioDevice>
@@ -176,7 +176,7 @@ void GameApp::sync() {
   them_->mirror(game_->them);
   names_->mirror(game_->names);
   log_->mirror(game_->log);
-  odds_->follow(*game_);
+  if (!closed_) odds_->follow(*game_);
 }
 
 void GameApp::saveLogAs() {
