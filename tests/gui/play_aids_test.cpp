@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
+#include <cstdlib>
 #include <functional>
 
 #include "app/arena_view.h"
@@ -186,6 +187,10 @@ TEST(OddsTooltip, HoveringTheMatchShowsTheOddsCountedAsideWithinASecond) {
   std::printf("odds of 1000 fights counted %lld ms after the set-up, shown at %lld ms\n",
               static_cast<long long>(countedMs), static_cast<long long>(shownMs));
 
+  if (const char* shot = std::getenv("VORLUND_GUI_SHOT")) {
+    runEventsFor(300);  // drawn
+    QProcess::execute("import", {"-window", "root", QString(shot) + "-odds.png"});
+  }
   const QString text = QToolTip::text();
   EXPECT_EQ(percentSum(text), 100) << text.toStdString();
   EXPECT_TRUE(text.startsWith(QString::fromStdString(slot(g, 1).Name_String.str()) + " "));
