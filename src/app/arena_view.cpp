@@ -5,11 +5,13 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QOpenGLContext>
 #include <QOpenGLWindow>
 #include <QSurfaceFormat>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 #include "app/glyph_bitmaps.h"
 #include "render/arena_painter.h"
@@ -35,12 +37,31 @@ class ArenaWindow : public QOpenGLWindow {
                    static_cast<int>(h * devicePixelRatio()));
   }
   void paintGL() override { view_.paintGl(); }
-  // The arena's keys are the main window's.
+  // The arena's keys, mouse and wheel are the main window's.
   void keyPressEvent(QKeyEvent* event) override {
     QCoreApplication::sendEvent(view_.window(), event);
   }
+  void mousePressEvent(QMouseEvent* event) override { forward(event); }
+  void mouseMoveEvent(QMouseEvent* event) override { forward(event); }
+  void mouseReleaseEvent(QMouseEvent* event) override { forward(event); }
+  void mouseDoubleClickEvent(QMouseEvent* event) override { forward(event); }
+  void wheelEvent(QWheelEvent* event) override {
+    QWheelEvent moved(inMainWindow(event->position()), event->globalPosition(), event->pixelDelta(),
+                      event->angleDelta(), event->buttons(), event->modifiers(), event->phase(),
+                      event->inverted(), event->source());
+    QCoreApplication::sendEvent(view_.window(), &moved);
+  }
 
  private:
+  // The same event in the main window's coordinates.
+  void forward(QMouseEvent* event) {
+    QMouseEvent moved(event->type(), inMainWindow(event->position()), event->scenePosition(),
+                      event->globalPosition(), event->button(), event->buttons(),
+                      event->modifiers(), event->source());
+    QCoreApplication::sendEvent(view_.window(), &moved);
+  }
+  QPointF inMainWindow(QPointF at) const { return view_.mapTo(view_.window(), at); }
+
   ArenaView& view_;
 };
 
@@ -93,6 +114,10 @@ void ArenaView::requestFrame() {
   window_->update();
 }
 
+QWindow* ArenaView::glWindow() const {
+  return window_;
+}
+
 void ArenaView::makeCurrent() {
   window_->makeCurrent();
 }
@@ -111,6 +136,24 @@ QImage ArenaView::grabFrame() {
   glReadPixels(0, 0, viewport[2], viewport[3], GL_RGBA, GL_UNSIGNED_BYTE, image.bits());
   doneCurrent();
   return image.mirrored();
+}
+
+std::optional<std::uint32_t> ArenaView::pickAt(QPointF at) {
+  const qreal ratio = window_->devicePixelRatio();
+  std::optional<std::uint32_t> name;
+  makeCurrent();
+  try {
+    name = painter_->pickAt(static_cast<int>(at.x() * ratio), static_cast<int>(at.y() * ratio));
+  } catch (const render::GlError& e) {
+    fail(e.what());
+  }
+  doneCurrent();
+  return name;
+}
+
+FrustumSides ArenaView::frustum() const {
+  const render::TOpenGL& gl = painter_->components.OpenGL1;
+  return {gl.prxLeft, gl.prxRight, gl.prxBottom, gl.prxTop};
 }
 
 void ArenaView::initializeGl(QOpenGLContext* context) {

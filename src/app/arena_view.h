@@ -1,5 +1,7 @@
 #pragma once
+#include <QPointF>
 #include <QWidget>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -8,9 +10,11 @@
 #include "render/glyph_lists.h"
 #include "render/planet_textures.h"
 #include "shell/failure.h"
+#include "shell/pointer_input.h"
 
 class QOpenGLContext;
 class QOpenGLWindow;
+class QWindow;
 
 namespace vorlund {
 struct Game;
@@ -25,8 +29,8 @@ namespace vorlund::app {
 
 // The arena view of the main window: a GL window with the pixel format of
 // the arena's context, into which the painter draws one frame per tick.
-// Keys pressed on it go to the main window; mouse and wheel events arrive at
-// the GL window itself.
+// Keys, mouse and wheel events on it go to the main window, in the main
+// window's coordinates.
 class ArenaView : public QWidget {
   Q_OBJECT
  public:
@@ -55,9 +59,16 @@ class ArenaView : public QWidget {
   // reading frames back.
   void makeCurrent();
   void doneCurrent();
+  // The selection pass at a point of the view (from its top left corner):
+  // the name of the nearest thing drawn under it, or nothing.
+  std::optional<std::uint32_t> pickAt(QPointF at);
+  // The sides of the view's frustum, which scale a drag.
+  FrustumSides frustum() const;
   // Paints a frame into the back buffer and reads it back, as it would be shown.
   QImage grabFrame();
   int framesPainted() const { return frames_; }
+  // The GL window itself, where the pointer's events arrive.
+  QWindow* glWindow() const;
 
   // What the surface calls with its context current.
   void initializeGl(QOpenGLContext* context);

@@ -9,7 +9,9 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 #include <ctime>
 
 #ifdef VORLUND_HAVE_MULTIMEDIA
@@ -32,6 +34,7 @@
 #include "panels/tiling.h"
 #include "shell/failure.h"
 #include "shell/input.h"
+#include "shell/pointer_input.h"
 #include "shell/settings.h"
 #include "shell/startup.h"
 #include "shell/tick.h"
@@ -47,12 +50,58 @@ MainWindow::MainWindow(GameApp& app) : app_(app) {
   setFocusPolicy(Qt::StrongFocus);
 }
 
+namespace {
+
+KeyModifiers keyModifiers(Qt::KeyboardModifiers m) {
+  return {m.testFlag(Qt::ShiftModifier), m.testFlag(Qt::ControlModifier),
+          m.testFlag(Qt::AltModifier)};
+}
+
+// The three buttons the arena answers to.
+std::optional<MouseButton> arenaButton(Qt::MouseButton b) {
+  switch (b) {
+    case Qt::LeftButton:
+      return MouseButton::Left;
+    case Qt::RightButton:
+      return MouseButton::Right;
+    case Qt::MiddleButton:
+      return MouseButton::Middle;
+    default:
+      return std::nullopt;
+  }
+}
+
+}  // namespace
+
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-  const Qt::KeyboardModifiers m = event->modifiers();
-  formKeyDown(app_.game(), virtualKey(*event),
-              {m.testFlag(Qt::ShiftModifier), m.testFlag(Qt::ControlModifier),
-               m.testFlag(Qt::AltModifier)});
+  formKeyDown(app_.game(), virtualKey(*event), keyModifiers(event->modifiers()));
   app_.sync();
+}
+
+// A press starts a drag, then the frame is painted in selection mode under
+// the pointer, and the nearest thing named there is handed to the editor.
+void MainWindow::mousePressEvent(QMouseEvent* event) {
+  const std::optional<MouseButton> button = arenaButton(event->button());
+  if (!button) return;
+  Game& g = app_.game();
+  const QPointF at = event->position();
+  formMouseDown(g, at.x(), at.y());
+  if (const auto name = view_->pickAt(view_->mapFrom(this, at)))
+    pickAction(g, *button, keyModifiers(event->modifiers()), *name);
+  app_.sync();
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent* event) {
+  formMouseMove(app_.game(), event->position().x(), event->position().y(), width(), height(),
+                view_->frustum());
+}
+
+void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
+  if (arenaButton(event->button())) formMouseUp(app_.game());
+}
+
+void MainWindow::wheelEvent(QWheelEvent* event) {
+  mouseWheel(app_.game(), event->angleDelta().y());
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -64,8 +113,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   app_.shutDown();
   event->accept();
 }
-
-namespace {}  // namespace
 
 GameApp::GameApp() : game_(std::make_unique<Game>()), odds_(std::make_unique<OddsTooltip>()) {
   game_->platform = this;
@@ -226,6 +273,7 @@ bool GameApp::isVisible(WindowId w) {
 
 void GameApp::focusWindow(WindowId w) {
   QWidget* win = window(w);
+  win->raise();
   win->activateWindow();
   if (auto* t = dynamic_cast<TextWindow*>(win)) t->control()->setFocus();
 }

@@ -7,6 +7,7 @@
 #include "render/main_window_components.h"
 #include "render/planet_textures.h"
 #include "render/selection_pass.h"
+#include "shell/pointer_input.h"
 
 namespace vorlund {
 struct Game;
@@ -52,8 +53,8 @@ class ArenaPainter {
   std::optional<std::uint32_t> pickAt(int x, int y);
 
   // Selection names of what the overlays draw.
-  static constexpr unsigned kRingName = 100000;
-  static constexpr unsigned kNeighbourName = 800000;
+  static constexpr unsigned kRingName = kRingMarkerName;
+  static constexpr unsigned kNeighbourName = kNeighbourMarkerName;
 
  private:
   void cornerLabels();

@@ -29,6 +29,13 @@ Point3f at(const Game& g, int cell) {
   return scaled(cellPosition(g.world, cell), 1.0L);
 }
 
+// A name lasts for the markers it names: whatever is drawn after them (the
+// pole, the highlighted ring cell, graves, fighters, the other bodies) is
+// picked as nothing in particular, never as the last marker named.
+void unnamed() {
+  glLoadName(0);
+}
+
 }  // namespace
 
 void ArenaPainter::cellMarker(int cell, float scale) {
@@ -106,6 +113,7 @@ void ArenaPainter::cursorOverlay() {
     glLoadName(kRingName + e);
     cellMarker(e, 0.05f);
   }
+  unnamed();
   glDisable(GL_TEXTURE_2D);
 
   textures.select(kPoleTexture);
@@ -145,6 +153,7 @@ void ArenaPainter::cursorOverlay() {
     glLoadName(kNeighbourName + e);
     cellMarker(e, 0.05f);
   }
+  unnamed();
   glDisable(GL_TEXTURE_2D);
   textures.select(kLeftOverTexture);
   glEnable(GL_TEXTURE_2D);
@@ -181,6 +190,7 @@ void ArenaPainter::gridOverlay() {
     markerCube();
     glPopMatrix();
   }
+  unnamed();
   for (int cell : {g_.poleCell, g_.antipodeCell}) {
     const Point3f p = at(g_, cell);
     glBegin(GL_LINES);

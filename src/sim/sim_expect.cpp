@@ -8,6 +8,7 @@
 
 #include "fighters/character_properties.h"
 #include "fighters/text_files.h"
+#include "shell/game.h"
 #include "sim/sim_session.h"
 #include "sim/sim_state.h"
 #include "sim/sim_words.h"
@@ -48,6 +49,8 @@ CommandResult SimSession::expect(const std::string& args) {
     found = expectFolder(rest);
   else if (what == "odds")
     found = expectOdds(rest);
+  else if (what == "ring" || what == "neighbours")
+    found = expectRow(what, rest);
   else
     badExpect_ = "unknown expectation: expect " + args;
   if (!badExpect_.empty()) return badArgument(badExpect_);
@@ -100,6 +103,17 @@ std::string SimSession::expectState(const std::string& args) {
     if (k == key) return v == value ? "" : key + " is " + v;
   badExpect_ = "no state key " + key + (key == "slots" ? " (expect fighter checks the slots)" : "");
   return {};
+}
+
+std::string SimSession::expectRow(const std::string& what, const std::string& args) {
+  const auto [cellText, entries] = firstWord(args);
+  long long cell = 0;
+  if (!parseInt(cellText, cell) || cell < 1 || cell > kSphereCellCount) {
+    badExpect_ = "bad cell: " + args;
+    return {};
+  }
+  const std::string actual = rowLine(*game_, static_cast<std::int32_t>(cell), what == "ring");
+  return actual == what + " " + args ? "" : "the row is " + quoted(actual);
 }
 
 std::string SimSession::expectFighter(const std::string& args) {

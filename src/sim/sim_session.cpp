@@ -1,5 +1,6 @@
 #include "sim/sim_session.h"
 
+#include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <iostream>
@@ -12,6 +13,7 @@
 #include "panels/text_keys.h"
 #include "shell/failure.h"
 #include "shell/input.h"
+#include "shell/pointer_input.h"
 #include "shell/startup.h"
 #include "shell/tick.h"
 #include "sim/sim_state.h"
@@ -35,6 +37,11 @@ const char* kHelp =
     "  click TEXT                mouse-down on the first Names line equal to TEXT\n"
     "  click #I                  mouse-down on Names line I (0-based); past the end clicks below\n"
     "  key CODE [shift] [ctrl] [alt]   a key on the arena view (Windows virtual-key number)\n"
+    "  pick NAME [right|middle] [ctrl] [alt]\n"
+    "                            a click on the arena view that hit the selection name NAME\n"
+    "                            (a cell, 100000 + a ring cell, 800000 + a neighbour cell)\n"
+    "  ring CELL                 print 'ring CELL COUNT' and the cell's ring entries\n"
+    "  neighbours CELL           print 'neighbours CELL COUNT' and the cell's neighbours\n"
     "  log-click                 mouse-down in the Log: pauses or resumes the fight\n"
     "  save-log NAME             save the Log's lines as UTF-8 text to the file NAME of the\n"
     "                            game folder (Ctrl+S in the Log window)\n"
@@ -66,7 +73,9 @@ const char* kHelp =
     "                            trailing blanks ignored\n"
     "  expect file NAME has TEXT | lacks TEXT | lines N   a text file of the game folder\n"
     "  expect folder NAME...     the game folder holds exactly these files\n"
-    "  expect odds N TEXT        'odds N' would print 'odds N ' and TEXT\n";
+    "  expect odds N TEXT        'odds N' would print 'odds N ' and TEXT\n"
+    "  expect ring CELL TEXT     'ring CELL' would print 'ring CELL ' and TEXT\n"
+    "  expect neighbours CELL TEXT   'neighbours CELL' would print 'neighbours CELL ' and TEXT\n";
 
 }  // namespace
 
@@ -129,6 +138,9 @@ CommandResult SimSession::execute(const std::string& line, int lineNumber) {
   if (command == "fight") return fight(args);
   if (command == "click") return click(args);
   if (command == "key") return key(args);
+  if (command == "pick") return pick(args);
+  if (command == "ring") return printRow(args, true);
+  if (command == "neighbours") return printRow(args, false);
   if (command == "set") return set(args);
   if (command == "seed") return seed(args);
   if (command == "odds") return odds(args);
@@ -250,6 +262,38 @@ CommandResult SimSession::key(const std::string& args) {
       return badArgument("bad key modifier: " + word);
   }
   formKeyDown(*game_, static_cast<int>(code), mods);
+  return {};
+}
+
+CommandResult SimSession::pick(const std::string& args) {
+  std::istringstream words(args);
+  std::string word;
+  long long name = 0;
+  if (!(words >> word) || !parseInt(word, name) || name < 0 || name > 0xFFFFFFFFll)
+    return badArgument("bad selection name: " + args);
+  MouseButton button = MouseButton::Left;
+  KeyModifiers mods;
+  while (words >> word) {
+    if (word == "right")
+      button = MouseButton::Right;
+    else if (word == "middle")
+      button = MouseButton::Middle;
+    else if (word == "ctrl")
+      mods.ctrl = true;
+    else if (word == "alt")
+      mods.alt = true;
+    else
+      return badArgument("bad pick modifier: " + word);
+  }
+  pickAction(*game_, button, mods, static_cast<std::uint32_t>(name));
+  return {};
+}
+
+CommandResult SimSession::printRow(const std::string& args, bool ringRow) {
+  long long cell = 0;
+  if (!parseInt(args, cell) || cell < 1 || cell > kSphereCellCount)
+    return badArgument("bad cell: " + args);
+  out_ << rowLine(*game_, static_cast<std::int32_t>(cell), ringRow) << '\n';
   return {};
 }
 

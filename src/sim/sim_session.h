@@ -44,6 +44,8 @@ class SimSession {
   CommandResult fight(const std::string& args);
   CommandResult click(const std::string& args);
   CommandResult key(const std::string& args);
+  CommandResult pick(const std::string& args);
+  CommandResult printRow(const std::string& args, bool ringRow);
   CommandResult set(const std::string& args);
   CommandResult seed(const std::string& args);
   CommandResult odds(const std::string& args);
@@ -65,6 +67,7 @@ class SimSession {
   std::string expectFile(const std::string& args);
   std::string expectFolder(const std::string& args);
   std::string expectOdds(const std::string& args);
+  std::string expectRow(const std::string& what, const std::string& args);
   // The line `odds n` prints.
   std::string oddsText(long long n) const;
 

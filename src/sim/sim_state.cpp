@@ -1,5 +1,9 @@
 #include "sim/sim_state.h"
 
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 
 #include "shell/game.h"
@@ -43,6 +47,15 @@ std::string jsonBool(bool b) {
   return b ? "true" : "false";
 }
 
+// The shortest text that reads back as the same double; JSON has no words
+// for the infinities.
+std::string jsonNumber(double d) {
+  std::array<char, 32> buf{};
+  const auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), d);
+  if (ec != std::errc() || !std::isfinite(d)) return "null";
+  return std::string(buf.data(), end);
+}
+
 // The property as JSON when `quoted`, else as it is.
 std::string propertyValue(const TCharacterDMG& c, const CharacterProperty& p, bool quoted) {
   std::string out;
@@ -84,8 +97,19 @@ std::vector<std::pair<std::string, std::string>> stateFields(const Game& g) {
           {"graves", std::to_string(g.graveyard.count)},
           {"menu", std::to_string(static_cast<int>(g.names.state))},
           {"startup", std::to_string(g.startupCountdown)},
-          {"musicOn", jsonBool(g.musicOn)},
-          {"viewedBody", std::to_string(g.viewedBody)}};
+          {"viewedBody", std::to_string(g.viewedBody)},
+          {"cursorCell", std::to_string(g.cursorCell)},
+          {"ringPosition", std::to_string(g.cursorRingPos)},
+          {"neighbourPosition", std::to_string(g.cursorNeighbourPos)},
+          {"poleCell", std::to_string(g.poleCell)},
+          {"antipodeCell", std::to_string(g.antipodeCell)},
+          {"viewYaw", jsonNumber(g.viewYaw)},
+          {"viewPitch", jsonNumber(g.viewPitch)},
+          {"solarScale", jsonNumber(g.solarScale)},
+          {"grid", jsonBool(g.gridOverlay)},
+          {"textured", jsonBool(g.texturedGlobe)},
+          {"music", jsonBool(g.musicOn)},
+          {"caption", jsonString(g.mainCaption)}};
 }
 
 std::string stateJson(const Game& g) {
@@ -103,6 +127,17 @@ std::string stateJson(const Game& g) {
     }
   }
   return out + "}";
+}
+
+std::string rowLine(const Game& g, std::int32_t cell, bool ringRow) {
+  const WorldState& w = g.world;
+  const std::int32_t count = ringRow ? ringCount(w, cell) : neighbourCount(w, cell);
+  const std::int32_t room = ringRow ? kSphereCellCount : kNeighbourSlots;
+  std::string out =
+      (ringRow ? "ring " : "neighbours ") + std::to_string(cell) + " " + std::to_string(count);
+  for (std::int32_t k = 1; k <= std::min(count, room); ++k)
+    out += " " + std::to_string(ringRow ? ringEntry(w, cell, k) : neighbourSlot(w, cell, k));
+  return out;
 }
 
 std::string propertyText(const TCharacterDMG& c, const CharacterProperty& p) {

@@ -13,8 +13,8 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// The arena view's keys that change the view; the cursor and table keys are
-// the world editor's.
+// The arena view's keys that change the view; the cursor keys are tested
+// with the table editor.
 TEST(ArenaKeys, BodiesSwitchesAndScale) {
   test::TestGame t;
   Game& g = t.g();
