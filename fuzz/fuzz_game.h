@@ -1,6 +1,7 @@
 #pragma once
 // A game in a scratch folder for the fuzz targets: the slots, sheets and
-// Names list a loader may touch, without the world it does not need.
+// Names list a loader may touch, without the world it does not need; and
+// the scratch folder itself.
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -11,6 +12,7 @@
 #include <string>
 
 #include "panels/sheet.h"
+#include "shell/file_io.h"
 #include "shell/game.h"
 #include "shell/null_platform.h"
 
@@ -23,22 +25,56 @@ inline void require(bool holds, const char* what) {
   std::abort();
 }
 
-class FuzzGame {
+// A folder of its own for a fuzz target's files, removed at the end.
+class ScratchFolder {
  public:
-  FuzzGame() {
+  ScratchFolder() {
     // Memory-backed when the machine has it: every input is written once.
     const char* base = std::filesystem::exists("/dev/shm") ? "/dev/shm" : "/tmp";
     std::string pattern = std::string(base) + "/vorlund-fuzz-XXXXXX";
     require(::mkdtemp(pattern.data()) != nullptr, "a scratch folder");
     dir_ = pattern;
-    game_ = std::make_unique<Game>();
-    game_->dir = dir_;
-    game_->platform = &platform_;
   }
-  ~FuzzGame() {
+  ~ScratchFolder() {
     std::error_code ec;
     std::filesystem::remove_all(dir_, ec);
   }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+  const std::filesystem::path& path() const { return dir_; }
+
+  // Puts these bytes in place of whatever bore the name.
+  void write(const std::string& name, const std::uint8_t* bytes, std::size_t size) const {
+    const auto file = dir_ / name;
+    std::error_code ec;
+    std::filesystem::remove_all(file, ec);
+    std::FILE* f = std::fopen(file.c_str(), "wb");
+    require(f != nullptr, "the input written");
+    const bool written = size == 0 || std::fwrite(bytes, 1, size, f) == size;
+    require(std::fclose(f) == 0 && written, "the input written");
+  }
+  void write(const std::string& name, const Bytes& bytes) const {
+    write(name, bytes.data(), bytes.size());
+  }
+  // The bytes of a regular file of the folder ("" when there is none).
+  Bytes read(const std::string& name) const {
+    Bytes bytes;
+    (void)readFileBounded(dir_ / name, std::size_t{1} << 26, bytes);
+    return bytes;
+  }
+
+ private:
+  std::filesystem::path dir_;
+};
+
+class FuzzGame {
+ public:
+  FuzzGame() {
+    game_ = std::make_unique<Game>();
+    game_->dir = folder_.path();
+    game_->platform = &platform_;
+  }
+  const ScratchFolder& folder() const { return folder_; }
 
   // A fresh game before its first tick, with `bytes` as the named file.
   Game& fresh(const std::string& name, const std::uint8_t* bytes, std::size_t size) {
@@ -58,16 +94,12 @@ class FuzzGame {
     g.rosterFileRefused = g.graveFileRefused = false;
     g.graveyard = Graveyard{};
     g.rng.seed = 1461;
-    const auto path = dir_ / name;
-    std::filesystem::remove(path);
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    require(f != nullptr, "the input written");
-    require(std::fwrite(bytes, 1, size, f) == size && std::fclose(f) == 0, "the input written");
+    folder_.write(name, bytes, size);
     return g;
   }
 
  private:
-  std::filesystem::path dir_;
+  ScratchFolder folder_;
   NullPlatform platform_;
   std::unique_ptr<Game> game_;
 };

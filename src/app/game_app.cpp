@@ -25,13 +25,13 @@
 #include "app/fonts.h"
 #include "app/key_codes.h"
 #include "app/odds_tooltip.h"
-#include "app/qt_settings_store.h"
 #include "app/text_windows.h"
 #include "management/names_window.h"
 #include "panels/designed_bounds.h"
 #include "panels/log_file.h"
 #include "panels/text_keys.h"
 #include "panels/tiling.h"
+#include "settings/qt_settings_store.h"
 #include "shell/failure.h"
 #include "shell/input.h"
 #include "shell/pointer_input.h"
@@ -117,7 +117,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 GameApp::GameApp() : game_(std::make_unique<Game>()), odds_(std::make_unique<OddsTooltip>()) {
   game_->platform = this;
   game_->dir = QDir::currentPath().toStdString();
-  settings_ = std::make_unique<QtSettingsStore>(QCoreApplication::applicationDirPath());
+  settings_ = QtSettingsStore::forUser(executableFolder());
   timer_.setTimerType(Qt::PreciseTimer);
   timer_.setSingleShot(true);
   connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
@@ -309,7 +309,8 @@ void GameApp::beep() {
 void GameApp::openMusic() {
 #ifdef VORLUND_HAVE_MULTIMEDIA
   const QString file = QDir::current().filePath("wendlebrook_song_one.mp3");
-  if (!QFileInfo::exists(file)) return;
+  // Only a regular file: the player would wait for ever on a pipe in its place.
+  if (!QFileInfo(file).isFile()) return;
   // Some media back ends fail hard when asked to play with no output at all.
   if (QMediaDevices::defaultAudioOutput().isNull()) return;
   player_ = new QMediaPlayer(this);

@@ -15,12 +15,15 @@
 class QMediaPlayer;
 class QAudioOutput;
 
+namespace vorlund {
+class QtSettingsStore;
+}
+
 namespace vorlund::app {
 
 class ArenaView;
 class SheetWindow;
 class ListWindow;
-class QtSettingsStore;
 class OddsTooltip;
 class GameApp;
 

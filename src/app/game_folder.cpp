@@ -2,7 +2,10 @@
 
 #include <unistd.h>
 
+#include <cstddef>
 #include <system_error>
+
+#include "shell/file_io.h"
 
 namespace vorlund::app {
 
@@ -28,23 +31,18 @@ bool missing(const fs::path& p) {
   return fs::symlink_status(p, ec).type() == fs::file_type::not_found;
 }
 
-// One file into place: a copy beside it under a name of its own, made
-// writable for the player, then renamed.
+// The music is the largest of the game's data files, at a megabyte or two.
+constexpr std::size_t kLargestDataFile = std::size_t{64} << 20;
+
+// One file into place through the game's one writer: a new file of a unique
+// name beside it, created exclusively and never through a link (a link put at
+// a name the game would use cannot make it write elsewhere), writable for the
+// player whatever the installed file's bits, flushed and renamed.
 std::optional<std::string> copyOne(const fs::path& from, const fs::path& to) {
-  const fs::path part = to.string() + ".part" + std::to_string(::getpid());
-  std::error_code ec;
-  fs::copy_file(from, part, fs::copy_options::overwrite_existing, ec);
-  if (!ec)
-    fs::permissions(part, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add,
-                    ec);
-  if (!ec && missing(to)) fs::rename(part, to, ec);
-  if (ec) {
-    std::error_code ignored;
-    fs::remove(part, ignored);
-    return "Cannot copy " + from.string() + " to " + to.string() + ": " + ec.message();
-  }
-  std::error_code ignored;
-  fs::remove(part, ignored);  // only left when the file appeared meanwhile
+  Bytes bytes;
+  FileResult r = readFileBounded(from, kLargestDataFile, bytes);
+  if (r && missing(to)) r = writeFileAtomically(to, bytes);
+  if (!r) return "Cannot copy " + from.string() + " to " + to.string() + ": " + r.reason();
   return std::nullopt;
 }
 

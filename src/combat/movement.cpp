@@ -5,6 +5,8 @@
 #include "combat/grappling.h"
 #include "panels/log_model.h"
 #include "shell/game.h"
+#include "world/geometry.h"
+#include "world/world_state.h"
 
 namespace vorlund {
 
@@ -34,11 +36,15 @@ void enterCell(Game& g, TCharacterDMG& f, std::int32_t cell) {
 }
 
 // The view turns one cell toward the fighter about to move. A centre that
-// cannot come nearer (no sphere tables, or a cell number off the sphere)
-// jumps to him at once, so that the fight never stalls waiting for it.
+// cannot come nearer (no sphere tables, a cell number off the sphere, or no
+// neighbour nearer to him than the centre itself) jumps to him at once, so
+// that the fight never stalls waiting for it.
 void walkArenaCentre(Game& g, const TCharacterDMG& f) {
   const std::int32_t next = nearestNeighbour(g, g.arenaCentre, f.Hex);
-  g.arenaCentre = next != 0 ? next : f.Hex;
+  const auto toFighter = [&](std::int32_t c) {
+    return distance(cellPosition(g.world, c), cellPosition(g.world, f.Hex));
+  };
+  g.arenaCentre = next != 0 && toFighter(next) < toFighter(g.arenaCentre) ? next : f.Hex;
 }
 
 }  // namespace

@@ -1,12 +1,31 @@
 #include "fighters/character_properties.h"
 
+#include <limits>
+
 namespace vorlund {
+
+namespace {
+
+constexpr std::int32_t kAny = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t kCells = 1461;
+// Values worked out afresh each turn from the others.
+constexpr std::int32_t kFightRange = 10000;
+
+}  // namespace
 
 #define VORLUND_PROPERTY(name)  \
   CharacterProperty {           \
 #name, &TCharacterDMG::name \
   }
+#define VORLUND_INTEGER(name, lowest, highest)   \
+  CharacterProperty {                            \
+#name, &TCharacterDMG::name, lowest, highest \
+  }
 
+// Strength, skill and wits start below 20, and advancement stops once
+// ST + DX + IQ passes 255; dice counts and movement are single figures;
+// purses and stakes wrap round as they always did; a fighter stands on cell
+// 0 (none) to 1461.
 const std::array<CharacterProperty, 48>& characterProperties() {
   static const std::array<CharacterProperty, 48> table = {
       VORLUND_PROPERTY(Name_String),
@@ -15,42 +34,42 @@ const std::array<CharacterProperty, 48>& characterProperties() {
       VORLUND_PROPERTY(Training),
       VORLUND_PROPERTY(Ready),
       VORLUND_PROPERTY(Secondary),
-      VORLUND_PROPERTY(ST),
-      VORLUND_PROPERTY(ST_adj),
-      VORLUND_PROPERTY(Bare_hand_D),
-      VORLUND_PROPERTY(Bare_hand_Mod),
-      VORLUND_PROPERTY(Wounds),
-      VORLUND_PROPERTY(DX),
-      VORLUND_PROPERTY(DX_adj),
-      VORLUND_PROPERTY(Hits_Stopped),
-      VORLUND_PROPERTY(IQ),
-      VORLUND_PROPERTY(IQ_adj),
-      VORLUND_PROPERTY(Ready_D),
-      VORLUND_PROPERTY(Ready_Mod),
-      VORLUND_PROPERTY(Fatigue),
-      VORLUND_PROPERTY(MA),
-      VORLUND_PROPERTY(MA_adj),
-      VORLUND_PROPERTY(MA_Swim),
-      VORLUND_PROPERTY(MA_Fly),
-      VORLUND_PROPERTY(MA_Web),
-      VORLUND_PROPERTY(MA_Climb),
-      VORLUND_PROPERTY(MA_left),
-      VORLUND_PROPERTY(MA_spent),
-      VORLUND_PROPERTY(Secondary_D),
-      VORLUND_PROPERTY(Secondary_Mod),
-      VORLUND_PROPERTY(Bravery),
-      VORLUND_PROPERTY(Honesty),
-      VORLUND_PROPERTY(Friendliness),
-      VORLUND_PROPERTY(Mood),
-      VORLUND_PROPERTY(EP),
-      VORLUND_PROPERTY(Coin),
-      VORLUND_PROPERTY(Extra),
-      VORLUND_PROPERTY(Bet_value),
-      VORLUND_PROPERTY(Hex),
-      VORLUND_PROPERTY(Facing),
-      VORLUND_PROPERTY(DX_next_turn),
-      VORLUND_PROPERTY(Stance),
-      VORLUND_PROPERTY(Age),
+      VORLUND_INTEGER(ST, 0, 1000),
+      VORLUND_INTEGER(ST_adj, -kFightRange, kFightRange),
+      VORLUND_INTEGER(Bare_hand_D, 0, 100),
+      VORLUND_INTEGER(Bare_hand_Mod, -100, 100),
+      VORLUND_INTEGER(Wounds, 0, 1000),
+      VORLUND_INTEGER(DX, 0, 1000),
+      VORLUND_INTEGER(DX_adj, -kFightRange, kFightRange),
+      VORLUND_INTEGER(Hits_Stopped, -1000, 1000),
+      VORLUND_INTEGER(IQ, 0, 1000),
+      VORLUND_INTEGER(IQ_adj, -kFightRange, kFightRange),
+      VORLUND_INTEGER(Ready_D, -1000, 1000),
+      VORLUND_INTEGER(Ready_Mod, -1000, 1000),
+      VORLUND_INTEGER(Fatigue, -1000, 1000),
+      VORLUND_INTEGER(MA, 0, 100),
+      VORLUND_INTEGER(MA_adj, -kFightRange, kFightRange),
+      VORLUND_INTEGER(MA_Swim, 0, 100),
+      VORLUND_INTEGER(MA_Fly, 0, 100),
+      VORLUND_INTEGER(MA_Web, 0, 100),
+      VORLUND_INTEGER(MA_Climb, 0, 100),
+      VORLUND_INTEGER(MA_left, -kFightRange, kFightRange),
+      VORLUND_INTEGER(MA_spent, -kFightRange, kFightRange),
+      VORLUND_INTEGER(Secondary_D, -1000, 1000),
+      VORLUND_INTEGER(Secondary_Mod, -1000, 1000),
+      VORLUND_INTEGER(Bravery, 0, 100),
+      VORLUND_INTEGER(Honesty, 0, 100),
+      VORLUND_INTEGER(Friendliness, 0, 100),
+      VORLUND_INTEGER(Mood, 0, 100),
+      VORLUND_INTEGER(EP, 0, kAny),
+      VORLUND_INTEGER(Coin, -kAny - 1, kAny),
+      VORLUND_INTEGER(Extra, -1000, 1000),
+      VORLUND_INTEGER(Bet_value, -kAny - 1, kAny),
+      VORLUND_INTEGER(Hex, 0, kCells),
+      VORLUND_INTEGER(Facing, -kFightRange, kFightRange),
+      VORLUND_INTEGER(DX_next_turn, -kFightRange, kFightRange),
+      VORLUND_INTEGER(Stance, 0, 6),
+      VORLUND_INTEGER(Age, -10000, 10000),
       VORLUND_PROPERTY(Engaged),
       VORLUND_PROPERTY(Engaged_last_turn),
       VORLUND_PROPERTY(Brave),
@@ -62,10 +81,19 @@ const std::array<CharacterProperty, 48>& characterProperties() {
 }
 
 #undef VORLUND_PROPERTY
+#undef VORLUND_INTEGER
 
 const CharacterProperty* findCharacterProperty(std::string_view name) {
   for (const auto& p : characterProperties())
     if (p.name == name) return &p;
+  return nullptr;
+}
+
+const CharacterProperty* findCharacterProperty(std::int32_t TCharacterDMG::*field) {
+  for (const auto& p : characterProperties()) {
+    const auto* member = std::get_if<std::int32_t TCharacterDMG::*>(&p.member);
+    if (member != nullptr && *member == field) return &p;
+  }
   return nullptr;
 }
 

@@ -15,8 +15,11 @@ std::string takeNameLine(Game& g, int index) {
   // The taken line carried the selection away with it.
   g.names.selected = -1;
   ++g.names.revision;
-  if (const FileResult r = writeLines(g, "names.txt", lines); !r)
-    reportFailure(g, Failure::notSaved("names.txt", "Cannot write file names.txt", r.reason()));
+  // A names.txt that could not be read is the player's still: the list shown
+  // in its place was made up, and writing it would wipe out every name.
+  if (!g.namesFileRead) return name;
+  if (const FileResult r = writeLines(g, kNamesFile, lines); !r)
+    reportFailure(g, Failure::notSaved(kNamesFile, "Cannot write file names.txt", r.reason()));
   return name;
 }
 

@@ -25,13 +25,14 @@ void saveStateFile(Game& g, const std::string& name, bool& unread, const Bytes& 
   const auto path = gameFile(g, name);
   const std::string cannot = "Cannot create file " + name;
   if (unread && !readOnlyFile(path)) {
-    if (const FileResult kept = keepAside(path); !kept) {
+    std::filesystem::path aside;
+    if (const FileResult kept = keepAside(path, aside); !kept) {
       reportFailure(g, Failure::notSaved(name, cannot,
                                          "the file that was not loaded could not be kept aside: " +
                                              kept.reason()));
       return;
     }
-    logAdd(g.log, name + " kept as " + name + ".bak");
+    logAdd(g.log, name + " kept as " + aside.filename().string());
     unread = false;
   }
   if (const FileResult r = writeFileAtomically(path, bytes); !r)

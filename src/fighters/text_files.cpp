@@ -7,12 +7,14 @@
 
 namespace vorlund {
 
-bool readLines(const Game& g, const std::string& name, std::vector<std::string>& out) {
-  // The game's lists are a few kilobytes; anything this big is not one of them.
-  constexpr std::size_t kMaxListBytes = 16u << 20;
-  Bytes bytes;
-  if (!readFileBounded(gameFile(g, name), kMaxListBytes, bytes)) return false;
+std::size_t largestList(const std::string& name) {
+  return name == kNamesFile ? std::size_t{16} << 20 : std::size_t{64} << 10;
+}
+
+FileResult readLines(const Game& g, const std::string& name, std::vector<std::string>& out) {
   out.clear();
+  Bytes bytes;
+  if (FileResult r = readFileBounded(gameFile(g, name), largestList(name), bytes); !r) return r;
   // Lines end with LF, CR LF or a lone CR; a final line break adds no entry.
   std::string line;
   bool pending = false;
@@ -29,16 +31,23 @@ bool readLines(const Game& g, const std::string& name, std::vector<std::string>&
     }
   }
   if (pending) out.push_back(line);
-  return true;
+  return {};
 }
 
 bool loadIntoNames(Game& g, const std::string& name) {
   std::vector<std::string> lines;
-  const bool read = readLines(g, name, lines);
+  const FileResult read = readLines(g, name, lines);
+  if (name == kNamesFile) g.namesFileRead = read.ok();
   namesClear(g.names);
   for (const auto& l : lines) namesAdd(g.names, l);
-  if (!read) reportFailure(g, Failure::logged("Cannot open file " + name));
-  return read;
+  if (!read) reportFailure(g, cannotOpen(name, read));
+  return read.ok();
+}
+
+Failure cannotOpen(const std::string& name, const FileResult& r) {
+  // A missing file says enough by its name; any other fault says what it was.
+  return Failure::logged("Cannot open file " + name,
+                         r.code == FileResult::Code::Missing ? "" : r.reason());
 }
 
 FileResult writeLines(const Game& g, const std::string& name,

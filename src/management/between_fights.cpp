@@ -15,12 +15,19 @@ namespace vorlund {
 
 namespace {
 
-// Without a readable risks.txt the player would face an empty menu and
-// could never fight again; he gets the menu the game was made with.
+bool holdsAnEntry(const std::vector<std::string>& lines) {
+  return std::ranges::any_of(lines, [](const std::string& l) { return !l.empty(); });
+}
+
+// Without a readable risks.txt, or with one that holds no entry, the player
+// would face an empty menu and could never fight again; he gets the menu the
+// game was made with.
 std::vector<std::string> loadRisks(Game& g) {
   std::vector<std::string> risks;
-  if (readLines(g, "risks.txt", risks)) return risks;
-  reportFailure(g, Failure::logged("Cannot open file risks.txt"));
+  const FileResult read = readLines(g, "risks.txt", risks);
+  if (read && holdsAnEntry(risks)) return risks;
+  reportFailure(g,
+                read ? Failure::logged("risks.txt holds no entry") : cannotOpen("risks.txt", read));
   return {std::string(kGambleInTheStands), std::string(kPracticeToFirstBlood),
           std::string(kPayForBreeding), std::string(kBetrayGuest), std::string(kRestWeek)};
 }

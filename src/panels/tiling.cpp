@@ -1,6 +1,8 @@
 #include "panels/tiling.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "shell/game.h"
 
@@ -46,12 +48,26 @@ void apply(Game& g, const Placement& p) {
 }  // namespace
 
 int roundHalfEven(long double x) {
-  return static_cast<int>(std::nearbyint(x));
+  // Bounds no window can have are held to the range of an int, never beyond it.
+  constexpr long double lo = std::numeric_limits<int>::min();
+  constexpr long double hi = std::numeric_limits<int>::max();
+  const long double r = std::nearbyint(x);
+  if (std::isnan(r)) return 0;
+  return static_cast<int>(std::clamp(r, lo, hi));
 }
 
+namespace {
+
+// The far edge of a window, reckoned without overflow whatever its bounds.
+long double farEdge(int nearEdge, int extent) {
+  return static_cast<long double>(nearEdge) + extent;
+}
+
+}  // namespace
+
 std::array<Placement, 4> textWindowLayout(const WindowBounds& main, bool usWide) {
-  const long double h = roundHalfEven((main.top + main.height) * kMainH);
-  const long double w = roundHalfEven((main.left + main.width) * kMainW);
+  const long double h = roundHalfEven(farEdge(main.top, main.height) * kMainH);
+  const long double w = roundHalfEven(farEdge(main.left, main.width) * kMainW);
   return {{
       {WindowId::Us, scaled(h, w, 0.75L, 0.0L, usWide ? 0.55L : 0.5L, 0.25L)},
       {WindowId::Them, scaled(h, w, 0.75L, 0.5L, 0.5L, 0.25L)},
@@ -62,8 +78,8 @@ std::array<Placement, 4> textWindowLayout(const WindowBounds& main, bool usWide)
 
 std::array<Placement, 4> tilingAfterResize(WindowId resized, const WindowBounds& own) {
   const Factors f = resizeFactors(resized);
-  const long double h = roundHalfEven((own.top + own.height) * f.h);
-  const long double w = roundHalfEven((own.left + own.width) * f.w);
+  const long double h = roundHalfEven(farEdge(own.top, own.height) * f.h);
+  const long double w = roundHalfEven(farEdge(own.left, own.width) * f.w);
   const std::array<Placement, 5> all = {{
       {WindowId::Main, scaled(h, w, 0.068L, 0.063L, 0.84L, 0.9L)},
       {WindowId::Us, scaled(h, w, 0.75L, 0.0L, 0.55L, 0.25L)},

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -145,28 +146,36 @@ FileResult writeFileAtomically(const std::filesystem::path& path, std::string_vi
       path, std::span(reinterpret_cast<const unsigned char*>(text.data()), text.size()));
 }
 
-FileResult readFileBounded(const std::filesystem::path& path, std::size_t maxBytes, Bytes& out) {
+namespace {
+
+// Reads a regular file: all of it when `whole`, and then never one of more
+// than maxBytes; else its first maxBytes bytes.
+FileResult readRegularFile(const std::filesystem::path& path, std::size_t maxBytes, bool whole,
+                           Bytes& out) {
   out.clear();
   // Looked at before it is opened: opening a pipe or a device could block for ever.
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0)
     return errno == ENOENT ? status(FileResult::Code::Missing) : failed(errno);
   if (!S_ISREG(st.st_mode)) return status(FileResult::Code::NotRegular);
-  if (static_cast<std::uintmax_t>(st.st_size) > maxBytes) return status(FileResult::Code::TooLarge);
+  const auto tooLarge = [&] { return whole && static_cast<std::uintmax_t>(st.st_size) > maxBytes; };
+  if (tooLarge()) return status(FileResult::Code::TooLarge);
 
   // Something else may have been put in its place in the meantime: the open
   // does not wait for it, and what was opened is looked at again.
-  Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
   if (fd.get() < 0) return errno == ENOENT ? status(FileResult::Code::Missing) : failed(errno);
   if (::fstat(fd.get(), &st) != 0) return failed(errno);
   if (!S_ISREG(st.st_mode)) return status(FileResult::Code::NotRegular);
-  if (static_cast<std::uintmax_t>(st.st_size) > maxBytes) return status(FileResult::Code::TooLarge);
+  if (tooLarge()) return status(FileResult::Code::TooLarge);
 
   // A file that grows while it is read is still held to the limit.
-  out.reserve(static_cast<std::size_t>(st.st_size));
+  out.reserve(std::min(static_cast<std::size_t>(st.st_size), maxBytes));
   unsigned char chunk[65536];
   for (;;) {
-    const ssize_t n = ::read(fd.get(), chunk, sizeof chunk);
+    const std::size_t room = whole ? sizeof chunk : std::min(sizeof chunk, maxBytes - out.size());
+    if (room == 0) return {};
+    const ssize_t n = ::read(fd.get(), chunk, room);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
       const int error = errno;
@@ -182,11 +191,47 @@ FileResult readFileBounded(const std::filesystem::path& path, std::size_t maxByt
   }
 }
 
-FileResult keepAside(const std::filesystem::path& path) {
-  std::filesystem::path aside = path;
-  aside += ".bak";
-  if (::rename(path.c_str(), aside.c_str()) != 0) return failed(errno);
-  return {};
+// Renames without ever replacing what bears the new name.
+int renameNoReplace(const std::filesystem::path& from, const std::filesystem::path& to) {
+  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
+  if (errno != EINVAL && errno != ENOSYS) return -1;
+  // A file system that cannot promise it: looked at first, then renamed.
+  struct stat st {};
+  if (::lstat(to.c_str(), &st) == 0) {
+    errno = EEXIST;
+    return -1;
+  }
+  return std::rename(from.c_str(), to.c_str());
+}
+
+}  // namespace
+
+FileResult readFileBounded(const std::filesystem::path& path, std::size_t maxBytes, Bytes& out) {
+  return readRegularFile(path, maxBytes, true, out);
+}
+
+FileResult readFileStart(const std::filesystem::path& path, std::size_t maxBytes, Bytes& out) {
+  return readRegularFile(path, maxBytes, false, out);
+}
+
+FileResult keepAside(const std::filesystem::path& path, std::filesystem::path& aside) {
+  constexpr int kAttempts = 100;
+  for (int n = 0; n < kAttempts; ++n) {
+    aside = path;
+    aside += n == 0 ? std::string(".bak") : ".bak." + std::to_string(n);
+    if (renameNoReplace(path, aside) == 0) return flushFolderOf(path);
+    if (errno != EEXIST) {
+      const int error = errno;
+      aside.clear();
+      return error == ENOENT ? status(FileResult::Code::Missing) : failed(error);
+    }
+  }
+  aside.clear();
+  return failed(EEXIST);
+}
+
+FileResult flushFolderOf(const std::filesystem::path& path) {
+  return flushFolder(folderOf(path));
 }
 
 }  // namespace vorlund

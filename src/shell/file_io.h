@@ -39,18 +39,23 @@ FileResult writeFileAtomically(const std::filesystem::path& path,
                                std::span<const unsigned char> bytes);
 FileResult writeFileAtomically(const std::filesystem::path& path, std::string_view text);
 
-// Renames a file the game could not understand to NAME.bak (replacing an
-// older one), so that the save that follows does not destroy what may still
-// be recovered from it.
-FileResult keepAside(const std::filesystem::path& path);
-
-// No file of the game comes near this size; a loader that knows its format
-// better asks for less.
-inline constexpr std::size_t kMaxGameFileBytes = std::size_t{64} << 20;
-
 // Reads a whole regular file of at most maxBytes bytes into `out` (emptied
-// first, and left empty on failure). Never opens what is not a regular file,
-// and never blocks on a pipe or a device put in the file's place.
+// first, and left empty on failure); a longer file is TooLarge. Never opens
+// what is not a regular file, and never blocks on a pipe or a device put in
+// the file's place.
 FileResult readFileBounded(const std::filesystem::path& path, std::size_t maxBytes, Bytes& out);
+
+// The same for a format whose reader ignores what follows its records: reads
+// the first maxBytes bytes at most and leaves the rest of the file unread.
+FileResult readFileStart(const std::filesystem::path& path, std::size_t maxBytes, Bytes& out);
+
+// Moves a file the game could not read or understand out of the way, so that
+// a new one can take its name while nothing it may still hold is lost: to
+// NAME.bak, or NAME.bak.1, .2, ... when that name is taken, for an older copy
+// is never replaced. `aside` receives the name it now has.
+FileResult keepAside(const std::filesystem::path& path, std::filesystem::path& aside);
+
+// Puts the folder's record of a file just created or renamed on disk.
+FileResult flushFolderOf(const std::filesystem::path& path);
 
 }  // namespace vorlund

@@ -116,6 +116,9 @@ struct Game {
   // Text windows.
   LogModel log;
   NamesModel names;
+  // names.txt was read when it was last loaded into the Names list; a file
+  // that could not be read is never written back.
+  bool namesFileRead = false;
   SheetModel us;
   SheetModel them;
   std::string mainCaption = "Vorlund";

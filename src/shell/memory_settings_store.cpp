@@ -2,9 +2,7 @@
 
 #include <cerrno>
 #include <climits>
-#include <cstdio>
 #include <cstdlib>
-#include <sstream>
 
 namespace vorlund {
 
@@ -63,57 +61,6 @@ void MemorySettingsStore::writeBool(const std::string& section, const std::strin
 void MemorySettingsStore::setRaw(const std::string& section, const std::string& ident,
                                  const std::string& text) {
   values_[{section, ident}] = text;
-}
-
-IniSettingsStore::IniSettingsStore(std::string path) : path_(std::move(path)) {
-  load();
-}
-
-namespace {
-
-std::string trimmed(const std::string& s) {
-  const auto b = s.find_first_not_of(" \t\r");
-  if (b == std::string::npos) return "";
-  const auto e = s.find_last_not_of(" \t\r");
-  return s.substr(b, e - b + 1);
-}
-
-}  // namespace
-
-void IniSettingsStore::load() {
-  // A few hundred bytes in practice; a settings file this big is not one.
-  constexpr std::size_t kMaxSettingsBytes = 1u << 20;
-  Bytes bytes;
-  if (!readFileBounded(path_, kMaxSettingsBytes, bytes)) return;
-  std::istringstream in(std::string(bytes.begin(), bytes.end()));
-  std::string section;
-  std::string line;
-  while (std::getline(in, line)) {
-    line = trimmed(line);
-    if (line.empty() || line[0] == ';' || line[0] == '#') continue;
-    if (line.front() == '[') {
-      const auto close = line.find(']');
-      section = close == std::string::npos ? "" : line.substr(1, close - 1);
-      continue;
-    }
-    const auto eq = line.find('=');
-    if (eq == std::string::npos || section.empty()) continue;
-    values_[{section, trimmed(line.substr(0, eq))}] = trimmed(line.substr(eq + 1));
-  }
-}
-
-FileResult IniSettingsStore::flush() {
-  std::string text;
-  std::string section;
-  for (const auto& [key, value] : values_) {
-    if (key.first != section) {
-      if (!section.empty()) text += '\n';
-      section = key.first;
-      text += '[' + section + "]\n";
-    }
-    text += key.second + '=' + value + '\n';
-  }
-  return writeFileAtomically(path_, text);
 }
 
 }  // namespace vorlund

@@ -8,7 +8,8 @@
 namespace vorlund {
 
 // Settings kept as text in memory, as an ini file or the registry keeps them:
-// a value that does not parse reads as the default.
+// a value that does not parse reads as the default. The sim's store when it
+// is given no settings file, and the tests'.
 class MemorySettingsStore : public SettingsStore {
  public:
   using Key = std::pair<std::string, std::string>;  // section, ident
@@ -25,20 +26,6 @@ class MemorySettingsStore : public SettingsStore {
 
  protected:
   std::map<Key, std::string> values_;
-};
-
-// The same, kept in an ini file: read when opened, written whole by flush()
-// through the atomic writer, so a crash mid-save never leaves half a settings
-// file. An unreadable file reads as empty.
-class IniSettingsStore : public MemorySettingsStore {
- public:
-  explicit IniSettingsStore(std::string path);
-  FileResult flush() override;
-  std::string fileName() const override { return path_; }
-
- private:
-  void load();
-  std::string path_;
 };
 
 }  // namespace vorlund

@@ -1,5 +1,7 @@
 #include "shell/settings.h"
 
+#include <algorithm>
+#include <optional>
 #include <string>
 
 #include "shell/failure.h"
@@ -19,10 +21,24 @@ std::string coinIdent(int s) {
   return "Coin" + std::to_string(s);
 }
 
+// Screens are no larger than 16-bit coordinates reach. Geometry beyond that
+// comes from a damaged or hand-edited file, and is brought within it before
+// any layout reckons with it.
+constexpr int kFarthestCoordinate = 32767;
+
+WindowBounds onAScreen(WindowBounds b) {
+  b.top = std::clamp(b.top, -kFarthestCoordinate, kFarthestCoordinate);
+  b.left = std::clamp(b.left, -kFarthestCoordinate, kFarthestCoordinate);
+  b.width = std::clamp(b.width, 0, kFarthestCoordinate);
+  b.height = std::clamp(b.height, 0, kFarthestCoordinate);
+  return b;
+}
+
 }  // namespace
 
 void readSettings(Game& g) {
   SettingsStore& store = g.platform->settings();
+  if (const std::optional<Failure> f = store.takeOpeningFailure()) reportFailure(g, *f);
   const int status = store.readInteger(kSection, "Status", 0);
   if (status == 0) {
     for (int s = 1; s <= kSlotCount; ++s) slot(g, s).Coin = kFirstRunCoin;
@@ -33,7 +49,7 @@ void readSettings(Game& g) {
   b.left = store.readInteger(kSection, "Left", b.left);
   b.width = store.readInteger(kSection, "Width", b.width);
   b.height = store.readInteger(kSection, "Height", b.height);
-  g.platform->setBounds(WindowId::Main, b);
+  g.platform->setBounds(WindowId::Main, onAScreen(b));
   for (int s = 1; s <= kSlotCount; ++s)
     slot(g, s).Coin = store.readInteger(kSection, coinIdent(s), slot(g, s).Coin);
   g.betrayal = store.readBool(kSection, "Betrayal", g.betrayal);

@@ -1,7 +1,9 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "shell/failure.h"
 #include "shell/file_io.h"
 
 namespace vorlund {
@@ -22,6 +24,9 @@ class SettingsStore {
   virtual FileResult flush() { return {}; }
   // The file the store keeps, for messages; "" for a store without one.
   virtual std::string fileName() const { return {}; }
+  // What went wrong when the store was opened (a settings file it could not
+  // read, set aside), once; nothing when all went well.
+  virtual std::optional<Failure> takeOpeningFailure() { return std::nullopt; }
 };
 
 // Parses a stored value the way the settings were always read: an optional

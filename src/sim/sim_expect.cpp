@@ -49,6 +49,8 @@ CommandResult SimSession::expect(const std::string& args) {
     found = expectFolder(rest);
   else if (what == "odds")
     found = expectOdds(rest);
+  else if (what == "setting")
+    found = expectSetting(rest);
   else if (what == "ring" || what == "neighbours")
     found = expectRow(what, rest);
   else
@@ -144,17 +146,56 @@ std::string SimSession::expectSheet(const std::string& args) {
   return (n == 0 ? "the caption is " : "line " + number + " is ") + quoted(actual);
 }
 
+namespace {
+
+std::string kindOf(std::filesystem::file_type type) {
+  using Type = std::filesystem::file_type;
+  switch (type) {
+    case Type::regular:
+      return "file";
+    case Type::directory:
+      return "folder";
+    case Type::fifo:
+      return "fifo";
+    case Type::symlink:
+      return "link";
+    case Type::not_found:
+      return "missing";
+    default:
+      return "special";
+  }
+}
+
+}  // namespace
+
 std::string SimSession::expectFile(const std::string& args) {
   const auto [name, rest] = firstWord(args);
   const auto [check, text] = firstWord(rest);
   long long count = -1;
-  if (name.empty() || (check != "has" && check != "lacks" &&
-                       (check != "lines" || !parseInt(text, count) || count < 0))) {
+  const bool counted = check == "lines" || check == "bytes";
+  if (name.empty() || (check != "has" && check != "lacks" && check != "is" &&
+                       (!counted || !parseInt(text, count) || count < 0))) {
     badExpect_ = "bad file expectation: " + args;
     return {};
   }
+  // What lies there, as it is, links not followed: a file the game could not
+  // read must still be what the player left.
+  const std::filesystem::path path = gameFile(*game_, name);
+  std::error_code ec;
+  const std::filesystem::file_status status = std::filesystem::symlink_status(path, ec);
+  if (check == "is") {
+    const std::string kind = kindOf(status.type());
+    return kind == text ? "" : name + " is a " + kind;
+  }
+  if (check == "bytes") {
+    if (status.type() != std::filesystem::file_type::regular) return name + " is no file";
+    const auto size = std::filesystem::file_size(path, ec);
+    return !ec && static_cast<long long>(size) == count
+               ? ""
+               : name + " has " + std::to_string(size) + " bytes";
+  }
   std::vector<std::string> lines;
-  if (!readLines(*game_, name, lines)) return name + " cannot be read";
+  if (!readLines(*game_, name, lines).ok()) return name + " cannot be read";
   const bool has = std::find(lines.begin(), lines.end(), text) != lines.end();
   if (check == "has") return has ? "" : "no such line among " + std::to_string(lines.size());
   if (check == "lacks") return has ? "the line is there" : "";
@@ -163,10 +204,24 @@ std::string SimSession::expectFile(const std::string& args) {
              : name + " has " + std::to_string(lines.size()) + " lines";
 }
 
+std::string SimSession::expectSetting(const std::string& args) {
+  const auto [ident, value] = firstWord(args);
+  long long wanted = 0;
+  if (ident.empty() || !parseInt(value, wanted)) {
+    badExpect_ = "bad setting expectation: " + args;
+    return {};
+  }
+  SettingsStore& store = platform_->settings();
+  const std::int32_t read = store.readInteger("MainForm", ident, 0);
+  // A value that is there reads the same whatever the default.
+  if (read != store.readInteger("MainForm", ident, 1)) return "no such setting";
+  return read == wanted ? "" : ident + " is " + std::to_string(read);
+}
+
 std::string SimSession::expectOdds(const std::string& args) {
   const auto [count, wanted] = firstWord(args);
   long long n = 0;
-  if (!parseInt(count, n) || n < 0) {
+  if (!parseInt(count, n) || n < 0 || n > kMostFights) {
     badExpect_ = "bad odds expectation: " + args;
     return {};
   }

@@ -11,6 +11,7 @@
 #include "management/names_window.h"
 #include "panels/log_file.h"
 #include "panels/text_keys.h"
+#include "settings/qt_settings_store.h"
 #include "shell/failure.h"
 #include "shell/input.h"
 #include "shell/pointer_input.h"
@@ -30,6 +31,8 @@ const char* kHelp =
     "standard input, one per line; blank lines and lines starting with # are skipped.\n"
     "Every Log line is echoed as 'log: TEXT' ('-- log cleared' when the Log is emptied);\n"
     "every failure the game reports is printed on standard error when it happens.\n"
+    "A count beyond 1000000 ticks (tick, fight) or 10000 fights (odds), and a fighter\n"
+    "value beyond its sane range (set), are refused as bad input.\n"
     "\n"
     "  tick [N]                  run N ticks of the main loop (default 1)\n"
     "  fight [MAX]               run ticks until no fight is running, at most MAX (default "
@@ -72,6 +75,8 @@ const char* kHelp =
     "  expect sheet us|them N TEXT   line N of the sheet (0 the caption, 1..6 the form),\n"
     "                            trailing blanks ignored\n"
     "  expect file NAME has TEXT | lacks TEXT | lines N   a text file of the game folder\n"
+    "  expect file NAME bytes N | is file|folder|fifo|link|missing   its size, or what it is\n"
+    "  expect setting IDENT N    the settings hold N under MainForm's IDENT\n"
     "  expect folder NAME...     the game folder holds exactly these files\n"
     "  expect odds N TEXT        'odds N' would print 'odds N ' and TEXT\n"
     "  expect ring CELL TEXT     'ring CELL' would print 'ring CELL ' and TEXT\n"
@@ -87,7 +92,7 @@ SimSession::SimSession(const SimOptions& options, std::ostream& out, std::ostrea
     : options_(options), out_(out), err_(err) {
   std::unique_ptr<SettingsStore> store;
   if (!options.settingsFile.empty())
-    store = std::make_unique<IniSettingsStore>(options.settingsFile);
+    store = std::make_unique<QtSettingsStore>(options.settingsFile, executableFolder());
   platform_ = std::make_unique<NullPlatform>(std::move(store));
   // Told at once, so that an error stands next to the command that caused it.
   platform_->onFailure = [this](const Failure& f) {
@@ -110,6 +115,14 @@ SimSession::SimSession(const SimOptions& options, std::ostream& out, std::ostrea
 
 bool SimSession::start() {
   return startGame(*game_, options_.seed);
+}
+
+void SimSession::forgetScript() {
+  logHistory_.clear();
+  logRead_ = 0;
+  unsaved_.clear();
+  badExpect_.clear();
+  lineNumber_ = 0;
 }
 
 int SimSession::run(std::istream& in) {
@@ -179,17 +192,37 @@ CommandResult SimSession::close() {
   return {true, kExitFailed};
 }
 
+// A count of 0..most, or nothing when the text is not one.
+std::optional<long long> SimSession::count(const std::string& text, long long most,
+                                           const char* what) {
+  long long n = 0;
+  if (!parseInt(text, n) || n < 0) {
+    badArgument(std::string("bad ") + what + ": " + text);
+    return std::nullopt;
+  }
+  if (n > most) {
+    badArgument(std::string("bad ") + what + ": " + text + " (at most " + std::to_string(most) +
+                ")");
+    return std::nullopt;
+  }
+  return n;
+}
+
 CommandResult SimSession::tick(const std::string& args) {
   long long n = 1;
-  if (!args.empty() && (!parseInt(args, n) || n < 0)) return badArgument("bad tick count: " + args);
+  if (!args.empty()) {
+    const std::optional<long long> c = count(args, kMostTicks, "tick count");
+    if (!c) return {true, kExitBadInput};
+    n = *c;
+  }
   for (long long i = 0; i < n; ++i) timer1Timer(*game_);
   return {};
 }
 
 CommandResult SimSession::odds(const std::string& args) {
-  long long n = 0;
-  if (!parseInt(args, n) || n < 0) return badArgument("bad fight count: " + args);
-  out_ << oddsText(n) << '\n';
+  const std::optional<long long> n = count(args, kMostFights, "fight count");
+  if (!n) return {true, kExitBadInput};
+  out_ << oddsText(*n) << '\n';
   return {};
 }
 
@@ -218,8 +251,11 @@ CommandResult SimSession::saveLog(const std::string& name) {
 
 CommandResult SimSession::fight(const std::string& args) {
   long long max = 100000;
-  if (!args.empty() && (!parseInt(args, max) || max < 0))
-    return badArgument("bad tick limit: " + args);
+  if (!args.empty()) {
+    const std::optional<long long> c = count(args, kMostTicks, "tick limit");
+    if (!c) return {true, kExitBadInput};
+    max = *c;
+  }
   for (long long i = 0; i < max && game_->turnCounter != 0; ++i) timer1Timer(*game_);
   return {};
 }
@@ -299,7 +335,10 @@ CommandResult SimSession::printRow(const std::string& args, bool ringRow) {
 
 CommandResult SimSession::set(const std::string& args) {
   const auto [slotText, rest] = firstWord(args);
-  const auto [name, value] = firstWord(rest);
+  // Plain names, not a structured binding, for the lambda below to see.
+  const std::pair<std::string, std::string> nameAndValue = firstWord(rest);
+  const std::string& name = nameAndValue.first;
+  const std::string& value = nameAndValue.second;
   long long s = 0;
   if (!parseInt(slotText, s) || s < 1 || s > kSlotCount) return badArgument("bad slot: " + args);
   const CharacterProperty* p = findCharacterProperty(name);
@@ -320,11 +359,14 @@ CommandResult SimSession::set(const std::string& args) {
           else
             ok = false;
         } else {
-          ok = parseInt(value, v) && v >= INT32_MIN && v <= INT32_MAX;
+          ok = parseInt(value, v) && p->allows(v);
           if (ok) c.*member = static_cast<std::int32_t>(v);
         }
       },
       p->member);
+  if (!ok && std::holds_alternative<std::int32_t TCharacterDMG::*>(p->member))
+    return badArgument("bad value for " + name + ": " + value + " (" + std::to_string(p->lowest) +
+                       " to " + std::to_string(p->highest) + ")");
   if (!ok) return badArgument("bad value for " + name + ": " + value);
   return {};
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,11 @@ struct CommandResult {
 inline constexpr int kExitFailed = 1;
 inline constexpr int kExitBadInput = 2;
 
+// The most a command may ask for; more would run for hours, and is refused
+// as bad input. A million ticks are over four hours of play.
+inline constexpr long long kMostTicks = 1'000'000;
+inline constexpr long long kMostFights = 10'000;
+
 // One headless game driven by text commands.
 class SimSession {
  public:
@@ -38,6 +44,13 @@ class SimSession {
   CommandResult execute(const std::string& line, int lineNumber = 0);
   // Reads commands until one stops the program or the input ends.
   int run(std::istream& in);
+
+  // The game as it stands, for a harness that plays many scripts from one
+  // start-up (the fuzz target copies it once started, and back before each).
+  Game& game() { return *game_; }
+  // Forgets what the scripts before did: the Log lines `expect log` reads,
+  // the files a close could not save.
+  void forgetScript();
 
  private:
   CommandResult tick(const std::string& args);
@@ -53,6 +66,9 @@ class SimSession {
   CommandResult close();
   CommandResult expect(const std::string& args);
   CommandResult badArgument(const std::string& what);
+  // A count of 0..most from `text`, or nothing when it is none (told as bad
+  // input, naming `what`).
+  std::optional<long long> count(const std::string& text, long long most, const char* what);
   void printNames();
   void printSheet(const SheetModel& sheet);
   void printState();
@@ -67,6 +83,7 @@ class SimSession {
   std::string expectFile(const std::string& args);
   std::string expectFolder(const std::string& args);
   std::string expectOdds(const std::string& args);
+  std::string expectSetting(const std::string& args);
   std::string expectRow(const std::string& what, const std::string& args);
   // The line `odds n` prints.
   std::string oddsText(long long n) const;

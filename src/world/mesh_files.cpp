@@ -1,14 +1,17 @@
 #include "world/mesh_files.h"
 
 #include "shell/file_io.h"
+#include "world/sphere_checks.h"
 #include "world/world_state.h"
 
 namespace vorlund {
 
 namespace {
 
-std::string cannotOpen(const char* name) {
-  return std::string("Cannot open file ") + name;
+// A missing file says enough by its name; any other fault says what it was.
+std::string cannotOpen(const char* name, const FileResult& r) {
+  const std::string message = std::string("Cannot open file ") + name;
+  return r.code == FileResult::Code::Missing ? message : message + " (" + r.reason() + ")";
 }
 
 Vec3 pointAt(const Bytes& bytes, std::size_t offset) {
@@ -20,26 +23,38 @@ Vec3 pointAt(const Bytes& bytes, std::size_t offset) {
 
 std::string loadCellFile(WorldState& w, const std::filesystem::path& path) {
   Bytes bytes;
-  if (!readFileBounded(path, kMaxGameFileBytes, bytes)) return cannotOpen(kCellFileName);
+  if (const FileResult r = readFileStart(path, kCellFileSize, bytes); !r)
+    return cannotOpen(kCellFileName, r);
+  const std::string damaged = std::string("Damaged file ") + kCellFileName + ": ";
   // A short file would leave cells where the arena cannot be walked: refuse it
   // rather than play on a sphere with holes.
   if (static_cast<long long>(bytes.size()) < kCellFileSize) {
-    return std::string("Damaged file ") + kCellFileName + ": " + std::to_string(bytes.size()) +
-           " bytes, but the 1461 cells need " + std::to_string(kCellFileSize);
+    return damaged + std::to_string(bytes.size()) + " bytes, but the 1461 cells need " +
+           std::to_string(kCellFileSize);
   }
   for (int c = 1; c <= kSphereCellCount; ++c) {
     w.cells[static_cast<std::size_t>(c)] = pointAt(bytes, static_cast<std::size_t>(c - 1) * 24);
+  }
+  // Cells off the sphere, or two at one place, give ties no walk gets out of.
+  if (std::string fault = cellsFault(w); !fault.empty()) {
+    w.cells.assign(w.cells.size(), Vec3{});
+    return damaged + fault;
   }
   return {};
 }
 
 std::string loadTriangleFile(WorldState& w, const std::filesystem::path& path) {
   Bytes bytes;
-  if (!readFileBounded(path, kMaxGameFileBytes, bytes)) return cannotOpen(kTriangleFileName);
+  if (const FileResult r = readFileStart(path, kMaxTriangleFileSize, bytes); !r)
+    return cannotOpen(kTriangleFileName, r);
   const std::string damaged = std::string("Damaged file ") + kTriangleFileName + ": ";
   if (bytes.size() < 4) return damaged + "no point count";
   const std::int32_t n = readInt32(bytes.data());
   if (n < 0) return damaged + "negative point count " + std::to_string(n);
+  if (n > kMaxTrianglePoints) {
+    return damaged + std::to_string(n) + " points, but a sphere of 1461 cells has no more than " +
+           std::to_string(kMaxTrianglePoints);
+  }
   const auto needed = 4 + 24 * static_cast<unsigned long long>(n);
   if (bytes.size() < needed) {
     return damaged + std::to_string(n) + " points need " + std::to_string(needed) +

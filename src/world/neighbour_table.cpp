@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "world/cell_distances.h"
 #include "world/row_order.h"
+#include "world/sphere_checks.h"
 
 namespace vorlund {
 
@@ -111,30 +114,20 @@ Bytes encodeNeighbourTable(const WorldState& w) {
 }
 
 std::string decodeNeighbourTable(WorldState& w, const Bytes& bytes) {
-  if (bytes.size() < kNeighbourFileSize) {
-    return "only " + std::to_string(bytes.size()) + " of " + std::to_string(kNeighbourFileSize) +
-           " bytes";
+  if (bytes.size() != kNeighbourFileSize) {
+    return (bytes.size() < kNeighbourFileSize ? "only " : "") + std::to_string(bytes.size()) +
+           " of " + std::to_string(kNeighbourFileSize) + " bytes";
   }
   if (w.neighbours.size() != kSphereCellCount + 1) return "no neighbour table to fill";
-  const auto intAt = [&bytes](std::size_t record, std::size_t field) {
-    return readInt32(bytes.data() + (record * kNeighbourRecordInts + field) * 4);
-  };
-  for (std::size_t r = 0; r < kSphereCellCount; ++r) {
-    const std::string cell = "cell " + std::to_string(r + 1);
-    const std::int32_t count = intAt(r, 0);
-    if (count < 0 || count > kNeighbourLimit) {
-      return cell + " has a neighbour count of " + std::to_string(count);
-    }
-    for (std::size_t k = 1; k <= kNeighbourSlots; ++k) {
-      const std::int32_t slot = intAt(r, k);
-      if (slot != 0 && !isCell(slot)) return cell + " lists " + std::to_string(slot);
-    }
+  std::vector<NeighbourRow> rows(kSphereCellCount + 1);
+  for (std::size_t r = 1; r <= kSphereCellCount; ++r) {
+    const unsigned char* record = bytes.data() + (r - 1) * kNeighbourRecordInts * 4;
+    rows[r].count = readInt32(record);
+    for (std::size_t k = 1; k <= kNeighbourSlots; ++k) rows[r].slot[k] = readInt32(record + 4 * k);
   }
-  for (std::size_t r = 0; r < kSphereCellCount; ++r) {
-    NeighbourRow& row = w.neighbours[r + 1];
-    row.count = intAt(r, 0);
-    for (std::size_t k = 1; k <= kNeighbourSlots; ++k) row.slot[k] = intAt(r, k);
-  }
+  // A row that leads nowhere, or back to its own cell, stops every walk.
+  if (std::string fault = neighbourRowsFault(w, rows); !fault.empty()) return fault;
+  w.neighbours = std::move(rows);
   return {};
 }
 

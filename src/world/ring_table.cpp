@@ -103,9 +103,9 @@ Bytes encodeRingTable(const WorldState& w) {
 }
 
 std::string decodeRingTable(WorldState& w, const Bytes& bytes) {
-  if (bytes.size() < kRingFileSize) {
-    return "only " + std::to_string(bytes.size()) + " of " + std::to_string(kRingFileSize) +
-           " bytes";
+  if (bytes.size() != kRingFileSize) {
+    return (bytes.size() < kRingFileSize ? "only " : "") + std::to_string(bytes.size()) + " of " +
+           std::to_string(kRingFileSize) + " bytes";
   }
   if (w.ring.size() != kSphereCellCount + 1) return "no ring table to fill";
   const auto intAt = [&bytes](std::size_t record, std::size_t field) {

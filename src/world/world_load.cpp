@@ -26,27 +26,36 @@ bool refuse(Game& g, const std::string& message) {
   return false;
 }
 
-// Fills a table from its cache file. A missing file is no fault: the table is
-// simply computed. A file that is there but unreadable or damaged is told in
-// the Log and then ignored, so the table is computed all the same.
+// Fills a table from its cache file of `size` bytes. A missing file is no
+// fault: the table is simply computed. A file that is there but unreadable,
+// of another size or damaged is told in the Log and then ignored, so the
+// table is computed all the same.
 template <class Decode>
-bool loadTableFile(Game& g, const char* name, const char* table, Decode decode) {
+bool loadTableFile(Game& g, const char* name, std::size_t size, const char* table, Decode decode) {
   Bytes bytes;
-  const FileResult read = readFileBounded(gameFile(g, name), kMaxGameFileBytes, bytes);
+  const FileResult read = readFileBounded(gameFile(g, name), size, bytes);
   if (read.code == FileResult::Code::Missing) return false;
-  const std::string fault = read ? decode(g.world, bytes) : "the file cannot be read";
+  std::string fault = "the file cannot be read";
+  if (read.code == FileResult::Code::TooLarge)
+    fault = "more than " + std::to_string(size) + " bytes";
+  else if (read)
+    fault = decode(g.world, bytes);
   if (fault.empty()) return true;
   reportFailure(g, Failure::logged(std::string("Ignored ") + name + ": " + fault + "; the " +
                                        table + " was computed afresh",
-                                   read.reason()));
+                                   read.code == FileResult::Code::TooLarge ? "" : read.reason()));
   return false;
 }
 
 }  // namespace
 
 bool loadWorld(Game& g) {
+  allocateCellTables(g.world);
+  return loadMesh(g);
+}
+
+bool loadMesh(Game& g) {
   WorldState& w = g.world;
-  allocateCellTables(w);
   if (std::string fault = loadCellFile(w, gameFile(g, kCellFileName)); !fault.empty()) {
     return refuse(g, fault);
   }
@@ -70,12 +79,13 @@ void setupTables(Game& g) {
     return *distances;
   };
 
-  if (!loadTableFile(g, kRingFileName, "ring table", decodeRingTable)) {
+  if (!loadTableFile(g, kRingFileName, kRingFileSize, "ring table", decodeRingTable)) {
     computeRingTable(w, measured());
   }
   w.ringTableReady = true;
   setUpCellCursor(g);
-  if (!loadTableFile(g, kNeighbourFileName, "neighbour table", decodeNeighbourTable)) {
+  if (!loadTableFile(g, kNeighbourFileName, kNeighbourFileSize, "neighbour table",
+                     decodeNeighbourTable)) {
     computeNeighbourTable(w, measured());
   }
 }

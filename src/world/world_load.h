@@ -8,6 +8,10 @@ struct Game;
 // missing or unusable: start-up stops there.
 bool loadWorld(Game& g);
 
+// The same into cell tables already sized (every cell table but the triangle
+// ones is kept as it stands until the files overwrite it).
+bool loadMesh(Game& g);
+
 // Loads or computes the ring table, sets up the cell cursor, then loads or
 // computes the neighbour table.
 void setupTables(Game& g);

@@ -334,6 +334,25 @@ TEST_F(CombatRules, ZapStrikesFromSlotEight) {
   EXPECT_EQ(g().zapTarget, 2);
 }
 
+// Rows that lead nowhere (here every cell touches only itself) can no
+// longer be loaded, but should any stand in memory, the view's centre jumps
+// to the fighter it cannot walk to, and the fight goes on turn by turn
+// instead of standing at its first turn for ever.
+TEST_F(CombatRules, ACentreThatCannotComeNearerJumpsToTheFighter) {
+  for (std::int32_t c = 1; c <= kCellCount; ++c) {
+    NeighbourRow& row = *neighbourRow(g().world, c);
+    row = NeighbourRow{};
+    row.count = 1;
+    row.slot[1] = c;
+  }
+  g().arenaCentre = 1;
+  for (int step = 0; step < 5000 && g().turnCounter < 4; ++step) {
+    turnStep(g());
+    finishPhase(g());
+  }
+  EXPECT_GE(g().turnCounter, 4);
+}
+
 TEST_F(CombatRules, TheStakesOfAFightArePaidOnce) {
   us().Bet_value = 7;
   them().Bet_value = 5;

@@ -170,7 +170,7 @@ TEST(TextFiles, LineEndingsAndASaveThatCannotBeMade) {
 
   // The disk fills up halfway through the new list: the old list stays whole.
   t.dir.write("names.txt", "Ash\r\nBirch\r\n");
-  t.g().names.lines = {"Ash", "Birch"};
+  ASSERT_TRUE(loadIntoNames(t.g(), "names.txt"));
   {
     test::DiskFull full(4);
     EXPECT_EQ(takeNameLine(t.g(), 1), "Birch");

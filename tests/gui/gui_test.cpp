@@ -18,11 +18,11 @@
 
 #include "app/arena_view.h"
 #include "app/game_app.h"
-#include "app/qt_settings_store.h"
 #include "app/text_windows.h"
 #include "panels/designed_bounds.h"
 #include "panels/sheet.h"
 #include "panels/tiling.h"
+#include "settings/qt_settings_store.h"
 
 // Rectangles in failure messages as x,y widthxheight.
 inline void PrintTo(const QRect& r, std::ostream* os) {
@@ -237,7 +237,7 @@ TEST(GameWindows, StartTickShowAndCloseSavingTheSettings) {
   const WindowBounds mainAtClose = app.bounds(WindowId::Main);
   app.mainWindow()->close();
   QSettings stored(QSettings::IniFormat, QSettings::UserScope, "Vorlund", "Vorlund");
-  const QString group = QtSettingsStore::keyPath(QCoreApplication::applicationDirPath());
+  const QString group = settingsKeyPath(QCoreApplication::applicationDirPath().toStdString());
   stored.beginGroup(group + "/MainForm");
   const int status = stored.value("Status").toInt();
   EXPECT_TRUE(status == 1 || status == 2) << status;

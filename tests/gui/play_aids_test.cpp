@@ -22,11 +22,11 @@
 #include "app/arena_view.h"
 #include "app/game_app.h"
 #include "app/odds_tooltip.h"
-#include "app/qt_settings_store.h"
 #include "app/text_windows.h"
 #include "combat/fight_odds.h"
 #include "management/between_fights.h"
 #include "panels/log_file.h"
+#include "settings/qt_settings_store.h"
 
 namespace vorlund::app {
 namespace {
@@ -245,7 +245,8 @@ TEST(OddsTooltip, ANewSetUpLeavesTheOldCountUnshown) {
 }
 
 QString settingsKey(const QString& ident) {
-  return QtSettingsStore::keyPath(QCoreApplication::applicationDirPath()) + "/MainForm/" + ident;
+  return settingsKeyPath(QCoreApplication::applicationDirPath().toStdString()) + "/MainForm/" +
+         ident;
 }
 
 TEST(Pace, CommandLineForThisRunStoredSpeedOtherwise) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "support/test_game.h"
 
 namespace vorlund {
@@ -12,6 +14,22 @@ TEST(Tiling, RoundsHalvesToEven) {
   EXPECT_EQ(roundHalfEven(424.5L), 424);
   EXPECT_EQ(roundHalfEven(-0.5L), 0);
   EXPECT_EQ(roundHalfEven(2.5000001L), 3);
+  // Beyond an int it stops at its ends; what is no number gives 0.
+  EXPECT_EQ(roundHalfEven(1e30L), 2147483647);
+  EXPECT_EQ(roundHalfEven(-1e30L), -2147483647 - 1);
+  EXPECT_EQ(roundHalfEven(std::numeric_limits<long double>::quiet_NaN()), 0);
+}
+
+// Bounds at the ends of an int, as no window manager gives them, still tile
+// without overflow: the screen they imply stops at the end of an int.
+TEST(Tiling, BoundsAtTheEndsOfAnIntStayWithinOne) {
+  constexpr int big = 2147483647;
+  const auto placed = tilingAfterResize(WindowId::Log, {big, big, big, big});
+  // H = W = 2147483647: the main window at 0.068 H, 0.063 W, 0.84 W x 0.9 H.
+  EXPECT_EQ(placed[0].second, (WindowBounds{146028888, 135291470, 1803886263, 1932735282}));
+  const auto laid = textWindowLayout({-big - 1, -big - 1, -big - 1, -big - 1}, true);
+  // H = W = -2147483648: the Log at 0.007 H, 0, 0.18 W x 0.75 H.
+  EXPECT_EQ(laid[3].second, (WindowBounds{-15032386, 0, -386547057, -1610612736}));
 }
 
 TEST(Tiling, MainResizeMakesUsWider) {

@@ -13,10 +13,16 @@
 #   #! remove FILE...   delete these files from the folder
 #   #! mkdir NAME       make a folder of that name (say, where a file must go)
 #   #! chmod MODE FILE  set a file's permission bits (octal, e.g. 444)
+#   #! printf FILE FORMAT  write the bytes printf(1) makes of FORMAT (\xHH, \r,
+#                       \0 ...; no ";") to FILE, in place of what was there
+#   #! size FILE BYTES  make FILE a file of that size, holes where it grows
+#   #! fifo FILE        put a named pipe in FILE's place
+#   #! link FILE TARGET put a symbolic link to TARGET in FILE's place
 #   #! run [ARGS]       start vorlund-sim in the folder with these arguments; the
 #                       command lines up to the next "#! run" or folder line
-#                       (only, remove, mkdir, chmod) are its input, and the
-#                       folder lines act after the run before them has ended
+#                       (only, remove, mkdir, chmod, printf, size, fifo, link)
+#                       are its input, and the folder lines act after the run
+#                       before them has ended
 #   #! exit N           the run must end with exit status N (default 0)
 #   #! stderr TEXT      the run must print this line on standard error; any
 #                       line on standard error that no "#! stderr" names fails
@@ -145,7 +151,7 @@ set(in_run FALSE)
 foreach(k RANGE 1 ${line_total})
   set(line "${line_${k}}")
   # A folder line, or the next run, ends the run before it.
-  if(in_run AND line MATCHES "^#! *(run|only|remove|mkdir|chmod)( |$)")
+  if(in_run AND line MATCHES "^#! *(run|only|remove|mkdir|chmod|printf|size|fifo|link)( |$)")
     math(EXPR last "${k} - 1")
     play(${first} ${last} "${args}" ${expected_exit} "${expected_stderr}")
     set(in_run FALSE)
@@ -179,6 +185,28 @@ foreach(k RANGE 1 ${line_total})
     endforeach()
   elseif(line MATCHES "^#! *mkdir (.+)$")
     file(MAKE_DIRECTORY "${WORK}/game/${CMAKE_MATCH_1}")
+  elseif(line MATCHES "^#! *printf ([^ ]+) (.*)$")
+    file(REMOVE_RECURSE "${WORK}/game/${CMAKE_MATCH_1}")
+    execute_process(COMMAND printf "${CMAKE_MATCH_2}" OUTPUT_FILE "${WORK}/game/${CMAKE_MATCH_1}"
+                    RESULT_VARIABLE failed)
+    if(failed)
+      message(FATAL_ERROR "${SCRIPT}:${k}: printf failed: ${line}")
+    endif()
+  elseif(line MATCHES "^#! *size ([^ ]+) ([0-9]+)$")
+    execute_process(COMMAND truncate -s "${CMAKE_MATCH_2}" "${WORK}/game/${CMAKE_MATCH_1}"
+                    RESULT_VARIABLE failed)
+    if(failed)
+      message(FATAL_ERROR "${SCRIPT}:${k}: truncate failed: ${line}")
+    endif()
+  elseif(line MATCHES "^#! *fifo (.+)$")
+    file(REMOVE_RECURSE "${WORK}/game/${CMAKE_MATCH_1}")
+    execute_process(COMMAND mkfifo "${WORK}/game/${CMAKE_MATCH_1}" RESULT_VARIABLE failed)
+    if(failed)
+      message(FATAL_ERROR "${SCRIPT}:${k}: mkfifo failed: ${line}")
+    endif()
+  elseif(line MATCHES "^#! *link ([^ ]+) (.+)$")
+    file(REMOVE_RECURSE "${WORK}/game/${CMAKE_MATCH_1}")
+    file(CREATE_LINK "${CMAKE_MATCH_2}" "${WORK}/game/${CMAKE_MATCH_1}" SYMBOLIC)
   elseif(line MATCHES "^#! *chmod ([0-7][0-7][0-7]) (.+)$")
     set(mode "${CMAKE_MATCH_1}")
     set(target "${CMAKE_MATCH_2}")

@@ -6,6 +6,7 @@
 
 #include "shell/memory_settings_store.h"
 #include "shell/startup.h"
+#include "shell/tick.h"
 #include "support/test_game.h"
 
 namespace vorlund {
@@ -101,33 +102,21 @@ TEST(Settings, NonsenseReadsAsTheDefault) {
   EXPECT_FALSE(t.g().betrayal);
 }
 
-TEST(IniSettings, RoundTripsThroughAFileAndSavesAtomically) {
-  test::TempDir dir;
-  const std::string path = (dir.path() / "vorlund.ini").string();
-  {
-    IniSettingsStore store(path);
-    store.writeInteger("MainForm", "Coin1", -2147483647 - 1);
-    store.writeBool("MainForm", "Betrayal", true);
-    EXPECT_TRUE(store.flush().ok());
-  }
-  EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
-  EXPECT_EQ(dir.read("vorlund.ini"), "[MainForm]\nBetrayal=1\nCoin1=-2147483648\n");
-  IniSettingsStore again(path);
-  EXPECT_EQ(again.readInteger("MainForm", "Coin1", 0), -2147483647 - 1);
-  EXPECT_TRUE(again.readBool("MainForm", "Betrayal", false));
-}
-
-TEST(IniSettings, GarbageOrAFolderReadsAsAFirstRun) {
-  test::TempDir dir;
-  dir.write("bad.ini", std::string("\0\xff[Main\nStatus\n=3\n[MainForm\nStatus=abc\n", 40));
-  IniSettingsStore garbage((dir.path() / "bad.ini").string());
-  EXPECT_EQ(garbage.readInteger("MainForm", "Status", 0), 0);
-  std::filesystem::create_directory(dir.path() / "folder.ini");
-  IniSettingsStore folder((dir.path() / "folder.ini").string());
-  EXPECT_EQ(folder.readInteger("MainForm", "Status", 0), 0);
-  folder.writeInteger("MainForm", "Status", 1);
-  EXPECT_FALSE(folder.flush().ok()) << "a save that cannot land says so";
-  EXPECT_FALSE(std::filesystem::exists(dir.path() / "folder.ini.tmp"));
+// Geometry no screen has (a damaged or hand-edited file) is brought onto a
+// screen before the first tick lays the text windows out around it.
+TEST(Settings, GeometryNoScreenHasIsBroughtOntoOne) {
+  auto store = std::make_unique<MemorySettingsStore>();
+  store->setRaw("MainForm", "Status", "1");
+  store->setRaw("MainForm", "Top", "2147483647");
+  store->setRaw("MainForm", "Left", "-2147483648");
+  store->setRaw("MainForm", "Width", "2147483647");
+  store->setRaw("MainForm", "Height", "-5");
+  TestGame t(std::move(store));
+  ASSERT_TRUE(startGame(t.g(), 1));
+  EXPECT_EQ(t.platform->bounds(WindowId::Main), (WindowBounds{32767, -32767, 32767, 0}));
+  timer1Timer(t.g());
+  // H = round(32767 x 1/0.968) = 33850, W = round(0 x 1/0.903) = 0.
+  EXPECT_EQ(t.platform->bounds(WindowId::Log), (WindowBounds{237, 0, 0, 25388}));
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
+#include "world/mesh.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 #include "world/texture_layout.h"
@@ -15,10 +18,16 @@ using namespace worldtest;
 
 constexpr long double kPi = std::numbers::pi_v<long double>;
 
-// Cells on the plane z = 0: triangle (1, 2, 3) starts every strip, and 4, 5
-// and 6 lie across its edges 1-3, 2-3 and 1-2.
-const std::vector<Vec3> kPlane = {{0, 0, 0},        {1, 0, 0},       {0.3L, 0.9L, 0},
-                                  {-0.6L, 0.8L, 0}, {1.2L, 0.9L, 0}, {0.5L, -0.8L, 0}};
+// Cells on the plane z = 1, so near the north pole that they count as on the
+// unit sphere: triangle (1, 2, 3) starts every strip, and 4, 5 and 6 lie
+// across its edges 1-3, 2-3 and 1-2. A sixty-fourth scales without rounding.
+constexpr long double k = 1.0L / 64;
+const std::vector<Vec3> kPlane = {{0, 0, 1},
+                                  {k, 0, 1},
+                                  {0.3L * k, 0.9L * k, 1},
+                                  {-0.6L * k, 0.8L * k, 1},
+                                  {1.2L * k, 0.9L * k, 1},
+                                  {0.5L * k, -0.8L * k, 1}};
 
 struct PlaneGame : TestGame {
   explicit PlaneGame(const std::vector<int>& corners) {
@@ -107,42 +116,72 @@ TEST(MeshLoad, PointsBeyondWholeTrianglesFormNone) {
   EXPECT_EQ(triangleCount(w), 1);
   EXPECT_EQ((std::vector{cornerCell(w, 4), cornerCell(w, 5)}), (std::vector{5, 6}));
   // The centre comes from the points rounded to singles.
-  EXPECT_EQ(triangleCentre(w, 1).y, (0.0L + 0.0L + 0.9f) * (1.0L / 3.0L));
+  EXPECT_EQ(triangleCentre(w, 1).y, (0.0L + 0.0L + 0.9f / 64) * (1.0L / 3.0L));
   EXPECT_EQ(empty.platform->beeps + game.platform->beeps, 0);
 }
 
+// No file brings two cells to one place (see below), but the matching still
+// takes the highest of equal ones, and -0 equals +0.
 TEST(MeshLoad, CornerTakesTheHighestOfCellsAtOnePlace) {
-  TestGame game;
-  std::vector<Vec3> cells = kPlane;
-  cells.resize(12, Vec3{5, 5, 5});  // cells 7..12 at one place
-  writeCellFile(game.dir.path(), cells);
-  // -0 equals +0, so the last point is cell 1.
-  writeTriangleFile(game.dir.path(), {{5, 5, 5}, {3, 3, 3}, {-0.0L, 0, -0.0L}});
-  ASSERT_TRUE(loadWorld(game.g()));
-  const WorldState& w = game.g().world;
+  WorldState w;
+  allocateCellTables(w);
+  for (std::size_t c = 7; c <= 12; ++c) w.cells[c] = Vec3{5, 5, 5};
+  w.pointCount = 3;
+  w.points = {{}, {5, 5, 5}, {3, 3, 3}, {-0.0L, 0, -0.0L}};
+  w.cornerCells.assign(4, 0);
+  CopyDusty(w);
+  AssignTriang(w);
   EXPECT_EQ((std::vector{cornerCell(w, 1), cornerCell(w, 2), cornerCell(w, 3)}),
-            (std::vector{12, 0, 1}));
+            (std::vector{12, 0, 1461}));
 }
 
+Bytes cellsWith(std::size_t cell, const Vec3& at) {
+  std::vector<Vec3> cells;
+  for (std::size_t i = 0; i < cell; ++i) cells.push_back(parkedCell(i));
+  cells.back() = at;
+  test::TempDir dir;
+  writeCellFile(dir.path(), cells);
+  return fileBytes(dir.path() / "aorb1.orb");
+}
+
+// What a file that is missing, short, lying or nonsense stops the start-up
+// with: cells must be distinct points of the unit sphere, or the fighters'
+// walks tie for ever, and no sphere of 1461 cells has more triangles than 2918.
 TEST(MeshLoad, MissingOrDamagedFilesStopTheStart) {
+  const Bytes good = cellsWith(1, parkedCell(0));
+  const Bytes noTriangles = {0, 0, 0, 0};
+  const long double nan = std::numeric_limits<long double>::quiet_NaN();
   const struct {
-    long cellBytes;   // -1: no cell file
+    Bytes cells;      // empty: no cell file
     Bytes triangles;  // empty: no triangle file
     const char* message;
   } cases[] = {
-      {-1, {0, 0, 0, 0}, "Cannot open file aorb1.orb"},
-      {35064, {}, "Cannot open file atri1.tri"},
-      {35063, {0, 0, 0, 0}, "Damaged file aorb1.orb: 35063 bytes, but the 1461 cells need 35064"},
-      {35064, {1, 0}, "Damaged file atri1.tri: no point count"},
-      {35064, {0xfd, 0xff, 0xff, 0xff}, "Damaged file atri1.tri: negative point count -3"},
-      {35064,
+      {{}, noTriangles, "Cannot open file aorb1.orb"},
+      {good, {}, "Cannot open file atri1.tri"},
+      {Bytes(good.begin(), good.end() - 1), noTriangles,
+       "Damaged file aorb1.orb: 35063 bytes, but the 1461 cells need 35064"},
+      {Bytes(35064), noTriangles, "Damaged file aorb1.orb: cell 1 lies off the unit sphere"},
+      {cellsWith(7, {0, 0, 1.02L}), noTriangles,
+       "Damaged file aorb1.orb: cell 7 lies off the unit sphere"},
+      {cellsWith(9, {nan, 0, 1}), noTriangles, "Damaged file aorb1.orb: cell 9 is not a point"},
+      {cellsWith(1461, parkedCell(3)), noTriangles,
+       "Damaged file aorb1.orb: cells 4 and 1461 lie at one place"},
+      {good, {1, 0}, "Damaged file atri1.tri: no point count"},
+      {good, {0xfd, 0xff, 0xff, 0xff}, "Damaged file atri1.tri: negative point count -3"},
+      {good,
+       {0x35, 0x22, 0, 0},
+       "Damaged file atri1.tri: 8757 points, but a sphere of 1461 cells has no more than 8756"},
+      {good,
        {0xff, 0xff, 0xff, 0x7f},
-       "Damaged file atri1.tri: 2147483647 points need 51539607532 bytes, the file holds 4"},
+       "Damaged file atri1.tri: 2147483647 points, but a sphere of 1461 cells has no more than "
+       "8756"},
+      {good,
+       {0x34, 0x22, 0, 0},
+       "Damaged file atri1.tri: 8756 points need 210148 bytes, the file holds 4"},
   };
   for (const auto& c : cases) {
     TestGame game;
-    if (c.cellBytes >= 0)
-      writeBytes(game.dir.path() / "aorb1.orb", Bytes(std::size_t(c.cellBytes)));
+    if (!c.cells.empty()) writeBytes(game.dir.path() / "aorb1.orb", c.cells);
     if (!c.triangles.empty()) writeBytes(game.dir.path() / "atri1.tri", c.triangles);
     EXPECT_FALSE(loadWorld(game.g())) << c.message;
     EXPECT_EQ(game.platform->errors, std::vector<std::string>{c.message});

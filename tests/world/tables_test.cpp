@@ -189,6 +189,73 @@ TEST(TableSetup, DamagedTableFilesAreToldAndComputedAfresh) {
   }
 }
 
+// A neighbour file must describe cells that touch: other cells, each once,
+// near, each listing the cell back; a file that does not is computed afresh,
+// and one longer than the table is not trusted either.
+TEST(TableSetup, NeighbourRowsThatDoNotTouchAreComputedAfresh) {
+  test::TestGame reference;
+  test::installWorld(reference.dir);
+  ASSERT_TRUE(loadWorld(reference.g()));
+  setupTables(reference.g());
+  const WorldState& w = reference.g().world;
+  const Bytes face = fileBytes(reference.dir.path() / "face.equ");
+  const Bytes ring = fileBytes(reference.dir.path() / "adia2.equ");
+  ASSERT_EQ(decodeNeighbourTable(reference.g().world, face), "");
+  // Cell 1's first neighbour, a cell near it that does not touch it, and one far away.
+  const std::int32_t first = neighbourSlot(w, 1, 1);
+  std::int32_t secondRing = 0;
+  for (std::int32_t c = 2; c <= kSphereCellCount && secondRing == 0; ++c) {
+    const float d = distance(cellPosition(w, 1), cellPosition(w, c));
+    if (d > 0.15F && d < 0.25F) secondRing = c;
+  }
+  const std::int32_t far = antipodeSearch(w, cellPosition(w, 1));
+  Bytes everyCellItself = face;
+  for (std::int32_t c = 0; c < kSphereCellCount; ++c)
+    for (std::size_t k = 1; k <= 6; ++k)
+      everyCellItself = withInt(everyCellItself, 9 * c + k, c + 1);
+  const std::string n = "; the neighbour table was computed afresh";
+  const struct {
+    Bytes face;
+    std::string log;
+  } cases[] = {
+      {everyCellItself, "Ignored face.equ: cell 1 lists itself" + n},
+      {withInt(face, 2, first),
+       "Ignored face.equ: cell 1 lists " + std::to_string(first) + " twice" + n},
+      {withInt(face, 1, far),
+       "Ignored face.equ: cell 1 lists " + std::to_string(far) + ", which is not near it" + n},
+      {withInt(face, 1, secondRing), "Ignored face.equ: cell 1 lists " +
+                                         std::to_string(secondRing) + ", which does not list it" +
+                                         n},
+      {withInt(face, 0, 2), "Ignored face.equ: cell 1 has a neighbour count of 2" + n},
+      {withInt(face, 3, 0), "Ignored face.equ: cell 1 has an empty slot 3" + n},
+      {[&] {
+         Bytes longer = face;
+         longer.push_back(0);
+         return longer;
+       }(),
+       "Ignored face.equ: more than 52596 bytes" + n},
+  };
+  for (const auto& c : cases) {
+    ShippedMeshGame game;
+    writeBytes(game.dir.path() / "adia2.equ", ring);
+    writeBytes(game.dir.path() / "face.equ", c.face);
+    ASSERT_TRUE(loadWorld(game.g()));
+    setupTables(game.g());
+    EXPECT_EQ(game.g().log.lines, std::vector<std::string>{c.log});
+    EXPECT_EQ(encodeNeighbourTable(game.g().world), face);
+  }
+  ShippedMeshGame longRing;
+  Bytes longer = ring;
+  longer.push_back(0);
+  writeBytes(longRing.dir.path() / "adia2.equ", longer);
+  writeBytes(longRing.dir.path() / "face.equ", face);
+  ASSERT_TRUE(loadWorld(longRing.g()));
+  setupTables(longRing.g());
+  EXPECT_EQ(longRing.g().log.lines,
+            std::vector<std::string>{
+                "Ignored adia2.equ: more than 391548 bytes; the ring table was computed afresh"});
+}
+
 TEST(TableSetup, UnreadableRingFileIsToldAndCannotBeSavedOver) {
   ShippedMeshGame game;
   std::filesystem::create_directory(game.dir.path() / "adia2.equ");

@@ -1,6 +1,7 @@
 #pragma once
 // Helpers for the world tests: the sphere files written by hand, and games
 // in folders holding a mesh of their own or the shipped one.
+#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -29,12 +30,19 @@ inline void appendPoint(Bytes& out, const Vec3& p) {
   for (long double v : {p.x, p.y, p.z}) appendDouble(out, static_cast<double>(v));
 }
 
-// "aorb1.orb" with cells 1..cells.size() as given; the others are parked far
-// out on the x axis, each on a spot of its own.
+// Cell i of the unit sphere's southern circle at z = -1/2, each on a spot of its own.
+inline Vec3 parkedCell(std::size_t i) {
+  const long double turn = 6.283185307179586476925L * static_cast<long double>(i) / 1461;
+  const long double r = std::sqrt(0.75L);
+  return {r * std::cos(turn), r * std::sin(turn), -0.5L};
+}
+
+// "aorb1.orb" with cells 1..cells.size() as given; the others are parked on
+// the unit sphere far from the north pole.
 inline void writeCellFile(const std::filesystem::path& dir, const std::vector<Vec3>& cells) {
   Bytes bytes;
   for (std::size_t i = 0; i < 1461; ++i)
-    appendPoint(bytes, i < cells.size() ? cells[i] : Vec3{1010.0L + 10.0L * i, 0, 0});
+    appendPoint(bytes, i < cells.size() ? cells[i] : parkedCell(i));
   writeBytes(dir / "aorb1.orb", bytes);
 }
 

@@ -16,9 +16,9 @@
 #include "shell/file_io.h"
 #include "sphere_embedding.h"
 #include "sphere_files.h"
+#include "sphere_maker.h"
 #include "spiral_windup.h"
 #include "triangle_strip.h"
-#include "world/arena_start.h"
 
 using namespace vorlund::sphere;
 using vorlund::Bytes;
@@ -27,13 +27,6 @@ using vorlund::FileResult;
 namespace {
 
 constexpr int cellCount = 1461;
-constexpr int referenceCell = 268;  // the game turns the arena towards this cell's direction
-
-// One pentagon at each pole of the spiral and two rings of five, twelve faces apart along it,
-// like the corners of an icosahedron. Of the spirals that `--scan` finds closing, this one gives
-// the most even spacing.
-constexpr std::array<int, 12> pentagons{0,    354,  366,  378,  390,  402,
-                                        1066, 1078, 1090, 1102, 1114, 1460};
 
 double edgeSpread(const Triangulation& mesh, const std::vector<Vec3>& p) {
   double shortest = 1e9, longest = 0;
@@ -72,9 +65,9 @@ int scan() {
 // the game works them out afresh.
 bool writeSphere(const std::filesystem::path& gameDir, const Bytes& cells, const Bytes& triangles) {
   const auto differs = [&](const char* name, const Bytes& bytes) {
+    // One byte more than the new file tells a longer old one apart.
     Bytes old;
-    return !vorlund::readFileBounded(gameDir / name, vorlund::kMaxGameFileBytes, old) ||
-           old != bytes;
+    return !vorlund::readFileStart(gameDir / name, bytes.size() + 1, old) || old != bytes;
   };
   const bool changed = differs("aorb1.orb", cells) || differs("atri1.tri", triangles);
   for (const auto& [name, bytes] : {std::pair{"aorb1.orb", &cells}, {"atri1.tri", &triangles}}) {
@@ -94,58 +87,29 @@ bool writeSphere(const std::filesystem::path& gameDir, const Bytes& cells, const
 
 int generate(const std::filesystem::path& gameDir) {
   const auto start = std::chrono::steady_clock::now();
-  auto mesh = windUpSpiral(cellCount, pentagons);
-  if (!mesh) {
-    std::fprintf(stderr, "vorlund-sphere: the pentagon spiral does not close\n");
+  HexSphere sphere;
+  std::string error;
+  if (!makeHexSphere(sphere, error)) {
+    std::fprintf(stderr, "vorlund-sphere: %s\n", error.c_str());
     return 1;
   }
-  const auto spiralPositions = embedOnSphere(*mesh);
-  if (!windOutward(*mesh, spiralPositions)) {
-    std::fprintf(stderr, "vorlund-sphere: the sphere folded over while relaxing\n");
-    return 1;
-  }
-  const auto numberOf = numberCells(*mesh, spiralPositions);
-  if (numberOf.empty()) {
-    std::fprintf(stderr, "vorlund-sphere: no cells twelve steps apart for the fighters\n");
-    return 1;
-  }
-  Strip strip = stripThroughAll(*mesh);
-
-  // From spiral order to the game's numbering.
-  std::vector<Vec3> positions(cellCount);
-  std::vector<std::vector<int>> neighbours(cellCount);
-  for (int c = 0; c < cellCount; ++c) {
-    positions[numberOf[c] - 1] = spiralPositions[c];
-    for (int nb : mesh->neighbours[c]) neighbours[numberOf[c] - 1].push_back(numberOf[nb]);
-  }
-  for (Triangle& t : strip.triangles)
-    for (int& corner : t) corner = numberOf[corner];
-  turnToTop(positions, referenceCell - 1);
-
-  if (!writeSphere(gameDir, cellFileBytes(positions), triangleFileBytes(positions, strip))) {
+  if (!writeSphere(gameDir, sphere.cellFile, sphere.triangleFile)) {
     std::fprintf(stderr, "vorlund-sphere: cannot write the sphere into %s\n", gameDir.c_str());
     return 1;
   }
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
-  const MeshReport r = measure(neighbours, positions, strip);
-  const auto fromFirst = stepsFrom(*mesh, [&] {
-    for (int c = 0; c < cellCount; ++c)
-      if (numberOf[c] == vorlund::kPlayerStartCell) return c;
-    return 0;
-  }());
-  int fighterSteps = -1;
-  for (int c = 0; c < cellCount; ++c)
-    if (numberOf[c] == vorlund::kGuestStartCell) fighterSteps = fromFirst[c];
+  const MeshReport r = measure(sphere.neighbours, sphere.positions, sphere.strip);
   std::printf(
       "hex sphere: %d cells (%d of five, %d of six), %zu strip triangles (%d repeated), "
       "edges %.4f..%.4f (ratio %.4f), neighbour margin %.3f, %d neighbour rows differ (%d out of "
       "order), "
       "largest ring %d, the fighters' start cells %d steps apart, made in %.2f s\n",
-      cellCount, r.cellsByValence[5], r.cellsByValence[6], strip.triangles.size(), strip.repeats,
-      r.shortestEdge, r.longestEdge, r.longestEdge / r.shortestEdge, r.worstNeighbourMargin,
-      r.neighbourRowsDiffering, r.neighbourRowsOutOfOrder, r.largestRing, fighterSteps, seconds);
+      cellCount, r.cellsByValence[5], r.cellsByValence[6], sphere.strip.triangles.size(),
+      sphere.strip.repeats, r.shortestEdge, r.longestEdge, r.longestEdge / r.shortestEdge,
+      r.worstNeighbourMargin, r.neighbourRowsDiffering, r.neighbourRowsOutOfOrder, r.largestRing,
+      sphere.fighterSteps, seconds);
   return 0;
 }
 

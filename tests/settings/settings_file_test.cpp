@@ -1,0 +1,252 @@
+// The settings file as the game and the sim keep it: QSettings' ini file,
+// read faithfully or set aside, never replaced by a first run's purses.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "settings/qt_settings_store.h"
+#include "shell/settings.h"
+#include "support/test_game.h"
+
+namespace vorlund {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The store of a copy of the game in /opt/vorlund.
+const fs::path kGameFolder = "/opt/vorlund";
+
+// Status 1 and a purse of -20, as QSettings writes them for that copy.
+const std::string kGood =
+    "[opt]\n"
+    "vorlund\\quorvistrana\\MainForm\\Coin1=-20\n"
+    "vorlund\\quorvistrana\\MainForm\\Status=1\n";
+
+std::string replaced(std::string s, const std::string& from, const std::string& to) {
+  for (std::size_t at = s.find(from); at != std::string::npos; at = s.find(from, at + to.size()))
+    s.replace(at, from.size(), to);
+  return s;
+}
+
+std::string utf16(const std::string& ascii) {
+  std::string out = "\xff\xfe";
+  for (char c : ascii) out += std::string{c, '\0'};
+  return out;
+}
+
+struct Store {
+  explicit Store(const fs::path& file) : store(file, kGameFolder) {}
+  QtSettingsStore store;
+  int read(const char* ident) { return store.readInteger("MainForm", ident, 0); }
+  std::string failure() {
+    const std::optional<Failure> f = store.takeOpeningFailure();
+    return f ? f->message : "";
+  }
+};
+
+// What QSettings reads as it is: line ends of any kind, a UTF-8 byte-order
+// mark, comments, the groups of other copies of the game.
+TEST(SettingsFile, ReadsEveryFormQSettingsReadsFaithfully) {
+  const std::string other = "[home]\nann\\quorvistrana\\MainForm\\Status=3\n";
+  for (const std::string& text :
+       {kGood, "\xEF\xBB\xBF" + kGood, replaced(kGood, "\n", "\r"), replaced(kGood, "\n", "\r\n"),
+        "; saved by the game\n\n" + other + kGood}) {
+    test::TempDir dir;
+    dir.write("Vorlund.ini", text);
+    Store s(dir.path() / "Vorlund.ini");
+    EXPECT_EQ(s.failure(), "") << text;
+    EXPECT_EQ(s.read("Status"), 1) << text;
+    EXPECT_EQ(s.read("Coin1"), -20) << text;
+    EXPECT_FALSE(fs::exists(dir.path() / "Vorlund.ini.bak"));
+  }
+}
+
+struct Unreadable {
+  const char* what;
+  std::function<void(const test::TempDir&)> make;
+  const char* reason;
+};
+
+// A file the store cannot read faithfully is set aside whole, with a message,
+// and the new file takes its name; nothing of it is lost or mangled.
+TEST(SettingsFile, AFileItCannotReadIsKeptBesideTheNewOne) {
+  const auto text = [](std::string bytes) {
+    return [bytes](const test::TempDir& d) { d.write("Vorlund.ini", bytes); };
+  };
+  const Unreadable cases[] = {
+      {"UTF-16", text(utf16(kGood)), "not a text file"},
+      {"Latin-1", text(replaced(kGood, "-20", "-20\xe9")), "not UTF-8 text"},
+      {"no section line", text(replaced(kGood, "[opt]\n", "")), "a value outside any section"},
+      {"section in other letter case", text(replaced(kGood, "[opt]", "[Opt]")),
+       "its value Opt/vorlund/quorvistrana/MainForm/Coin1 lies where the game does not look"},
+      {"group in other letter case", text(replaced(kGood, "MainForm", "mainform")),
+       "its value opt/vorlund/quorvistrana/mainform/Coin1 lies where the game does not look"},
+      {"the sections of an older sim", text("[MainForm]\nCoin1=-20\nStatus=1\n"),
+       "its value MainForm/Coin1 lies where the game does not look"},
+      {"a broken section line", text(replaced(kGood, "[opt]", "[opt")), "not in the ini format"},
+      {"too large", text(kGood + std::string(1 << 20, ';')), "too large"},
+      {"a folder", [](const test::TempDir& d) { fs::create_directory(d.path() / "Vorlund.ini"); },
+       "not a regular file"},
+      {"a pipe", [](const test::TempDir& d) { ::mkfifo((d.path() / "Vorlund.ini").c_str(), 0600); },
+       "not a regular file"},
+      {"a read error (a link to process memory, unreadable even to root)",
+       [](const test::TempDir& d) {
+         fs::create_symlink("/proc/self/mem", d.path() / "Vorlund.ini");
+       },
+       "Input/output error"},
+  };
+  for (const Unreadable& c : cases) {
+    SCOPED_TRACE(c.what);
+    test::TempDir dir;
+    c.make(dir);
+    const fs::path file = dir.path() / "Vorlund.ini";
+    const fs::path aside = dir.path() / "Vorlund.ini.bak";
+    const auto kind = fs::symlink_status(file).type();
+    const std::string bytes = kind == fs::file_type::regular ? dir.read("Vorlund.ini") : "";
+    {
+      Store s(file);
+      EXPECT_EQ(s.failure(), std::string("Vorlund.ini cannot be read (") + c.reason +
+                                 "): it is kept as Vorlund.ini.bak, and the settings start afresh");
+      EXPECT_EQ(s.read("Status"), 0) << "a first run";
+      s.store.writeInteger("MainForm", "Coin1", 7);
+      EXPECT_TRUE(s.store.flush().ok());
+    }
+    EXPECT_EQ(fs::symlink_status(aside).type(), kind);
+    if (kind == fs::file_type::regular) {
+      EXPECT_EQ(dir.read("Vorlund.ini.bak"), bytes);
+    }
+    Store again(file);
+    EXPECT_EQ(again.failure(), "");
+    EXPECT_EQ(again.read("Coin1"), 7);
+  }
+}
+
+// An older copy set aside is never replaced by a newer one.
+TEST(SettingsFile, EveryFileSetAsideKeepsItsOwnName) {
+  test::TempDir dir;
+  for (const char* bytes : {"first\n", "second\n", "third\n"}) {
+    dir.write("Vorlund.ini", bytes);
+    Store s(dir.path() / "Vorlund.ini");
+    EXPECT_NE(s.failure(), "");
+  }
+  EXPECT_EQ(dir.read("Vorlund.ini.bak"), "first\n");
+  EXPECT_EQ(dir.read("Vorlund.ini.bak.1"), "second\n");
+  EXPECT_EQ(dir.read("Vorlund.ini.bak.2"), "third\n");
+  EXPECT_FALSE(fs::exists(dir.path() / "Vorlund.ini"));
+}
+
+// A file that can be neither read nor moved (here its name leaves no room
+// for ".bak") stays exactly as it was, and saving says so.
+TEST(SettingsFile, AFileThatCannotBeSetAsideIsNeverWritten) {
+  test::TempDir dir;
+  const std::string name(252, 'v');
+  dir.write(name, utf16(kGood));
+  {
+    Store s(dir.path() / name);
+    EXPECT_EQ(s.failure(), name +
+                               " cannot be read (not a text file) nor set aside (File name too "
+                               "long): it is left as it is, and the settings will not be saved");
+    EXPECT_EQ(s.read("Coin1"), 0);
+    s.store.writeInteger("MainForm", "Coin1", 7);
+    const FileResult r = s.store.flush();
+    EXPECT_FALSE(r.ok());
+    EXPECT_EQ(r.reason(), "it could not be read and was left as it was");
+  }
+  EXPECT_EQ(dir.read(name), utf16(kGood));
+}
+
+// A settings file the player made read-only, or something that is no file
+// put in its place during play, is left alone and the save says why.
+TEST(SettingsFile, AReadOnlyFileOrAPipeIsLeftAsItIs) {
+  test::TempDir dir;
+  const fs::path file = dir.path() / "Vorlund.ini";
+  dir.write("Vorlund.ini", kGood);
+  ::chmod(file.c_str(), 0444);
+  {
+    Store s(file);
+    s.store.writeInteger("MainForm", "Coin1", 7);
+    EXPECT_EQ(s.store.flush().code, FileResult::Code::ReadOnly);
+  }
+  EXPECT_EQ(dir.read("Vorlund.ini"), kGood);
+  ::chmod(file.c_str(), 0644);
+  Store s(file);
+  fs::remove(file);
+  ::mkfifo(file.c_str(), 0600);
+  s.store.writeInteger("MainForm", "Coin1", 7);
+  EXPECT_EQ(s.store.flush().code, FileResult::Code::NotRegular);
+  EXPECT_TRUE(fs::is_fifo(file));
+}
+
+// The player's own file is found without being opened: a pipe in its place
+// is set aside like any file the store cannot read, and blocks nothing.
+TEST(SettingsFile, APipeInThePlayersFilesPlaceBlocksNothing) {
+  test::TempDir config;
+  ::setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
+  fs::create_directories(config.path() / "Vorlund");
+  ::mkfifo((config.path() / "Vorlund" / "Vorlund.ini").c_str(), 0600);
+  const auto store = QtSettingsStore::forUser(kGameFolder);
+  const std::optional<Failure> f = store->takeOpeningFailure();
+  ASSERT_TRUE(f.has_value());
+  EXPECT_EQ(f->message,
+            "Vorlund.ini cannot be read (not a regular file): it is kept as "
+            "Vorlund.ini.bak, and the settings start afresh");
+  EXPECT_TRUE(fs::is_fifo(config.path() / "Vorlund" / "Vorlund.ini.bak"));
+  ::unsetenv("XDG_CONFIG_HOME");
+}
+
+// Runs vorlund-sim in `dir` on the settings file with these commands; its
+// exit status.
+int runSim(const fs::path& dir, const fs::path& settings, const std::string& commands) {
+  const fs::path script = dir / "commands.vsim";
+  std::ofstream(script) << commands;
+  const std::string line = std::string(VORLUND_SIM) + " --seed 1 --dir '" + dir.string() +
+                           "' --settings '" + settings.string() + "' < '" + script.string() +
+                           "' > /dev/null 2>&1";
+  const int status = std::system(line.c_str());
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// The game's store and the sim's are one: what the game saved in the
+// player's Vorlund.ini the sim beside it reads, and what the sim saves there
+// the game reads back.
+TEST(SettingsFile, TheGameAndTheSimBesideItKeepOneFile) {
+  test::TempDir config;
+  ::setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
+  const fs::path simFolder = fs::canonical(VORLUND_SIM).parent_path();
+  const fs::path file = QtSettingsStore::userFile();
+  EXPECT_EQ(file, config.path() / "Vorlund" / "Vorlund.ini");
+  // Where QSettings itself would keep it (asked while nothing is there to block it).
+  EXPECT_EQ(file, QSettings(QSettings::IniFormat, QSettings::UserScope, "Vorlund", "Vorlund")
+                      .fileName()
+                      .toStdString());
+  {
+    test::TestGame game(QtSettingsStore::forUser(simFolder));
+    for (int s = 1; s <= kSlotCount; ++s) slot(game.g(), s).Coin = -1000 * s;
+    game.g().betrayal = true;
+    writeSettings(game.g());
+    EXPECT_TRUE(game.platform->failures.empty());
+  }
+  test::TempDir folder;
+  test::installWorld(folder);
+  EXPECT_EQ(runSim(folder.path(), file,
+                   "expect fighter 1 Coin -1000\nexpect fighter 8 Coin -8000\n"
+                   "expect state betrayal true\nset 2 Coin 99\nclose\n"),
+            0);
+  test::TestGame back(QtSettingsStore::forUser(simFolder));
+  readSettings(back.g());
+  EXPECT_TRUE(back.platform->failures.empty());
+  EXPECT_EQ(slot(back.g(), 1).Coin, -1000);
+  EXPECT_EQ(slot(back.g(), 2).Coin, 99);
+  EXPECT_TRUE(back.g().betrayal);
+  ::unsetenv("XDG_CONFIG_HOME");
+}
+
+}  // namespace
+}  // namespace vorlund
