@@ -3,6 +3,8 @@
 
 #include <filesystem>
 #include <memory>
+#include <thread>
+#include <vector>
 
 #include "combat/fight_odds.h"
 #include "combat/fight_queues.h"
@@ -79,6 +81,39 @@ void BM_FightSolarIncluded(benchmark::State& state) {
 }
 BENCHMARK(BM_FightSolarExcluded);
 BENCHMARK(BM_FightSolarIncluded);
+
+// The odds tooltip's count: 1000 whole fights of the match waiting for its
+// release, on one thread (as vorlund-sim's odds) or shared out among
+// `workers` threads (as the game does it, one per core).
+void BM_Odds1000(benchmark::State& state) {
+  auto b = std::make_unique<BenchGame>();
+  if (!b->ready) {
+    state.SkipWithError("no sphere in the game folder");
+    return;
+  }
+  b->newFight();
+  b->game.turnCounter = 0;  // set up, not released
+  b->game.rng.seed = 1;
+  const OddsSetup setup = takeOddsSetup(b->game);
+  const auto workers = static_cast<std::int64_t>(state.range(0));
+  for (auto _ : state) {
+    std::vector<FightOdds> parts(static_cast<std::size_t>(workers));
+    {
+      std::vector<std::jthread> threads;
+      for (std::int64_t k = 0; k < workers; ++k)
+        threads.emplace_back([&, k] {
+          const std::int64_t first = 1000 * k / workers;
+          parts[static_cast<std::size_t>(k)] =
+              countOdds(setup, first, 1000 * (k + 1) / workers - first).value();
+        });
+    }
+    FightOdds sum;
+    for (const FightOdds& p : parts) sum += p;
+    benchmark::DoNotOptimize(sum);
+  }
+  state.SetLabel(std::to_string(workers) + " thread(s)");
+}
+BENCHMARK(BM_Odds1000)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 }  // namespace vorlund

@@ -9,9 +9,12 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
+#include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "fuzz_world.h"
 #include "sim/sim_session.h"
@@ -29,7 +32,15 @@ struct Folder {
   fuzz::ScratchFolder scratch;
   Bytes planets;
   Bytes lists[3];
+  std::set<std::string> names;  // what the folder holds when prepared
 };
+
+// The files a script may rewrite, as they were.
+void writeKept(const Folder& f) {
+  for (std::size_t i = 0; i < 3; ++i) f.scratch.write(kDataFiles[i], f.lists[i]);
+  f.scratch.write(kPlanetFileName, f.planets);
+  f.scratch.write(kRingFileName, fuzz::hexSphere().ring);
+}
 
 // Fills the folder once: the sphere and its tables, the game's lists, and
 // the planets' file.
@@ -55,15 +66,19 @@ void prepare(Folder& f) {
   g->lastBody = 2;
   const PlanetFileImage image = encodePlanetFile(*g);
   f.planets.assign(image.begin(), image.end());
+  writeKept(f);
+  for (const auto& e : std::filesystem::directory_iterator(f.scratch.path()))
+    f.names.insert(e.path().filename().string());
 }
 
 // Puts back what a script may have changed in the folder.
 void restore(const Folder& f) {
-  for (std::size_t i = 0; i < 3; ++i) f.scratch.write(kDataFiles[i], f.lists[i]);
-  f.scratch.write(kPlanetFileName, f.planets);
-  f.scratch.write(kRingFileName, fuzz::hexSphere().ring);
-  for (const char* made : {"characters.svd", "graveL.ist"})
-    std::filesystem::remove_all(f.scratch.path() / made);
+  writeKept(f);
+  // The farm, the graveyard, and any Log a script saved.
+  std::vector<std::filesystem::path> made;
+  for (const auto& e : std::filesystem::directory_iterator(f.scratch.path()))
+    if (!f.names.contains(e.path().filename().string())) made.push_back(e.path());
+  for (const auto& p : made) std::filesystem::remove_all(p);
 }
 
 const Folder& folder() {

@@ -4,12 +4,15 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+#include <ctime>
 
 #ifdef VORLUND_HAVE_MULTIMEDIA
 #include <QAudioDevice>
@@ -21,15 +24,18 @@
 #include "app/arena_view.h"
 #include "app/fonts.h"
 #include "app/key_codes.h"
+#include "app/odds_tooltip.h"
 #include "app/text_windows.h"
 #include "management/names_window.h"
 #include "panels/designed_bounds.h"
+#include "panels/log_file.h"
 #include "panels/text_keys.h"
 #include "panels/tiling.h"
 #include "settings/qt_settings_store.h"
 #include "shell/failure.h"
 #include "shell/input.h"
 #include "shell/pointer_input.h"
+#include "shell/settings.h"
 #include "shell/startup.h"
 #include "shell/tick.h"
 
@@ -117,7 +123,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-GameApp::GameApp() : game_(std::make_unique<Game>()) {
+GameApp::GameApp() : game_(std::make_unique<Game>()), odds_(std::make_unique<OddsTooltip>()) {
   game_->platform = this;
   game_->dir = QDir::currentPath().toStdString();
   settings_ = QtSettingsStore::forUser(executableFolder());
@@ -166,13 +172,17 @@ bool GameApp::start(unsigned seed) {
     clickNames(g, row);
     sync();
   };
+  namesHooks.toolTip = [this](QPoint global) { odds_->showAt(global, names_->list()->viewport()); };
   names_ = std::make_unique<ListWindow>("Names", georgiaPoints(8), namesHooks);
+  // The odds show whichever of the five windows the player used last.
+  names_->setAttribute(Qt::WA_AlwaysShowToolTips);
   TextWindowHooks logHooks = textHooks(WindowId::Log);
   logHooks.mouseDown = [this, &g](int) {
     recording_.logClick();
     logMouseDown(g);
     sync();
   };
+  logHooks.save = [this] { saveLogAs(); };
   log_ = std::make_unique<ListWindow>("Log", georgiaPixels(11), logHooks);
   for (ListWindow* l : {names_.get(), log_.get()})
     l->list()->setStyleSheet("QListWidget::item { height: 14px; }");
@@ -190,6 +200,7 @@ bool GameApp::start(unsigned seed) {
   main_->show();
   sync();
   clock_.start();
+  pace_.emplace(speedChoice_.value_or(readSpeed(*settings_)), clock_.elapsed());
   scheduleNextTick();
   return true;
 }
@@ -198,6 +209,7 @@ void GameApp::shutDown() {
   if (closed_) return;
   closed_ = true;
   timer_.stop();
+  odds_->stop();
   recording_.close();
   formClose(*game_);
   for (WindowId w : {WindowId::Us, WindowId::Them, WindowId::Names, WindowId::Log})
@@ -205,16 +217,13 @@ void GameApp::shutDown() {
   QCoreApplication::quit();
 }
 
-// A fixed 64 ticks per second: each tick is scheduled for its own moment on
-// the clock, so late ticks do not drift the rate.
 void GameApp::scheduleNextTick() {
-  const qint64 dueMs = (ticksRun_ + 1) * 1000 / kTickRate;
-  timer_.start(static_cast<int>(std::max<qint64>(0, dueMs - clock_.elapsed())));
+  timer_.start(static_cast<int>(pace_->msUntilNextTick(clock_.elapsed())));
 }
 
 void GameApp::tick() {
   if (closed_) return;
-  ++ticksRun_;
+  pace_->ticked();
   frames_.settle();
   recording_.tick();
   timer1Timer(*game_);
@@ -230,6 +239,30 @@ void GameApp::sync() {
   them_->mirror(game_->them);
   names_->mirror(game_->names);
   log_->mirror(game_->log);
+  if (!closed_) odds_->follow(*game_);
+}
+
+void GameApp::saveLogAs() {
+  const std::vector<std::string> lines = game_->log.lines;
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  const QString offered = QDir(QString::fromStdString(game_->dir.string()))
+                              .absoluteFilePath(QString::fromStdString(logFileName(local)));
+  const QString file = chooseLogFile_ ? chooseLogFile_(offered)
+                                      : QFileDialog::getSaveFileName(log_.get(), "Save the Log",
+                                                                     offered, "Text (*.txt)");
+  if (file.isEmpty()) return;
+  // Told in a box, not in the Log: the Log is what was being saved.
+  const FileResult r = saveLogFile(lines, QFile::encodeName(file).toStdString());
+  // A Log saved in the game folder is saved by the replay too.
+  const QFileInfo saved(file);
+  if (r && saved.absoluteDir() == QDir(QString::fromStdString(game_->dir.string())))
+    recording_.logSaved(saved.fileName().toStdString());
+  if (!r)
+    QMessageBox::warning(
+        log_.get(), "Vorlund",
+        "Cannot create file " + file + " (" + QString::fromStdString(r.reason()) + ")");
 }
 
 void GameApp::windowResized(WindowId w, QSize inside) {

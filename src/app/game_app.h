@@ -3,9 +3,12 @@
 #include <QObject>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <memory>
+#include <optional>
 
 #include "app/frame_placer.h"
+#include "app/tick_clock.h"
 #include "shell/game.h"
 #include "shell/platform.h"
 #include "shell/recording.h"
@@ -22,6 +25,7 @@ namespace vorlund::app {
 class ArenaView;
 class SheetWindow;
 class ListWindow;
+class OddsTooltip;
 class GameApp;
 
 // TForm1: the main window, the arena view filling it.
@@ -50,11 +54,20 @@ class MainWindow : public QWidget {
 class GameApp : public QObject, public Platform {
   Q_OBJECT
  public:
-  // Ticks per second of the game clock.
-  static constexpr int kTickRate = 64;
+  // Offers a file name for the Log and returns the one chosen, "" for none.
+  using LogFileChooser = std::function<QString(const QString& offered)>;
 
   GameApp();
   ~GameApp() override;
+
+  // The pace asked for on the command line, for this run only; without it
+  // the stored one is taken. Set before start().
+  void setSpeed(int ticksPerSecond) { speedChoice_ = ticksPerSecond; }
+  // Ticks per second of the game clock (once started).
+  int ticksPerSecond() const { return pace_ ? pace_->ticksPerSecond() : 0; }
+  // Ctrl+S in the Log asks this instead of the save dialog (tests).
+  void setLogFileChooser(LogFileChooser chooser) { chooseLogFile_ = std::move(chooser); }
+  OddsTooltip& odds() { return *odds_; }
 
   // Creates the five windows and runs the start-up; false when start-up had
   // to stop (the player has been told why).
@@ -103,6 +116,8 @@ class GameApp : public QObject, public Platform {
  private:
   void scheduleNextTick();
   void openMusic();
+  // Ctrl+S in the Log: its lines as they stand, saved where the player says.
+  void saveLogAs();
 
   std::unique_ptr<Game> game_;
   GameRecording recording_;
@@ -115,7 +130,10 @@ class GameApp : public QObject, public Platform {
   FramePlacer frames_;
   QTimer timer_;
   QElapsedTimer clock_;
-  qint64 ticksRun_ = 0;
+  std::optional<int> speedChoice_;
+  std::optional<TickClock> pace_;
+  std::unique_ptr<OddsTooltip> odds_;
+  LogFileChooser chooseLogFile_;
   bool closed_ = false;
   QMediaPlayer* player_ = nullptr;
   QAudioOutput* audio_ = nullptr;

@@ -3,16 +3,20 @@
 #include <QMessageBox>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "app/arena_view.h"
+#include "app/command_line.h"
 #include "app/game_app.h"
 #include "app/game_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+
+constexpr const char* kUsage = "Usage: vorlund [--speed N] [OPTION]...\n";
 
 constexpr const char* kHelp =
     "Usage: vorlund [OPTION]...\n"
@@ -25,6 +29,9 @@ constexpr const char* kHelp =
     "fills on first start with the installed game data; files that play has\n"
     "changed there are never overwritten.\n"
     "\n"
+    "      --speed N  play at N ticks per second, 8 to 256, for this run (the\n"
+    "                 designed pace is 64; without the option the Speed kept in\n"
+    "                 the settings is taken)\n"
     "  -h, --help     show this help and exit\n"
     "      --version  show the version and exit\n"
     "\n"
@@ -67,15 +74,22 @@ bool enterGameFolder() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  for (int i = 1; i < argc; ++i) {
-    if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h")) {
+  using vorlund::app::CommandLine;
+  const CommandLine line =
+      vorlund::app::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+  switch (line.action) {
+    case CommandLine::Action::Help:
       std::fputs(kHelp, stdout);
       return 0;
-    }
-    if (!std::strcmp(argv[i], "--version")) {
+    case CommandLine::Action::Version:
       std::printf("vorlund %s\n", VORLUND_VERSION);
       return 0;
-    }
+    case CommandLine::Action::Refuse:
+      std::fprintf(stderr, "vorlund: %s\n", line.error.c_str());
+      std::fputs(kUsage, stderr);
+      return 2;
+    case CommandLine::Action::Play:
+      break;
   }
   vorlund::app::ArenaView::setDefaultFormat();
   QApplication application(argc, argv);
@@ -85,6 +99,7 @@ int main(int argc, char** argv) {
   if (!enterGameFolder()) return 1;
 
   vorlund::app::GameApp game;
+  if (line.speed) game.setSpeed(*line.speed);
   const auto seed = static_cast<unsigned>(QDateTime::currentMSecsSinceEpoch());
   if (!game.start(seed)) return 1;
   return QApplication::exec();

@@ -1,5 +1,6 @@
 #include "app/text_windows.h"
 
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QResizeEvent>
@@ -27,12 +28,21 @@ TextWindow::TextWindow(const QString& caption, QWidget* control, TextWindowHooks
 }
 
 bool TextWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && hooks_.key) {
-    const int vk = virtualKey(*static_cast<QKeyEvent*>(event));
-    if (vk == 27 || (vk >= 112 && vk <= 115)) {
+  if (event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const int vk = virtualKey(*key);
+    if (hooks_.key && (vk == 27 || (vk >= 112 && vk <= 115))) {
       hooks_.key(vk);
       return true;
     }
+    if (hooks_.save && key->key() == Qt::Key_S && key->modifiers() == Qt::ControlModifier) {
+      hooks_.save();
+      return true;
+    }
+  }
+  if (event->type() == QEvent::ToolTip && hooks_.toolTip) {
+    hooks_.toolTip(static_cast<QHelpEvent*>(event)->globalPos());
+    return true;
   }
   if (event->type() == QEvent::MouseButtonPress && hooks_.mouseDown) {
     auto* list = qobject_cast<QListWidget*>(control_);
@@ -132,7 +142,7 @@ void ListWindow::mirror(const LogModel& log) {
     seenClears_ = log.clears;
   }
   for (int i = list_->count(); i < static_cast<int>(log.lines.size()); ++i)
-    list_->addItem(QString::fromStdString(log.lines[i]));
+    list_->addItem(QString::fromStdString(utf8Repaired(log.lines[i])));
   if (log.selected >= 0 && log.selected < list_->count()) {
     list_->setCurrentRow(log.selected);
     list_->scrollToItem(list_->item(log.selected));

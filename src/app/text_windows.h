@@ -17,7 +17,9 @@ namespace vorlund::app {
 struct TextWindowHooks {
   std::function<void(int vk)> key;
   std::function<void(QSize inside)> resized;
-  std::function<void(int row)> mouseDown;  // row -1: below the last line
+  std::function<void(int row)> mouseDown;      // row -1: below the last line
+  std::function<void()> save;                  // Ctrl+S
+  std::function<void(QPoint global)> toolTip;  // the mouse rests on the list
 };
 
 // Base of the four text windows: one control filling the window.

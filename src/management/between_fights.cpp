@@ -70,4 +70,11 @@ void releaseFighters(Game& g) {
   logAdd(g.log, "");
 }
 
+bool awaitingRelease(const Game& g) {
+  const bool menu = g.names.state == MenuState::Fight || g.names.state == MenuState::BetweenFights;
+  return menu && g.turnCounter < 1 &&
+         std::find(g.names.lines.begin(), g.names.lines.end(), kReleaseFighters) !=
+             g.names.lines.end();
+}
+
 }  // namespace vorlund

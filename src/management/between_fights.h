@@ -16,4 +16,8 @@ void betrayGuest(Game& g);
 // is already under way.
 void releaseFighters(Game& g);
 
+// A match is set up and waits for "release fighters": the Names list offers
+// it, in the fight or the between-fights menu, and no fight is under way.
+bool awaitingRelease(const Game& g);
+
 }  // namespace vorlund

@@ -107,6 +107,7 @@ void layForm(SheetModel& sheet) {
 
 void sheetFill(Game& g, int slotNumber, SheetField field) {
   SheetModel& sheet = sheetOf(g, slotNumber);
+  if (sheet.hidden) return;
   const TCharacterDMG& c = slot(g, slotNumber);
   writeField(sheet, {3, 0, 11, kStylePlain}, extraText(c.Extra));
   switch (field) {
@@ -144,6 +145,7 @@ std::string sheetCaption(const Game& g, int slotNumber) {
 
 void refreshSheets(Game& g) {
   for (int s : {1, 2}) {
+    if (sheetOf(g, s).hidden) continue;
     for (SheetField f : {SheetField::Name, SheetField::Race, SheetField::ST, SheetField::BareHand,
                          SheetField::Wounds, SheetField::DX, SheetField::Experience})
       sheetFill(g, s, f);

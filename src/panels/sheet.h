@@ -22,6 +22,9 @@ struct SheetModel {
   int savedSelStart = 5;  // caret the control returns to after colouring the wounds
   int savedSelLength = 0;
   std::uint64_t revision = 0;
+  // A sheet nobody looks at (that of an arena where odds are counted aside):
+  // it is not filled, which spares the fight most of its work.
+  bool hidden = false;
 };
 
 enum class SheetField { Name, Race, Extra, ST, BareHand, Wounds, DX, Experience };

@@ -130,6 +130,10 @@ void GameRecording::wheel(int delta) {
   input("wheel " + std::to_string(delta));
 }
 
+void GameRecording::logSaved(const std::string& name) {
+  input("save-log " + name);
+}
+
 void GameRecording::resize(WindowId w, const WindowBounds& b) {
   input(std::string("resize ") + simWindowName(w) + " " + std::to_string(b.top) + " " +
         std::to_string(b.left) + " " + std::to_string(b.width) + " " + std::to_string(b.height));

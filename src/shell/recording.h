@@ -70,6 +70,8 @@ class GameRecording {
   void drag(double dx, double dy, int clientWidth, int clientHeight);
   void release();
   void wheel(int delta);
+  // The Log was saved as the file `name` of the game folder (Ctrl+S).
+  void logSaved(const std::string& name);
   // The player resized a window; its outer bounds now.
   void resize(WindowId w, const WindowBounds& b);
   // The game closes: the ticks since the last input, then `close`.

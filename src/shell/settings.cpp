@@ -57,6 +57,11 @@ void readSettings(Game& g) {
   if (status == kStatusMaximised) g.platform->maximiseMainWindow();
 }
 
+std::int32_t readSpeed(SettingsStore& store) {
+  const std::int32_t speed = store.readInteger(kSection, "Speed", kDesignedSpeed);
+  return speedInRange(speed) ? speed : kDesignedSpeed;
+}
+
 void writeSettings(Game& g) {
   SettingsStore& store = g.platform->settings();
   int status = kStatusNormal;

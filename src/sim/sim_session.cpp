@@ -1,15 +1,19 @@
 #include "sim/sim_session.h"
 
 #include <algorithm>
+#include <charconv>
+#include <filesystem>
 #include <iostream>
 #include <sstream>
 
 #include "combat/fight_odds.h"
 #include "fighters/character_properties.h"
 #include "management/names_window.h"
+#include "panels/log_file.h"
 #include "panels/text_keys.h"
 #include "panels/tiling.h"
 #include "settings/qt_settings_store.h"
+#include "shell/failure.h"
 #include "shell/input.h"
 #include "shell/pointer_input.h"
 #include "shell/startup.h"
@@ -56,6 +60,8 @@ const char* kHelp =
     "  ring CELL                 print 'ring CELL COUNT' and the cell's ring entries\n"
     "  neighbours CELL           print 'neighbours CELL COUNT' and the cell's neighbours\n"
     "  log-click                 mouse-down in the Log: pauses or resumes the fight\n"
+    "  save-log NAME             save the Log's lines as UTF-8 text to the file NAME of the\n"
+    "                            game folder (Ctrl+S in the Log window)\n"
     "  names                     print the Names state, selection and lines\n"
     "  sheet us | sheet them     print the sheet's caption and its six lines\n"
     "  state                     print the game state as one line of JSON\n"
@@ -67,7 +73,8 @@ const char* kHelp =
     "  betrayal true|false       the Betrayal flag, as the settings give it at the start\n"
     "  wheel-lines N             the lines a wheel notch scrolls, as the desktop says\n"
     "  odds N                    play the arena pair N times to the death aside and print\n"
-    "                            odds N wins1=A wins2=B other=C (the game is untouched)\n"
+    "                            odds N wins1=A wins2=B other=C (the game is untouched);\n"
+    "                            a pair that cannot fight prints odds N refused: WHY\n"
     "  expect ...                check the game (below); on a mismatch print the script line\n"
     "                            and exit 1\n"
     "  close                     run the shutdown (save everything), then exit 0, or exit 1\n"
@@ -189,6 +196,7 @@ CommandResult SimSession::execute(const std::string& line, int lineNumber) {
   if (command == "set") return set(args);
   if (command == "seed") return seed(args);
   if (command == "odds") return odds(args);
+  if (command == "save-log") return saveLog(args);
   static constexpr std::string_view kBare[] = {"names",    "state", "graves", "log-click",
                                                "mouse-up", "close", "quit"};
   if (command != "sheet" &&
@@ -262,10 +270,27 @@ CommandResult SimSession::odds(const std::string& args) {
   return {};
 }
 
+// A pair that cannot fight has no odds: counting would report a sure win.
 std::string SimSession::oddsText(long long n) const {
-  const FightOdds o = fightOdds(*game_, n);
+  const OddsSetup setup = takeOddsSetup(*game_);
+  if (!setup.refusal.empty()) return "odds " + std::to_string(n) + " refused: " + setup.refusal;
+  const FightOdds o = countOdds(setup, 0, n).value_or(FightOdds{});
   return "odds " + std::to_string(n) + " wins1=" + std::to_string(o.wins1) +
          " wins2=" + std::to_string(o.wins2) + " other=" + std::to_string(o.other);
+}
+
+// Only a bare file name: a script never writes outside the game folder.
+CommandResult SimSession::saveLog(const std::string& name) {
+  const std::filesystem::path file(name);
+  if (name.empty() || file.has_parent_path() || name == "." || name == "..")
+    return badArgument("save-log takes a file name of the game folder: " + name);
+  if (const FileResult r = saveLogFile(game_->log.lines, gameFile(*game_, name)); !r) {
+    out_.flush();
+    // Told, not logged: the Log is what was being saved.
+    err_ << "vorlund-sim: "
+         << describe(Failure::notSaved(name, "Cannot create file " + name, r.reason())) << '\n';
+  }
+  return {};
 }
 
 CommandResult SimSession::fight(const std::string& args) {

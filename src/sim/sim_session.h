@@ -71,6 +71,7 @@ class SimSession {
   CommandResult set(const std::string& args);
   CommandResult seed(const std::string& args);
   CommandResult odds(const std::string& args);
+  CommandResult saveLog(const std::string& name);
   CommandResult close();
   CommandResult expect(const std::string& args);
   CommandResult badArgument(const std::string& what);

@@ -79,6 +79,7 @@ TEST(Recording, EachKindOfInputIsTheSimCommandThatDoesTheSame) {
   r.press(4294967295u, MouseButton::Left, {true, false, false});
   r.wheel(-120);
   r.release();
+  r.logSaved("vorlund-log-2026-12-06-2315.txt");
   r.resize(WindowId::Them, {450, 275, 250, 150});
   r.tick();
   r.close();
@@ -97,6 +98,7 @@ TEST(Recording, EachKindOfInputIsTheSimCommandThatDoesTheSame) {
                        "pick 4294967295",
                        "wheel -120",
                        "mouse-up",
+                       "save-log vorlund-log-2026-12-06-2315.txt",
                        "resize them 450 275 250 150",
                        "tick 1",
                        "close"};
