@@ -1,6 +1,6 @@
 #include "fighters/graveyard_file.h"
 
-#include "fighters/state_save.h"
+#include "shell/state_save.h"
 #include "shell/failure.h"
 #include "shell/file_io.h"
 #include "shell/game.h"

@@ -1,7 +1,7 @@
 #include "fighters/roster_files.h"
 
 #include "fighters/sane_ranges.h"
-#include "fighters/state_save.h"
+#include "shell/state_save.h"
 #include "panels/log_model.h"
 #include "shell/failure.h"
 #include "shell/file_io.h"

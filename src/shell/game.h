@@ -71,7 +71,7 @@ struct Game {
   bool betrayal = false;
   std::int32_t zapCountdown = 0;
   std::int32_t zapTarget = 0;
-  std::int32_t zapFlicker = 0;  // 0..99: the beam's blue in the frame to come
+  std::int32_t zapFlicker = 0;  // 0..99: the beam's blue in the next frame drawn
   bool necromancerHired = false;
 
   // Clock: 1 before the first tick, -1 idle, -2 while a layout is in progress.
@@ -125,10 +125,11 @@ struct Game {
   std::string mainCaption = "Vorlund";
 
   Graveyard graveyard;
-  // The farm or graveyard file could not be understood at the first tick: it
-  // is set aside at the next save instead of being overwritten.
+  // The farm, graveyard or planet file could not be understood when it was
+  // loaded: it is set aside at the next save instead of being overwritten.
   bool rosterFileRefused = false;
   bool graveFileRefused = false;
+  bool planetFileRefused = false;
 
   WorldState world;
   SolarSystem solar;

@@ -8,6 +8,7 @@
 #include "shell/file_io.h"
 #include "shell/game.h"
 #include "shell/little_endian.h"
+#include "shell/state_save.h"
 #include "solar/body_table.h"
 #include "solar/solar.h"
 
@@ -106,6 +107,7 @@ void decodePlanetFile(Game& g, const PlanetFileImage& image) {
 void loadSolarSystem(Game& g) {
   Bytes bytes;
   const FileResult read = readFileBounded(gameFile(g, kPlanetFileName), kPlanetFileSize, bytes);
+  g.planetFileRefused = false;
   if (read.code == FileResult::Code::Missing) {
     rebuildSolarSystem(g);
   } else if (read && planetFileUsable(bytes.data(), bytes.size())) {
@@ -113,7 +115,8 @@ void loadSolarSystem(Game& g) {
     std::copy_n(bytes.begin(), image.size(), image.begin());
     decodePlanetFile(g, image);
   } else {
-    // The damaged file stays where it is until the next save replaces it.
+    // The damaged file stays where it is until the next save sets it aside.
+    g.planetFileRefused = true;
     reportFailure(
         g, Failure::logged("aapla2.pla is damaged: the solar system was rebuilt", read.reason()));
     rebuildSolarSystem(g);
@@ -122,10 +125,8 @@ void loadSolarSystem(Game& g) {
 }
 
 void saveSolarSystem(Game& g) {
-  if (const FileResult r = writeFileAtomically(gameFile(g, kPlanetFileName), encodePlanetFile(g));
-      !r)
-    reportFailure(g,
-                  Failure::notSaved(kPlanetFileName, "Cannot create file aapla2.pla", r.reason()));
+  const PlanetFileImage image = encodePlanetFile(g);
+  saveStateFile(g, kPlanetFileName, g.planetFileRefused, image);
 }
 
 }  // namespace vorlund

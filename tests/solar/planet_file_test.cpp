@@ -12,6 +12,11 @@ namespace {
 
 constexpr char kRebuilt[] = "aapla2.pla is damaged: the solar system was rebuilt";
 
+std::string encodedFile(const Game& g) {
+  const PlanetFileImage bytes = encodePlanetFile(g);
+  return {bytes.begin(), bytes.end()};
+}
+
 std::size_t recordAt(int k) {
   return 16 + static_cast<std::size_t>(k) * 108;
 }
@@ -128,7 +133,7 @@ TEST_F(PlanetFile, AllRecordsAreReadWhateverTheLastBodyIndexSays) {
   EXPECT_TRUE(g().log.lines.empty());
 }
 
-TEST_F(PlanetFile, DamagedFileIsToldRebuiltAndLeftForTheNextSave) {
+TEST_F(PlanetFile, DamagedFileIsToldRebuiltAndSetAsideAtTheNextSave) {
   const std::string good = savedFile();
   std::vector<std::string> damaged = {"", good.substr(0, 16), good.substr(1), good + '\0'};
   for (float ticks : {0.0f, -240.0f, std::numeric_limits<float>::infinity()}) {
@@ -149,14 +154,30 @@ TEST_F(PlanetFile, DamagedFileIsToldRebuiltAndLeftForTheNextSave) {
     EXPECT_EQ(game->solar.bodies[0].name, "Sol");
     EXPECT_EQ(planetFile(), bytes);
   }
+  // Only the first save sets the damaged file aside; the next replaces its own file.
+  loadSolarSystem(g());
+  saveSolarSystem(g());
+  saveSolarSystem(g());
+  EXPECT_EQ(g().log.lines, (std::vector<std::string>{kRebuilt, "aapla2.pla kept as aapla2.pla.bak"}));
+  EXPECT_EQ(folder_.read("aapla2.pla.bak"), damaged.back());
+  EXPECT_EQ(planetFile(), encodedFile(g()));
 }
 
-TEST_F(PlanetFile, SaveThatCannotReplaceTheFileIsToldAndLeavesNoTemporary) {
+TEST_F(PlanetFile, FolderInItsPlaceIsSetAsideAndAReadOnlyFileIsLeftAlone) {
   std::filesystem::create_directories(folder_.path() / "aapla2.pla" / "inside");
   loadSolarSystem(g());
   saveSolarSystem(g());
-  EXPECT_EQ(g().log.lines, (std::vector<std::string>{kRebuilt, "Cannot create file aapla2.pla"}));
-  EXPECT_FALSE(std::filesystem::exists(folder_.path() / "aapla2.pla.tmp"));
+  EXPECT_EQ(g().log.lines, (std::vector<std::string>{kRebuilt, "aapla2.pla kept as aapla2.pla.bak"}));
+  EXPECT_TRUE(std::filesystem::is_directory(folder_.path() / "aapla2.pla.bak" / "inside"));
+  EXPECT_EQ(planetFile(), encodedFile(g()));
+
+  auto game = freshGame();
+  writePlanetFile("");
+  std::filesystem::permissions(folder_.path() / "aapla2.pla", std::filesystem::perms::owner_read);
+  loadSolarSystem(*game);
+  saveSolarSystem(*game);
+  EXPECT_EQ(game->log.lines, (std::vector<std::string>{kRebuilt, "Cannot create file aapla2.pla"}));
+  EXPECT_EQ(planetFile(), "");
 }
 
 }  // namespace

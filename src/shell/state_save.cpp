@@ -1,4 +1,4 @@
-#include "fighters/state_save.h"
+#include "shell/state_save.h"
 
 #include <filesystem>
 #include <system_error>
@@ -21,7 +21,8 @@ bool readOnlyFile(const std::filesystem::path& path) {
 
 }  // namespace
 
-void saveStateFile(Game& g, const std::string& name, bool& unread, const Bytes& bytes) {
+void saveStateFile(Game& g, const std::string& name, bool& unread,
+                   std::span<const unsigned char> bytes) {
   const auto path = gameFile(g, name);
   const std::string cannot = "Cannot create file " + name;
   if (unread && !readOnlyFile(path)) {
