@@ -13,33 +13,8 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// The arena view's keys that change the view; the cursor keys are tested
-// with the table editor.
-TEST(ArenaKeys, BodiesSwitchesAndScale) {
-  test::TestGame t;
-  Game& g = t.g();
-  g.solarScale = 1.0;
-  const auto press = [&](int key) { formKeyDown(g, key, {}); };
-  press('0');
-  EXPECT_EQ(g.viewedBody, 0);
-  press('9');
-  EXPECT_EQ(g.viewedBody, 9);
-  press(116);  // F5
-  EXPECT_EQ(g.viewedBody, 14);
-  press(121);  // F10
-  EXPECT_EQ(g.viewedBody, 19);
-  press('B');
-  press('Y');
-  EXPECT_TRUE(g.gridOverlay && g.texturedGlobe);
-  press('S');
-  press('W');
-  EXPECT_DOUBLE_EQ(g.solarScale, 0.8 * 1.2);
-  // Outside 27..121 nothing happens, F11 and lower-case letters included.
-  for (int key : {26, 122, int{'b'}, 200}) press(key);
-  EXPECT_EQ(g.viewedBody, 19);
-  EXPECT_TRUE(g.gridOverlay && g.texturedGlobe);
-}
-
+// The text windows' keys work on the arena too (the arena's own keys are
+// played in a scenario).
 TEST(ArenaKeys, TextWindowKeysWorkOnTheArenaToo) {
   test::TestGame t;
   Game& g = t.g();

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <algorithm>
 
 #include "management/zaps.h"
 #include "shell/game.h"
@@ -17,42 +17,36 @@ namespace {
 using Lines = std::vector<std::string>;
 namespace fs = std::filesystem;
 
-Lines linesOf(const std::string& text) {
-  Lines lines;
-  std::istringstream in(text);
-  for (std::string l; std::getline(in, l);) lines.push_back(l);
-  return lines;
-}
-
-// The script less its opening: the seed, the comments and the start lines.
-Lines inputsOf(const std::string& text) {
-  Lines all = linesOf(text);
-  return Lines(all.begin() + 8, all.end());
+// The script less its opening (the seed, the comments and the start lines),
+// one command a line.
+std::string inputsOf(const std::string& script) {
+  std::size_t at = 0;
+  for (int i = 0; i < 8 && at != std::string::npos; ++i) at = script.find('\n', at + 1);
+  return at == std::string::npos ? "" : script.substr(at + 1);
 }
 
 struct Recorded : test::TestGame {
-  Recorded() {
+  explicit Recorded(unsigned seed = 7) {
     for (int s = 1; s <= kSlotCount; ++s) slot(g(), s).Coin = 1000 * s;
     slot(g(), 8).Coin = -5;
     g().betrayal = true;
     g().wheelScrollLines = 4;
     recording.onFailure = [this](const std::string& why) { failures.push_back(why); };
+    EXPECT_TRUE(recording.start(g(), seed));
   }
   std::string script() const { return dir.read(kLastGameFile); }
+  std::string inputs() const { return inputsOf(script()); }
   GameRecording recording;
   Lines failures;
 };
 
 TEST(Recording, OpensWithTheSeedAndWhatTheGameReadFromOutsideItsFolder) {
-  Recorded t;
-  ASSERT_TRUE(t.recording.start(t.g(), 4000000000u));
-  const Lines lines = linesOf(t.script());
-  ASSERT_EQ(lines.size(), 8u);
-  EXPECT_EQ(lines[0], "seed 4000000000");
-  for (int i = 1; i <= 4; ++i) EXPECT_EQ(lines[i][0], '#') << lines[i];
-  EXPECT_EQ(lines[5], "purses 1000 2000 3000 4000 5000 6000 7000 -5");
-  EXPECT_EQ(lines[6], "betrayal true");
-  EXPECT_EQ(lines[7], "wheel-lines 4");
+  Recorded t(4000000000u);
+  const std::string s = t.script();
+  EXPECT_EQ(s.rfind("seed 4000000000\n#", 0), 0u) << s;
+  EXPECT_EQ(s.substr(s.find("\npurses")),
+            "\npurses 1000 2000 3000 4000 5000 6000 7000 -5\nbetrayal true\nwheel-lines 4\n");
+  EXPECT_EQ(std::count(s.begin(), s.end(), '#'), 4) << "four comment lines";
 }
 
 // Every input is one sim command, after the ticks run since the one before;
@@ -60,14 +54,12 @@ TEST(Recording, OpensWithTheSeedAndWhatTheGameReadFromOutsideItsFolder) {
 TEST(Recording, EachKindOfInputIsTheSimCommandThatDoesTheSame) {
   Recorded t;
   GameRecording& r = t.recording;
-  ASSERT_TRUE(r.start(t.g(), 7));
   r.namesClick(2, 5);
   r.tick();
   r.tick();
   r.namesClick(-1, 5);
   r.namesClick(9, 5);
-  EXPECT_EQ(inputsOf(t.script()), (Lines{"click #2", "tick 2", "click #5", "click #5"}))
-      << "written as they happen";
+  EXPECT_EQ(t.inputs(), "click #2\ntick 2\nclick #5\nclick #5\n") << "written as they happen";
   r.tick();
   r.logClick();
   r.arenaKey(38, {});
@@ -83,85 +75,66 @@ TEST(Recording, EachKindOfInputIsTheSimCommandThatDoesTheSame) {
   r.resize(WindowId::Them, {450, 275, 250, 150});
   r.tick();
   r.close();
-  const Lines expected{"click #2",
-                       "tick 2",
-                       "click #5",
-                       "click #5",
-                       "tick 1",
-                       "log-click",
-                       "key 38",
-                       "key 37 shift ctrl alt",
-                       "text-key 27",
-                       "pick none",
-                       "pick 100268 right ctrl",
-                       "pick 269 middle alt",
-                       "pick 4294967295",
-                       "wheel -120",
-                       "mouse-up",
-                       "save-log vorlund-log-2026-12-06-2315.txt",
-                       "resize them 450 275 250 150",
-                       "tick 1",
-                       "close"};
-  EXPECT_EQ(inputsOf(t.script()), expected);
+  const std::string expected =
+      "click #2\ntick 2\nclick #5\nclick #5\ntick 1\nlog-click\nkey 38\n"
+      "key 37 shift ctrl alt\ntext-key 27\npick none\npick 100268 right ctrl\n"
+      "pick 269 middle alt\npick 4294967295\nwheel -120\nmouse-up\n"
+      "save-log vorlund-log-2026-12-06-2315.txt\nresize them 450 275 250 150\ntick 1\nclose\n";
+  EXPECT_EQ(t.inputs(), expected);
   EXPECT_TRUE(t.failures.empty());
   r.logClick();
-  EXPECT_EQ(inputsOf(t.script()), expected) << "nothing after the close";
+  EXPECT_EQ(t.inputs(), expected) << "nothing after the close";
 }
 
 // Each move sets the view afresh from the press, so only the last move
 // before a tick or another input counts; its offsets read back exactly.
-TEST(Recording, ADragKeepsTheLastMoveBeforeEachTickWithExactOffsets) {
+// A game left alone for hours takes several tick lines: no line holds more
+// ticks than the sim runs for one command.
+TEST(Recording, ADragKeepsTheLastMoveAndALongWaitSeveralTickLines) {
   Recorded t;
   GameRecording& r = t.recording;
-  ASSERT_TRUE(r.start(t.g(), 7));
   r.press(std::nullopt, MouseButton::Left, {});
   r.drag(1, 2, 691, 480);
   r.drag(-3.5, 0.1 + 0.2, 691, 480);
   r.tick();
   r.tick();
   r.drag(12, -7, 700, 490);
-  EXPECT_EQ(inputsOf(t.script()), (Lines{"pick none", "drag -3.5 0.30000000000000004 691 480"}));
+  EXPECT_EQ(t.inputs(), "pick none\ndrag -3.5 0.30000000000000004 691 480\n");
   r.release();
-  r.close();
-  EXPECT_EQ(inputsOf(t.script()), (Lines{"pick none", "drag -3.5 0.30000000000000004 691 480",
-                                         "tick 2", "drag 12 -7 700 490", "mouse-up", "close"}));
-}
-
-// A game left alone for hours: no line holds more ticks than the sim runs
-// for one command.
-TEST(Recording, ALongWaitTakesSeveralTickLines) {
-  Recorded t;
-  GameRecording& r = t.recording;
-  ASSERT_TRUE(r.start(t.g(), 7));
   for (std::int64_t i = 0; i < 2 * kMostTicksPerLine + 5; ++i) r.tick();
-  r.logClick();
-  EXPECT_EQ(inputsOf(t.script()), (Lines{"tick 1000000", "tick 1000000", "tick 5", "log-click"}));
+  r.close();
+  EXPECT_EQ(t.inputs(),
+            "pick none\ndrag -3.5 0.30000000000000004 691 480\ntick 2\ndrag 12 -7 700 490\n"
+            "mouse-up\ntick 1000000\ntick 1000000\ntick 5\nclose\n");
 }
 
-TEST(Recording, KeepsTheLastGameAsThePreviousOneAndReplacesTheOneBefore) {
-  Recorded t;
+// The last game is kept as the previous one, which it replaces; a last game
+// that cannot be kept is left as it was, and this game goes unrecorded: the
+// game is told why, and the inputs go nowhere.
+TEST(Recording, KeepsTheLastGameAsThePreviousOneOrRecordsNothing) {
+  test::TestGame t;
+  GameRecording r;
+  Lines failures;
+  r.onFailure = [&](const std::string& why) { failures.push_back(why); };
   t.dir.write(kLastGameFile, "seed 2\nclose\n");
   t.dir.write(kPreviousGameFile, "seed 1\nclose\n");
-  ASSERT_TRUE(t.recording.start(t.g(), 3));
+  ASSERT_TRUE(r.start(t.g(), 3));
   EXPECT_EQ(t.dir.read(kPreviousGameFile), "seed 2\nclose\n");
-  EXPECT_EQ(linesOf(t.script()).at(0), "seed 3");
-}
+  EXPECT_EQ(t.dir.read(kLastGameFile).rfind("seed 3\n", 0), 0u);
 
-// A last game that cannot be kept is left as it was, and this game goes
-// unrecorded; the game is told why, and the inputs go nowhere.
-TEST(Recording, ALastGameThatCannotBeKeptStaysAndNothingIsRecorded) {
-  Recorded t;
+  fs::remove(t.dir.path() / kPreviousGameFile);
+  fs::create_directories(t.dir.path() / kPreviousGameFile / "inside");
   t.dir.write(kLastGameFile, "seed 2\nclose\n");
-  fs::create_directory(t.dir.path() / kPreviousGameFile);
-  t.dir.write(std::string(kPreviousGameFile) + "/inside", "x");
-  EXPECT_FALSE(t.recording.start(t.g(), 3));
-  EXPECT_FALSE(t.recording.recording());
-  t.recording.tick();
-  t.recording.logClick();
-  t.recording.close();
-  EXPECT_EQ(t.script(), "seed 2\nclose\n");
-  ASSERT_EQ(t.failures.size(), 1u);
-  EXPECT_NE(t.failures[0].find("this game is not recorded"), std::string::npos) << t.failures[0];
+  GameRecording blocked;
+  blocked.onFailure = r.onFailure;
+  EXPECT_FALSE(blocked.start(t.g(), 3));
+  EXPECT_FALSE(blocked.recording());
+  blocked.tick();
+  blocked.logClick();
+  blocked.close();
+  EXPECT_EQ(t.dir.read(kLastGameFile), "seed 2\nclose\n");
+  ASSERT_EQ(failures.size(), 1u);
+  EXPECT_NE(failures[0].find("this game is not recorded"), std::string::npos) << failures[0];
 }
 
 // The zap beam's flicker is drawn by the game, not by the frames: one draw

@@ -20,67 +20,49 @@ struct TestGame : test::TestGame {
   }
 };
 
-TEST(Settings, FirstRunGivesEveryPurseItsStake) {
-  TestGame t;
-  ASSERT_TRUE(startGame(t.g(), 1));
-  for (int s = 1; s <= kSlotCount; ++s) EXPECT_EQ(slot(t.g(), s).Coin, 1375000);
-  EXPECT_FALSE(t.g().betrayal);
-  EXPECT_EQ(t.platform->bounds(WindowId::Main), (WindowBounds{20, 74, 691, 511}));
-  EXPECT_EQ(t.platform->state, WindowState::Normal);
-}
-
-// Runs a game to its close and hands its stored values to a second game.
-struct TwoRuns {
-  std::unique_ptr<MemorySettingsStore> carried = std::make_unique<MemorySettingsStore>();
-  void closeFirst(WindowState state, bool active, int coinOffset) {
-    TestGame t;
-    ASSERT_TRUE(startGame(t.g(), 1));
-    t.platform->windowBounds[0] = {30, 40, 500, 400};
-    t.platform->state = state;
-    t.platform->active = active;
-    for (int s = 1; s <= kSlotCount; ++s) slot(t.g(), s).Coin = coinOffset - s * 1000;
-    t.g().betrayal = true;
-    writeSettings(t.g());
-    auto& stored = static_cast<MemorySettingsStore&>(t.platform->settings());
-    for (const auto& [key, value] : stored.values()) carried->setRaw(key.first, key.second, value);
-  }
-};
-
-TEST(Settings, NormalCloseRestoresGeometryPursesAndBetrayal) {
-  TwoRuns runs;
-  runs.closeFirst(WindowState::Normal, true, 0);
-  EXPECT_EQ(runs.carried->readInteger("MainForm", "Status", 0), 1);
-  TestGame second(std::move(runs.carried));
-  ASSERT_TRUE(startGame(second.g(), 1));
-  EXPECT_EQ(second.platform->bounds(WindowId::Main), (WindowBounds{30, 40, 500, 400}));
-  for (int s = 1; s <= kSlotCount; ++s) EXPECT_EQ(slot(second.g(), s).Coin, -s * 1000);
-  EXPECT_TRUE(second.g().betrayal);
-  EXPECT_EQ(second.platform->state, WindowState::Normal);
-}
-
-TEST(Settings, MaximisedCloseKeepsTheLastNormalBounds) {
-  TwoRuns runs;
-  runs.closeFirst(WindowState::Maximised, true, 5);
-  EXPECT_EQ(runs.carried->readInteger("MainForm", "Status", 0), 3);
-  EXPECT_EQ(runs.carried->values().count({"MainForm", "Top"}), 0u);
-  TestGame second(std::move(runs.carried));
-  ASSERT_TRUE(startGame(second.g(), 1));
-  EXPECT_EQ(second.platform->state, WindowState::Maximised);
-  EXPECT_EQ(second.platform->bounds(WindowId::Main), (WindowBounds{20, 74, 691, 511}));
-}
-
-TEST(Settings, MinimisedOrInactiveCloseStartsMinimised) {
-  for (auto [state, active] :
-       {std::pair{WindowState::Minimised, true}, std::pair{WindowState::Normal, false},
-        std::pair{WindowState::Maximised, false}}) {
-    TwoRuns runs;
-    runs.closeFirst(state, active, 0);
-    EXPECT_EQ(runs.carried->readInteger("MainForm", "Status", 0), 2);
-    // An inactive normal window still wrote its geometry.
-    EXPECT_EQ(runs.carried->values().count({"MainForm", "Top"}), state == WindowState::Normal);
-    TestGame second(std::move(runs.carried));
-    ASSERT_TRUE(startGame(second.g(), 1));
-    EXPECT_EQ(second.platform->state, WindowState::Minimised);
+// A game closed in each window state, and the next game started from what
+// it stored: an inactive window starts minimised, and only a normal window
+// stores its bounds (a maximised one keeps the last normal bounds).
+TEST(Settings, TheCloseStoresThePursesBetrayalAndTheWindowForTheNextGame) {
+  const struct {
+    WindowState state;
+    bool active;
+    int status;
+    WindowState next;
+  } cases[] = {
+      {WindowState::Normal, true, 1, WindowState::Normal},
+      {WindowState::Maximised, true, 3, WindowState::Maximised},
+      {WindowState::Minimised, true, 2, WindowState::Minimised},
+      {WindowState::Normal, false, 2, WindowState::Minimised},
+      {WindowState::Maximised, false, 2, WindowState::Minimised},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.status * 10 + c.active);
+    auto carried = std::make_unique<MemorySettingsStore>();
+    {
+      TestGame t;
+      ASSERT_TRUE(startGame(t.g(), 1));
+      t.platform->windowBounds[0] = {30, 40, 500, 400};
+      t.platform->state = c.state;
+      t.platform->active = c.active;
+      for (int s = 1; s <= kSlotCount; ++s) slot(t.g(), s).Coin = -s * 1000;
+      t.g().betrayal = true;
+      writeSettings(t.g());
+      for (const auto& [key, value] :
+           static_cast<MemorySettingsStore&>(t.platform->settings()).values())
+        carried->setRaw(key.first, key.second, value);
+    }
+    EXPECT_EQ(carried->readInteger("MainForm", "Status", 0), c.status);
+    const bool normal = c.state == WindowState::Normal;
+    EXPECT_EQ(carried->values().count({"MainForm", "Top"}), normal);
+    EXPECT_EQ(carried->values().count({"MainForm", "Speed"}), 0u) << "the pace is not added";
+    TestGame next(std::move(carried));
+    ASSERT_TRUE(startGame(next.g(), 1));
+    EXPECT_EQ(next.platform->state, c.next);
+    EXPECT_EQ(next.platform->bounds(WindowId::Main),
+              (normal ? WindowBounds{30, 40, 500, 400} : WindowBounds{20, 74, 691, 511}));
+    for (int s = 1; s <= kSlotCount; ++s) EXPECT_EQ(slot(next.g(), s).Coin, -s * 1000);
+    EXPECT_TRUE(next.g().betrayal);
   }
 }
 
@@ -117,6 +99,35 @@ TEST(Settings, GeometryNoScreenHasIsBroughtOntoOne) {
   timer1Timer(t.g());
   // H = round(32767 x 1/0.968) = 33850, W = round(0 x 1/0.903) = 0.
   EXPECT_EQ(t.platform->bounds(WindowId::Log), (WindowBounds{237, 0, 0, 25388}));
+}
+
+TEST(SpeedSetting, StoredPaceInItsRangeElseTheDesignedOne) {
+  const struct {
+    const char* stored;  // nullptr: no Speed key
+    std::int32_t speed;
+  } cases[] = {
+      {nullptr, 64}, {"8", 8},    {"256", 256}, {"32", 32}, {"7", 64},   {"257", 64},
+      {"0", 64},     {"-64", 64}, {"fast", 64}, {"", 64},   {"$20", 32}, {"99999999999", 64},
+  };
+  for (const auto& c : cases) {
+    MemorySettingsStore store;
+    if (c.stored) store.setRaw("MainForm", "Speed", c.stored);
+    EXPECT_EQ(readSpeed(store), c.speed) << (c.stored ? c.stored : "(none)");
+  }
+}
+
+// The pace is the player's to keep: a close neither changes it nor (see
+// above) adds it.
+TEST(SpeedSetting, TheGameNeverWritesIt) {
+  for (const char* stored : {"300", "16"}) {
+    auto store = std::make_unique<MemorySettingsStore>();
+    store->setRaw("MainForm", "Speed", stored);
+    MemorySettingsStore* kept = store.get();
+    TestGame t(std::move(store));
+    ASSERT_TRUE(startGame(t.g(), 1));
+    writeSettings(t.g());
+    EXPECT_EQ(kept->values().at({"MainForm", "Speed"}), stored);
+  }
 }
 
 }  // namespace
