@@ -8,101 +8,53 @@
 // folder and brings back the purses, the farm and the graveyard.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QDir>
-#include <QEventLoop>
-#include <QFile>
 #include <QListWidget>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QWheelEvent>
 #include <QWindow>
-#include <functional>
 
 #include "app/arena_view.h"
-#include "app/game_app.h"
-#include "app/text_windows.h"
-#include "shell/game.h"
+#include "gui_support.h"
 #include "shell/recording.h"
 #include "sim/sim_state.h"
 
 namespace vorlund::app {
 namespace {
 
+using namespace test;
 using Lines = QStringList;
-
-void runEventsFor(int ms) {
-  QEventLoop loop;
-  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-  loop.exec();
-}
-
-bool waitFor(const std::function<bool()>& done, int ms = 10000) {
-  for (int waited = 0; waited < ms; waited += 20) {
-    if (done()) return true;
-    runEventsFor(20);
-  }
-  return done();
-}
 
 QByteArray bytesOf(const QString& path) {
   QFile f(path);
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
 }
 
-// Copies the files of one folder into another (made when missing).
-void copyFolder(const QString& from, const QString& to) {
-  QDir().mkpath(to);
-  const QDir src(from);
-  for (const QString& name : src.entryList(QDir::Files)) {
-    QFile::remove(QDir(to).filePath(name));
-    QFile::copy(src.filePath(name), QDir(to).filePath(name));
-  }
-}
-
-// The files play writes: a first game's folder has none of them.
-const QStringList kStateFiles{"names.txt", "characters.svd", "graveL.ist", "aapla2.pla",
-                              "adia2.equ"};
 // The files the replay must write byte for byte as the game did.
 const QStringList kComparedFiles{"characters.svd", "graveL.ist", "aapla2.pla", "adia2.equ",
                                  "names.txt"};
 
 // One game in the current folder, its Log heard line by line as the sim
-// prints it.
+// prints it, at four times the designed pace (the recording counts ticks).
 class Played {
  public:
   explicit Played(unsigned seed) {
     app_.game().log.echo = [this](const std::string* line) {
       log_ << (line ? "log: " + QString::fromStdString(*line) : QString("-- log cleared"));
     };
-    started_ = app_.start(seed) && waitFor([&] { return game().startupCountdown == -1; });
+    app_.setSpeed(256);
+    started_ = startAndShow(app_, seed);
   }
   bool started() const { return started_; }
   GameApp& app() { return app_; }
   Game& game() { return app_.game(); }
   const Lines& log() const { return log_; }
-
-  QListWidget* list(WindowId w) { return static_cast<ListWindow*>(app_.window(w))->list(); }
   QWindow* arena() { return app_.mainWindow()->view()->glWindow(); }
-
-  // A press on the Names line that reads `text`, scrolled into view first.
-  void click(const std::string& text) {
-    const auto& lines = game().names.lines;
-    const auto at = std::find(lines.begin(), lines.end(), text);
-    ASSERT_NE(at, lines.end()) << "no Names line \"" << text << "\"";
-    QListWidget* names = list(WindowId::Names);
-    QListWidgetItem* item = names->item(static_cast<int>(at - lines.begin()));
-    ASSERT_NE(item, nullptr);
-    names->scrollToItem(item);
-    QTest::mouseClick(names->viewport(), Qt::LeftButton, {}, names->visualItemRect(item).center());
-  }
-  void clickLog() {
-    QTest::mouseClick(list(WindowId::Log)->viewport(), Qt::LeftButton, {}, QPoint(6, 6));
-  }
-  bool fightOver(int ms = 60000) {
-    return waitFor([&] { return game().turnCounter == 0; }, ms);
+  void click(const std::string& text) { clickNames(app_, text); }
+  void clickLog() { test::clickLog(app_); }
+  bool fightOver() {
+    return waitFor([&] { return game().turnCounter == 0; }, 60000);
   }
   void close() { app_.mainWindow()->close(); }
 
@@ -174,12 +126,7 @@ bool arenaFighterAlive(const Game& g) {
 struct FirstGame : ::testing::Test {
   static void SetUpTestSuite() {
     root_ = new QTemporaryDir;
-    const QString game = root_->filePath("game");
-    copyFolder(VORLUND_GAME_DIR, game);
-    for (const QString& f : kStateFiles) QFile::remove(QDir(game).filePath(f));
-    copyFolder(VORLUND_DATA_DIR, game);
-    QFile::remove(QDir(game).filePath("CMakeLists.txt"));
-    QFile::remove(QDir(game).filePath("copy_missing.cmake"));
+    copyFirstGameFolder(root_->filePath("game"));
   }
   static void TearDownTestSuite() { delete root_; }
   static QString path(const QString& name) { return root_->filePath(name); }
@@ -189,7 +136,7 @@ QTemporaryDir* FirstGame::root_ = nullptr;
 
 TEST_F(FirstGame, PlayedRecordedReplayedAndBroughtBackAtTheNextStart) {
   const QString gameDir = path("game");
-  copyFolder(gameDir, path("start1"));
+  copyFiles(gameDir, path("start1"));
   QDir::setCurrent(gameDir);
 
   QString state1;
@@ -212,7 +159,7 @@ TEST_F(FirstGame, PlayedRecordedReplayedAndBroughtBackAtTheNextStart) {
     ASSERT_GE(g.turnCounter, 1);
 
     // A click in the Log stops the fight and the next goes on from there.
-    runEventsFor(250);
+    runEventsFor(60);
     p.clickLog();
     ASSERT_FALSE(g.fightRunning);
     const std::size_t linesWhenPaused = g.log.lines.size();
@@ -225,7 +172,7 @@ TEST_F(FirstGame, PlayedRecordedReplayedAndBroughtBackAtTheNextStart) {
     // Keys: the grid on the arena, the Log brought up from the Names window.
     QTest::keyClick(p.arena(), Qt::Key_B);
     EXPECT_TRUE(g.gridOverlay);
-    QTest::keyClick(p.list(WindowId::Names), Qt::Key_F1);
+    QTest::keyClick(listOf(p.app(), WindowId::Names), Qt::Key_F1);
     ASSERT_TRUE(p.fightOver());
     ASSERT_EQ(g.names.state, MenuState::BetweenFights);
 
@@ -253,7 +200,7 @@ TEST_F(FirstGame, PlayedRecordedReplayedAndBroughtBackAtTheNextStart) {
     // tick, and a press on the arena while it shows paints a frame of its
     // own; then a drag and a wheel notch.
     p.click("release fighters");
-    runEventsFor(200);
+    runEventsFor(50);
     if (g.turnCounter >= 1) {
       p.clickLog();
       for (int zaps = 0; zaps < 5 && g.zapCountdown <= 0; ++zaps) p.click("forfit");
@@ -295,13 +242,13 @@ TEST_F(FirstGame, PlayedRecordedReplayedAndBroughtBackAtTheNextStart) {
     EXPECT_TRUE(script1.contains(input)) << "no " << input << " in the recording";
 
   // The replay on the folder as it was at the start.
-  copyFolder(path("start1"), path("replay1"));
+  copyFiles(path("start1"), path("replay1"));
   expectSameGame(replay(script1, path("replay1")), state1, log1, gameDir, path("replay1"));
 
   // The next start in the same folder: the purses from the settings, the
   // farm and the graveyard from their files. This game is recorded anew and
   // the first kept as the previous one.
-  copyFolder(gameDir, path("start2"));
+  copyFiles(gameDir, path("start2"));
   QString state2;
   Lines log2;
   {
@@ -328,7 +275,7 @@ TEST_F(FirstGame, PlayedRecordedReplayedAndBroughtBackAtTheNextStart) {
   const QString script2 = QString::fromUtf8(bytesOf(QDir(gameDir).filePath(kLastGameFile)));
   EXPECT_TRUE(script2.contains(QString::fromStdString("\n" + pursesAtClose + "\n")))
       << script2.left(400).toStdString();
-  copyFolder(path("start2"), path("replay2"));
+  copyFiles(path("start2"), path("replay2"));
   expectSameGame(replay(script2, path("replay2")), state2, log2, gameDir, path("replay2"));
 }
 
@@ -336,12 +283,5 @@ TEST_F(FirstGame, PlayedRecordedReplayedAndBroughtBackAtTheNextStart) {
 }  // namespace vorlund::app
 
 int main(int argc, char** argv) {
-  // Never touch a real player's settings.
-  QTemporaryDir config;
-  qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-  vorlund::app::ArenaView::setDefaultFormat();
-  QApplication application(argc, argv);
-  QApplication::setQuitOnLastWindowClosed(false);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
+  return vorlund::app::test::runGuiTests(argc, argv, [](const QString&) {});
 }
