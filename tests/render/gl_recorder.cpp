@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include <cstdio>
+#include <iterator>
 
 namespace vorlund::render::test {
 
@@ -14,40 +15,16 @@ GlRecorder& gl() {
 namespace {
 
 std::string name(GLenum e) {
-  switch (e) {
-    case GL_FRONT:
-      return "FRONT";
-    case GL_BACK:
-      return "BACK";
-    case GL_FRONT_AND_BACK:
-      return "FRONT_AND_BACK";
-    case GL_AMBIENT:
-      return "AMBIENT";
-    case GL_DIFFUSE:
-      return "DIFFUSE";
-    case GL_SPECULAR:
-      return "SPECULAR";
-    case GL_SHININESS:
-      return "SHININESS";
-    case GL_POSITION:
-      return "POSITION";
-    case GL_SPOT_DIRECTION:
-      return "SPOT_DIRECTION";
-    case GL_SPOT_CUTOFF:
-      return "SPOT_CUTOFF";
-    case GL_DEPTH_TEST:
-      return "DEPTH_TEST";
-    case GL_CULL_FACE:
-      return "CULL_FACE";
-    case GL_LIGHTING:
-      return "LIGHTING";
-    case GL_PROJECTION:
-      return "PROJECTION";
-    case GL_MODELVIEW:
-      return "MODELVIEW";
-    default:
-      break;
-  }
+  const GLenum codes[] = {GL_FRONT,          GL_BACK,        GL_FRONT_AND_BACK, GL_AMBIENT,
+                          GL_DIFFUSE,        GL_SPECULAR,    GL_SHININESS,      GL_POSITION,
+                          GL_SPOT_DIRECTION, GL_SPOT_CUTOFF, GL_DEPTH_TEST,     GL_CULL_FACE,
+                          GL_LIGHTING,       GL_PROJECTION,  GL_MODELVIEW};
+  const char* const names[] = {"FRONT",          "BACK",        "FRONT_AND_BACK", "AMBIENT",
+                               "DIFFUSE",        "SPECULAR",    "SHININESS",      "POSITION",
+                               "SPOT_DIRECTION", "SPOT_CUTOFF", "DEPTH_TEST",     "CULL_FACE",
+                               "LIGHTING",       "PROJECTION",  "MODELVIEW"};
+  for (std::size_t i = 0; i < std::size(codes); ++i)
+    if (codes[i] == e) return names[i];
   if (e >= GL_LIGHT0 && e <= GL_LIGHT7) return "LIGHT" + std::to_string(e - GL_LIGHT0);
   return std::to_string(e);
 }
@@ -69,10 +46,7 @@ void record(const std::string& call) {
 }  // namespace
 }  // namespace vorlund::render::test
 
-using vorlund::render::test::gl;
-using vorlund::render::test::name;
-using vorlund::render::test::numbers;
-using vorlund::render::test::record;
+using namespace vorlund::render::test;
 
 extern "C" {
 
