@@ -56,21 +56,17 @@ struct WmWindow {
 
 WmWindow wmView(const QWidget* w) {
   const QString id = QString::number(w->winId());
-  const QString info = run("xwininfo", {"-id", id});
+  const auto at = QRegularExpression(R"(Absolute upper-left X:\s+(-?\d+)\s+Absolute upper-left )"
+                                     R"(Y:\s+(-?\d+)[\s\S]*Width:\s+(\d+)\s+Height:\s+(\d+))")
+                      .match(run("xwininfo", {"-id", id}));
   const QString props = run("xprop", {"-id", id, "_NET_FRAME_EXTENTS", "_NET_WM_NAME", "WM_NAME"});
-  const auto field = [](const QString& text, const char* pattern) {
-    return QRegularExpression(pattern).match(text).captured(1).toInt();
-  };
   const auto e =
       QRegularExpression(R"(_NET_FRAME_EXTENTS\(CARDINAL\) = (\d+), (\d+), (\d+), (\d+))")
           .match(props);
-  const int l = e.captured(1).toInt(), r = e.captured(2).toInt(), t = e.captured(3).toInt(),
-            b = e.captured(4).toInt();
+  const auto n = [&](const auto& match, int i) { return match.captured(i).toInt(); };
+  const QMargins frame(n(e, 1), n(e, 3), n(e, 2), n(e, 4));
   return {
-      QRect(field(info, R"(Absolute upper-left X:\s+(-?\d+))") - l,
-            field(info, R"(Absolute upper-left Y:\s+(-?\d+))") - t,
-            field(info, R"(Width:\s+(\d+))") + l + r, field(info, R"(Height:\s+(\d+))") + t + b),
-      QMargins(l, t, r, b),
+      QRect(n(at, 1), n(at, 2), n(at, 3), n(at, 4)) + frame, frame,
       QRegularExpression(R"re(_NET_WM_NAME\(UTF8_STRING\) = "(.*)")re").match(props).captured(1),
       QRegularExpression(R"re(WM_NAME\(\w+\) = "(.*)")re").match(props).captured(1)};
 }
@@ -84,12 +80,20 @@ QString storedKey(const QString& ident) {
          ident;
 }
 
+QString stored(const QString& ident) {
+  return QSettings(QSettings::IniFormat, QSettings::UserScope, "Vorlund", "Vorlund")
+      .value(storedKey(ident))
+      .toString();
+}
+
 // Every test starts a first game in the same folder: six names, no farm, no
-// graves, no settings.
+// graves, and of the settings only a pace of 128 ticks a second.
 class Windows : public ::testing::Test {
  protected:
   void SetUp() override {
     QFile::remove(QString::fromStdString(QtSettingsStore::userFile().string()));
+    QSettings(QSettings::IniFormat, QSettings::UserScope, "Vorlund", "Vorlund")
+        .setValue(storedKey("Speed"), 128);
     for (const QString& file : kPlayedFiles) QFile::remove(file);
     QFile names("names.txt");
     ASSERT_TRUE(names.open(QIODevice::WriteOnly));
@@ -110,9 +114,11 @@ class Windows : public ::testing::Test {
   }
 };
 
-TEST_F(Windows, FirstTilingPlacesOuterBoundsWithExactCaptionsAndFonts) {
+TEST_F(Windows, FirstStartTilesOuterBoundsWithExactCaptionsFontsKeysAndKeepsTheSettings) {
   GameApp app;
   ASSERT_TRUE(app.start(1));
+  EXPECT_TRUE(app.mainWindow()->isVisible());
+  EXPECT_FALSE(app.window(WindowId::Log)->isVisible()) << "text windows wait for the first tick";
   constexpr WindowId kAll[] = {WindowId::Main, WindowId::Us, WindowId::Them, WindowId::Names,
                                WindowId::Log};
   const WindowBounds main = designedBounds(WindowId::Main);
@@ -127,11 +133,14 @@ TEST_F(Windows, FirstTilingPlacesOuterBoundsWithExactCaptionsAndFonts) {
   for (WindowId w : kAll) {
     const WmWindow v = wmView(app.window(w));
     const char* caption = windowName(w);
+    EXPECT_TRUE(app.window(w)->isVisible()) << caption;
     EXPECT_EQ(v.outer, expected.at(w)) << caption;
     EXPECT_EQ(v.netWmName, caption);
     EXPECT_EQ(v.wmName, caption);
     EXPECT_EQ(rectOf(app.bounds(w)), expected.at(w)) << caption << " as the game reads it";
   }
+  EXPECT_EQ(app.game().names.lines.size(), 6u);
+  EXPECT_EQ(app.ticksPerSecond(), 128) << "the stored pace";
   shotIfAsked("tiled");
   // The Log reaches 4 pixels into the "Us" sheet, and no further: its title
   // bar is inside its height.
@@ -167,15 +176,12 @@ TEST_F(Windows, FirstTilingPlacesOuterBoundsWithExactCaptionsAndFonts) {
   EXPECT_EQ(wmView(app.window(WindowId::Them)).outer, them);
   EXPECT_EQ(wmView(app.window(WindowId::Us)).outer, QRect(0, us.y(), 235, 600 - us.y()));
   shotIfAsked("desktop");
-}
 
-// Esc pauses the tune and resumes it, from each text window and the arena.
-// Without a sound device the game is silent, and the keys still reach it.
-TEST_F(Windows, EscPausesAndResumesTheMusicInEveryWindow) {
-  GameApp app;
-  ASSERT_TRUE(startAndShow(app, 1));
+  // Esc pauses the tune and resumes it, from each text window and the arena.
+  // Without a sound device the game is silent, and the keys still reach it.
   ASSERT_TRUE(app.game().musicOn);
   const bool sound = app.musicLoaded() && waitFor([&] { return app.musicPlaying(); }, 3000);
+  if (!sound) std::puts("no sound output here: checked the keys only");
   for (WindowId w : {WindowId::Us, WindowId::Them, WindowId::Names, WindowId::Log}) {
     for (QWidget* target : {static_cast<TextWindow*>(app.window(w))->control(),
                             static_cast<QWidget*>(app.mainWindow())}) {
@@ -187,18 +193,6 @@ TEST_F(Windows, EscPausesAndResumesTheMusicInEveryWindow) {
       }
     }
   }
-  if (!sound) std::puts("no sound output here: checked the keys only");
-}
-
-TEST_F(Windows, FirstTickShowsTheTextWindowsClicksPickAndTheCloseSavesTheSettings) {
-  GameApp app;
-  ASSERT_TRUE(app.start(1));
-  EXPECT_TRUE(app.mainWindow()->isVisible());
-  EXPECT_FALSE(app.window(WindowId::Log)->isVisible()) << "text windows wait for the first tick";
-  ASSERT_TRUE(waitFor([&] { return app.game().startupCountdown <= -1; }));
-  for (WindowId w : {WindowId::Us, WindowId::Them, WindowId::Names, WindowId::Log})
-    EXPECT_TRUE(app.window(w)->isVisible()) << windowName(w);
-  EXPECT_EQ(app.game().names.lines.size(), 6u);
 
   // A press on a name takes it and moves the wizard on to the races; a press
   // below the last line acts on nothing and leaves nothing selected.
@@ -213,17 +207,16 @@ TEST_F(Windows, FirstTickShowsTheTextWindowsClicksPickAndTheCloseSavesTheSetting
   EXPECT_EQ(app.game().names.selected, -1);
   EXPECT_TRUE(names->selectedItems().isEmpty());
 
+  // The close keeps the outer placement the game reads and sets, the purses,
+  // and the pace as it was.
   const WindowBounds mainAtClose = app.bounds(WindowId::Main);
   app.mainWindow()->close();
-  QSettings stored(QSettings::IniFormat, QSettings::UserScope, "Vorlund", "Vorlund");
-  const int status = stored.value(storedKey("Status")).toInt();
-  EXPECT_TRUE(status == 1 || status == 2) << status;
-  // The stored placement is the outer one the game reads and sets.
-  EXPECT_EQ(stored.value(storedKey("Height")).toInt(), mainAtClose.height);
-  EXPECT_EQ(stored.value(storedKey("Top")).toInt(), mainAtClose.top);
-  for (int s = 1; s <= 8; ++s)
-    EXPECT_EQ(stored.value(storedKey(QString("Coin%1").arg(s))).toString(), "1375000") << s;
-  EXPECT_EQ(stored.value(storedKey("Betrayal")).toString(), "0");
+  EXPECT_TRUE(stored("Status") == "1" || stored("Status") == "2") << stored("Status").toStdString();
+  EXPECT_EQ(stored("Height").toInt(), mainAtClose.height);
+  EXPECT_EQ(stored("Top").toInt(), mainAtClose.top);
+  for (int s = 1; s <= 8; ++s) EXPECT_EQ(stored(QString("Coin%1").arg(s)), "1375000") << s;
+  EXPECT_EQ(stored("Betrayal"), "0");
+  EXPECT_EQ(stored("Speed"), "128");
 }
 
 QStringList items(QListWidget* list) {
@@ -232,10 +225,13 @@ QStringList items(QListWidget* list) {
   return out;
 }
 
+// The pace given on the command line is for this run only: taken, and never
+// stored.
 TEST_F(Windows, CtrlSInTheLogSavesTheLinesItShowsAndNothingElseChanges) {
   GameApp app;
   app.setSpeed(256);
   ASSERT_TRUE(start(app, 3));
+  EXPECT_EQ(app.ticksPerSecond(), 256);
   QTemporaryDir saves;
   QString offered, answer;
   QStringList shownAtSave;
@@ -280,6 +276,7 @@ TEST_F(Windows, CtrlSInTheLogSavesTheLinesItShowsAndNothingElseChanges) {
   EXPECT_EQ(asked, 2);
   EXPECT_EQ(app.game().fightRunning, running);
   app.mainWindow()->close();
+  EXPECT_EQ(stored("Speed"), "128") << "the command line's pace is not stored";
 }
 
 // The three numbers of the tooltip, which must add up to 100.
@@ -290,28 +287,53 @@ int percentSum(const QString& text) {
   return m.hasMatch() ? m.captured(2).toInt() + m.captured(4).toInt() + m.captured(5).toInt() : -1;
 }
 
-TEST_F(Windows, HoveringTheMatchShowsTheOddsCountedAsideWithinASecond) {
+// A match set up anew while the odds of the one before are still counted:
+// only the new match's odds are ever shown, counted aside within a second,
+// and shown when the player rests the mouse on the Names list.
+TEST_F(Windows, OnlyTheNewestMatchsOddsAreCountedAsideAndShownOnHovering) {
   GameApp app;
   ASSERT_TRUE(start(app, 11));
-  QListWidget* names = listOf(app, WindowId::Names);
+  QSignalSpy known(&app.odds(), &OddsTooltip::oddsKnown);
+  QProcess::execute("xdotool", {"mousemove", "1279", "1023"});  // out of the way
+  runEventsFor(100);
   EXPECT_TRUE(app.odds().text().isEmpty()) << "no match yet";
-  QElapsedTimer sinceSetUp;
   makeFighterAndMatch(app);
-  sinceSetUp.start();
   Game& g = app.game();
-  const std::uint32_t seed = g.rng.seed;
   ASSERT_TRUE(awaitingRelease(g));
+  const qsizetype before = known.count();
+  QElapsedTimer sinceSetUp;
+  sinceSetUp.start();
+  slot(g, 2).Name_String = "Zed";
+  slot(g, 2).ST += 4;
+  g.names.lines[2] = "Zed$1";
+  ++g.names.revision;
+  app.sync();
+  const std::uint32_t seed = g.rng.seed;
+  // Asked before the count is done, the tooltip says that it goes on; the
+  // odds replace the note when they come.
+  QListWidget* names = listOf(app, WindowId::Names);
+  app.odds().showAt(names->viewport()->mapToGlobal(QPoint(5, 5)), names->viewport());
+  EXPECT_EQ(QToolTip::text(), OddsTooltip::countingText());
+  ASSERT_TRUE(waitFor([&] { return app.odds().counted(); }));
+  std::printf("odds of 1000 fights counted %lld ms after the set-up\n",
+              static_cast<long long>(sinceSetUp.elapsed()));
+  EXPECT_TRUE(waitFor([&] { return QToolTip::text() == app.odds().text(); }))
+      << QToolTip::text().toStdString();
+  runEventsFor(300);
+  ASSERT_EQ(known.count(), before + 1);
+  const QString shown = known.last().at(0).toString();
+  EXPECT_TRUE(shown.contains(QString(" ") + QChar(0x00B7) + " Zed ")) << shown.toStdString();
+  EXPECT_EQ(shown, app.odds().text());
+
   // The player rests the mouse on the wager lines.
+  QToolTip::hideText();
+  ASSERT_TRUE(waitFor([] { return !QToolTip::isVisible(); }));
   const QPoint over =
       names->viewport()->mapToGlobal(names->visualItemRect(names->item(1)).center());
   QProcess::execute("xdotool", {"mousemove", QString::number(over.x()), QString::number(over.y())});
-  ASSERT_TRUE(waitFor([&] { return app.odds().counted(); }));
-  const qint64 countedMs = sinceSetUp.elapsed();
   ASSERT_TRUE(waitFor([&] {
     return QToolTip::isVisible() && QToolTip::text() == app.odds().text();
   })) << QToolTip::text().toStdString();
-  std::printf("odds of 1000 fights counted %lld ms after the set-up, shown at %lld ms\n",
-              static_cast<long long>(countedMs), static_cast<long long>(sinceSetUp.elapsed()));
   runEventsFor(300);  // drawn
   shotIfAsked("odds");
   const QString text = QToolTip::text();
@@ -327,69 +349,6 @@ TEST_F(Windows, HoveringTheMatchShowsTheOddsCountedAsideWithinASecond) {
   ASSERT_GE(g.turnCounter, 1);
   EXPECT_TRUE(app.odds().text().isEmpty());
   app.mainWindow()->close();
-}
-
-// A match set up anew while the odds of the one before are still counted:
-// only the new match's odds are ever shown.
-TEST_F(Windows, ANewSetUpLeavesTheOldCountUnshown) {
-  GameApp app;
-  ASSERT_TRUE(start(app, 11));
-  QSignalSpy known(&app.odds(), &OddsTooltip::oddsKnown);
-  QProcess::execute("xdotool", {"mousemove", "1279", "1023"});  // out of the way
-  runEventsFor(100);
-  makeFighterAndMatch(app);
-  Game& g = app.game();
-  ASSERT_TRUE(awaitingRelease(g));
-  const qsizetype before = known.count();
-  slot(g, 2).Name_String = "Zed";
-  slot(g, 2).ST += 4;
-  g.names.lines[2] = "Zed$1";
-  ++g.names.revision;
-  app.sync();
-  // Asked before the count is done, the tooltip says that it goes on; the
-  // odds replace the note when they come.
-  QListWidget* names = listOf(app, WindowId::Names);
-  app.odds().showAt(names->viewport()->mapToGlobal(QPoint(5, 5)), names->viewport());
-  EXPECT_EQ(QToolTip::text(), OddsTooltip::countingText());
-  ASSERT_TRUE(waitFor([&] { return app.odds().counted(); }));
-  EXPECT_TRUE(waitFor([&] { return QToolTip::text() == app.odds().text(); }))
-      << QToolTip::text().toStdString();
-  runEventsFor(300);
-  ASSERT_EQ(known.count(), before + 1);
-  const QString shown = known.last().at(0).toString();
-  EXPECT_TRUE(shown.contains(QString(" ") + QChar(0x00B7) + " Zed ")) << shown.toStdString();
-  EXPECT_EQ(shown, app.odds().text());
-  app.mainWindow()->close();
-}
-
-// The pace on the command line is for this run only: the stored one is
-// taken otherwise, and the game never writes it.
-TEST_F(Windows, ThePaceOfTheCommandLineOrTheStoredOne) {
-  for (const std::optional<int> commandLine : {std::optional<int>{}, std::optional<int>{128}}) {
-    QSettings stored(QSettings::IniFormat, QSettings::UserScope, "Vorlund", "Vorlund");
-    stored.setValue(storedKey("Speed"), 16);
-    stored.sync();
-    {
-      GameApp app;
-      if (commandLine) app.setSpeed(*commandLine);
-      ASSERT_TRUE(startAndShow(app, 1));
-      EXPECT_EQ(app.ticksPerSecond(), commandLine.value_or(16));
-      app.mainWindow()->close();
-    }
-    stored.sync();
-    EXPECT_EQ(stored.value(storedKey("Speed")).toString(), "16");
-  }
-  // Out of range, the real program refuses it before any window.
-  QProcess p;
-  p.start(VORLUND_BIN, {"--speed", "300"});
-  ASSERT_TRUE(p.waitForFinished(10000));
-  EXPECT_EQ(p.exitCode(), 2);
-  const QString err = QString::fromUtf8(p.readAllStandardError());
-  EXPECT_TRUE(
-      err.startsWith("vorlund: --speed takes a whole number of ticks per second from 8 "
-                     "to 256 (64 is the designed pace), not \"300\"\n"))
-      << err.toStdString();
-  EXPECT_TRUE(err.contains("Usage: vorlund")) << err.toStdString();
 }
 
 }  // namespace
