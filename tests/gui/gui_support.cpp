@@ -77,11 +77,6 @@ QImage screen() {
   return image;
 }
 
-void shotIfAsked(const QString& name) {
-  if (const QByteArray prefix = qgetenv("VORLUND_GUI_SHOT"); !prefix.isEmpty())
-    screen().save(QString::fromLocal8Bit(prefix) + "-" + name + ".png");
-}
-
 const QStringList kPlayedFiles{"names.txt",      "characters.svd",    "graveL.ist",
                                "aapla2.pla",     "adia2.equ",         "face.equ",
                                "last-game.vsim", "previous-game.vsim"};

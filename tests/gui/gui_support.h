@@ -39,9 +39,6 @@ Difference difference(const QImage& a, const QImage& b);
 
 // The whole X screen, window frames and all (ImageMagick's import).
 QImage screen();
-// Saves the screen as PREFIX-name.png when VORLUND_GUI_SHOT gives a prefix,
-// for a person to look at.
-void shotIfAsked(const QString& name);
 
 // The files play writes: a first game's folder has none of them.
 extern const QStringList kPlayedFiles;

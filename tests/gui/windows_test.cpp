@@ -141,7 +141,6 @@ TEST_F(Windows, FirstStartTilesOuterBoundsWithExactCaptionsFontsKeysAndKeepsTheS
   }
   EXPECT_EQ(app.game().names.lines.size(), 6u);
   EXPECT_EQ(app.ticksPerSecond(), 128) << "the stored pace";
-  shotIfAsked("tiled");
   // The Log reaches 4 pixels into the "Us" sheet, and no further: its title
   // bar is inside its height.
   const QRect log = wmView(app.window(WindowId::Log)).outer;
@@ -175,7 +174,6 @@ TEST_F(Windows, FirstStartTilesOuterBoundsWithExactCaptionsFontsKeysAndKeepsTheS
   waitFor([&] { return wmView(app.window(WindowId::Them)).outer == them; });
   EXPECT_EQ(wmView(app.window(WindowId::Them)).outer, them);
   EXPECT_EQ(wmView(app.window(WindowId::Us)).outer, QRect(0, us.y(), 235, 600 - us.y()));
-  shotIfAsked("desktop");
 
   // Esc pauses the tune and resumes it, from each text window and the arena.
   // Without a sound device the game is silent, and the keys still reach it.
@@ -335,7 +333,6 @@ TEST_F(Windows, OnlyTheNewestMatchsOddsAreCountedAsideAndShownOnHovering) {
     return QToolTip::isVisible() && QToolTip::text() == app.odds().text();
   })) << QToolTip::text().toStdString();
   runEventsFor(300);  // drawn
-  shotIfAsked("odds");
   const QString text = QToolTip::text();
   EXPECT_EQ(percentSum(text), 100) << text.toStdString();
   EXPECT_TRUE(text.startsWith(QString::fromStdString(slot(g, 1).Name_String.str()) + " "));
