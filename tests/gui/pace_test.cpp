@@ -35,8 +35,7 @@ TEST(CommandLine, SpeedInRangeIsTakenAnythingElseRefused) {
       {{"--version"}, Action::Version, std::nullopt},
   };
   for (const auto& c : cases) {
-    std::string joined;
-    for (const auto& a : c.args) joined += "[" + a + "]";
+    const std::string joined = ::testing::PrintToString(c.args);
     const CommandLine line = parseCommandLine(c.args);
     EXPECT_EQ(line.action, c.action) << joined;
     EXPECT_EQ(line.speed, c.speed) << joined;

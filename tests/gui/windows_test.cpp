@@ -139,7 +139,6 @@ TEST_F(Windows, FirstStartTilesOuterBoundsWithExactCaptionsFontsKeysAndKeepsTheS
     EXPECT_EQ(v.wmName, caption);
     EXPECT_EQ(rectOf(app.bounds(w)), expected.at(w)) << caption << " as the game reads it";
   }
-  EXPECT_EQ(app.game().names.lines.size(), 6u);
   EXPECT_EQ(app.ticksPerSecond(), 128) << "the stored pace";
   // The Log reaches 4 pixels into the "Us" sheet, and no further: its title
   // bar is inside its height.

@@ -39,8 +39,8 @@ std::string numbers(std::initializer_list<double> values) {
   return out;
 }
 
-void record(const std::string& call) {
-  gl().calls.push_back(call);
+void record(const char* function, const std::string& args) {
+  gl().calls.push_back(std::string(function) + "(" + args + ")");
 }
 
 }  // namespace
@@ -48,66 +48,45 @@ void record(const std::string& call) {
 
 using namespace vorlund::render::test;
 
+// Each stand-in records its name and its arguments.
+#define RECORDED(function, params, args)  \
+  GLAPI void GLAPIENTRY function params { \
+    record(#function, args);              \
+  }
+
 extern "C" {
 
-GLAPI void GLAPIENTRY glEnable(GLenum cap) {
-  record("glEnable(" + name(cap) + ")");
-}
-GLAPI void GLAPIENTRY glDisable(GLenum cap) {
-  record("glDisable(" + name(cap) + ")");
-}
-GLAPI void GLAPIENTRY glLightfv(GLenum light, GLenum p, const GLfloat* v) {
-  const int n = p == GL_SPOT_DIRECTION ? 3 : 4;
-  record("glLightfv(" + name(light) + "," + name(p) + "," +
-         (n == 3 ? numbers({v[0], v[1], v[2]}) : numbers({v[0], v[1], v[2], v[3]})) + ")");
-}
-GLAPI void GLAPIENTRY glLightf(GLenum light, GLenum p, GLfloat v) {
-  record("glLightf(" + name(light) + "," + name(p) + "," + numbers({v}) + ")");
-}
-GLAPI void GLAPIENTRY glMaterialfv(GLenum face, GLenum p, const GLfloat* v) {
-  record("glMaterialfv(" + name(face) + "," + name(p) + "," + numbers({v[0], v[1], v[2], v[3]}) +
-         ")");
-}
-GLAPI void GLAPIENTRY glMaterialf(GLenum face, GLenum p, GLfloat v) {
-  record("glMaterialf(" + name(face) + "," + name(p) + "," + numbers({v}) + ")");
-}
+RECORDED(glEnable, (GLenum cap), name(cap))
+RECORDED(glDisable, (GLenum cap), name(cap))
+RECORDED(glLightfv, (GLenum light, GLenum p, const GLfloat* v),
+         name(light) + "," + name(p) + "," +
+             (p == GL_SPOT_DIRECTION ? numbers({v[0], v[1], v[2]})
+                                     : numbers({v[0], v[1], v[2], v[3]})))
+RECORDED(glLightf, (GLenum light, GLenum p, GLfloat v),
+         name(light) + "," + name(p) + "," + numbers({v}))
+RECORDED(glMaterialfv, (GLenum face, GLenum p, const GLfloat* v),
+         name(face) + "," + name(p) + "," + numbers({v[0], v[1], v[2], v[3]}))
+RECORDED(glMaterialf, (GLenum face, GLenum p, GLfloat v),
+         name(face) + "," + name(p) + "," + numbers({v}))
+RECORDED(glViewport, (GLint x, GLint y, GLsizei w, GLsizei h),
+         numbers({double(x), double(y), double(w), double(h)}))
+RECORDED(glMatrixMode, (GLenum mode), name(mode))
+RECORDED(glFrustum, (GLdouble l, GLdouble r, GLdouble b, GLdouble t, GLdouble n, GLdouble f),
+         numbers({l, r, b, t, n, f}))
+RECORDED(glOrtho, (GLdouble l, GLdouble r, GLdouble b, GLdouble t, GLdouble n, GLdouble f),
+         numbers({l, r, b, t, n, f}))
+RECORDED(glClearColor, (GLclampf r, GLclampf g, GLclampf b, GLclampf a), numbers({r, g, b, a}))
+RECORDED(glPushMatrix, (), "")
+RECORDED(glPopMatrix, (), "")
+RECORDED(glTranslatef, (GLfloat x, GLfloat y, GLfloat z), numbers({x, y, z}))
+RECORDED(glRotatef, (GLfloat a, GLfloat x, GLfloat y, GLfloat z), numbers({a, x, y, z}))
+RECORDED(glScalef, (GLfloat x, GLfloat y, GLfloat z), numbers({x, y, z}))
+
 GLAPI GLenum GLAPIENTRY glGetError() {
   if (gl().errors.empty()) return GL_NO_ERROR;
   const GLenum e = gl().errors.front();
   gl().errors.pop_front();
   return e;
-}
-GLAPI void GLAPIENTRY glViewport(GLint x, GLint y, GLsizei w, GLsizei h) {
-  record("glViewport(" + numbers({double(x), double(y), double(w), double(h)}) + ")");
-}
-GLAPI void GLAPIENTRY glMatrixMode(GLenum mode) {
-  record("glMatrixMode(" + name(mode) + ")");
-}
-GLAPI void GLAPIENTRY glFrustum(GLdouble l, GLdouble r, GLdouble b, GLdouble t, GLdouble n,
-                                GLdouble f) {
-  record("glFrustum(" + numbers({l, r, b, t, n, f}) + ")");
-}
-GLAPI void GLAPIENTRY glOrtho(GLdouble l, GLdouble r, GLdouble b, GLdouble t, GLdouble n,
-                              GLdouble f) {
-  record("glOrtho(" + numbers({l, r, b, t, n, f}) + ")");
-}
-GLAPI void GLAPIENTRY glClearColor(GLclampf r, GLclampf g, GLclampf b, GLclampf a) {
-  record("glClearColor(" + numbers({r, g, b, a}) + ")");
-}
-GLAPI void GLAPIENTRY glPushMatrix() {
-  record("glPushMatrix()");
-}
-GLAPI void GLAPIENTRY glPopMatrix() {
-  record("glPopMatrix()");
-}
-GLAPI void GLAPIENTRY glTranslatef(GLfloat x, GLfloat y, GLfloat z) {
-  record("glTranslatef(" + numbers({x, y, z}) + ")");
-}
-GLAPI void GLAPIENTRY glRotatef(GLfloat a, GLfloat x, GLfloat y, GLfloat z) {
-  record("glRotatef(" + numbers({a, x, y, z}) + ")");
-}
-GLAPI void GLAPIENTRY glScalef(GLfloat x, GLfloat y, GLfloat z) {
-  record("glScalef(" + numbers({x, y, z}) + ")");
 }
 
 }  // extern "C"
