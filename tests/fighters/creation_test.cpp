@@ -1,36 +1,28 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include <string>
-#include <vector>
 
 #include "fighters/name_syllables.h"
 #include "fighters/name_taking.h"
 #include "fighters/opponent_generator.h"
-#include "fighters/race_traits.h"
 #include "fighters/text_files.h"
-#include "management/names_window.h"
-#include "shell/startup.h"
+#include "management/stable.h"
 #include "support/disk_full.h"
-#include "support/test_game.h"
 
-namespace vorlund {
+namespace vorlund::test {
 namespace {
 
-using Lines = std::vector<std::string>;
+using namespace std::string_literals;
 
 // A started game whose names and races lists are the given texts.
-struct Started : test::TestGame {
-  Started(const std::string& names, const std::string& races) {
-    test::installWorld(dir);
-    lists(names, races);
-    EXPECT_TRUE(startGame(g(), 1));
+struct Started : Stable {
+  Started(const std::string& names, const std::string& races) : Stable(names) {
+    dir.write("races.txt", races);
   }
   void lists(const std::string& names, const std::string& races) {
     dir.write("names.txt", names);
     dir.write("races.txt", races);
   }
-  bool has(const std::string& file) { return std::filesystem::exists(dir.path() / file); }
 };
 
 TEST(Generator, DrawsNameRaceStrengthTemperamentCellInThatOrder) {
@@ -47,12 +39,11 @@ TEST(Generator, DrawsNameRaceStrengthTemperamentCellInThatOrder) {
   Lines rest = {"a", "b", "c", "d"};
   EXPECT_EQ(c.Name_String, rest[name]);
   rest.erase(rest.begin() + name);
-  EXPECT_EQ(t.dir.read("names.txt"), rest[0] + "\r\n" + rest[1] + "\r\n" + rest[2] + "\r\n");
-  EXPECT_EQ(c.Race, race == 1 ? "human" : "orc");
-  EXPECT_EQ(std::make_pair(c.ST, c.DX), std::make_pair(st, 24 - st));
+  EXPECT_EQ(t.read("names.txt"), rest[0] + "\r\n" + rest[1] + "\r\n" + rest[2] + "\r\n");
+  EXPECT_EQ(std::make_tuple(c.Race.str(), c.ST, c.DX, c.Hex, g.rng.seed),
+            std::make_tuple(race == 1 ? "human" : "orc", st, 24 - st, hex, r.seed))
+      << "no draw beyond these";
   EXPECT_EQ(std::vector<int>({c.Bravery, c.Honesty, c.Friendliness, c.Mood}), temperament);
-  EXPECT_EQ(c.Hex, hex);
-  EXPECT_EQ(g.rng.seed, r.seed) << "no draw beyond these";
   // The stake is valued with the wits he had before his race gave him 8.
   EXPECT_EQ(c.Bet_value, (10 * st + (24 - st) * (24 - st) + 30) * 10);
   EXPECT_EQ(std::vector<int>({c.IQ, c.Wounds, c.EP, c.DX_next_turn, c.Stance}),
@@ -93,17 +84,18 @@ TEST(Generator, SpentOrMissingListsStillGiveAFighter) {
   generateFighter(g, 2);
   const TCharacterDMG& c = slot(g, 2);
   EXPECT_NE(c.Name_String, crowdsFirstChoice) << "a farm fighter bears that name";
-  EXPECT_EQ(t.dir.read("names.txt"), "Last\r\n") << "the first line stays for the wizard";
+  EXPECT_EQ(t.read("names.txt"), "Last\r\n") << "the first line stays for the wizard";
   EXPECT_EQ(std::make_tuple(c.Race.str(), c.ST + c.DX), std::make_tuple("human", 24));
   EXPECT_EQ(g.log.lines, Lines({"names.txt has run out of names", "races.txt has too few races"}));
 
   std::filesystem::remove(t.dir.path() / "names.txt");
   std::filesystem::remove(t.dir.path() / "races.txt");
   generateFighter(g, 1);
-  EXPECT_EQ(Lines(g.log.lines.begin() + 2, g.log.lines.end()),
-            Lines({"Cannot open file names.txt", "Cannot open file races.txt"}));
-  EXPECT_EQ(slot(g, 1).Race, "human");
-  EXPECT_FALSE(t.has("names.txt")) << "no list is made up on disk";
+  EXPECT_EQ(std::make_tuple(Lines(g.log.lines.begin() + 2, g.log.lines.end()),
+                            slot(g, 1).Race.str(), t.has("names.txt")),
+            std::make_tuple(Lines({"Cannot open file names.txt", "Cannot open file races.txt"}),
+                            "human", false))
+      << "no list is made up on disk";
   // The wizard offers a human too.
   g.names.lines = {"Ash"};
   g.names.state = MenuState::ChooseName;
@@ -117,14 +109,14 @@ TEST(Names, AnEmptyLineNamesNoFighter) {
   Started t(names, "human\nhuman\n");
   Game& g = t.g();
   clickNames(g, 1);  // the wizard: nothing happens on an empty line
-  EXPECT_EQ(std::make_tuple(g.names.state, slot(g, 1).Name_String.str(), t.dir.read("names.txt")),
+  EXPECT_EQ(std::make_tuple(g.names.state, slot(g, 1).Name_String.str(), t.read("names.txt")),
             std::make_tuple(MenuState::ChooseName, "", names));
   for (std::uint32_t seed = 0; seed < 20; ++seed) {  // the generator: Birch is the only name
     t.lists(names, "human\nhuman\n");
     g.rng.seed = seed;
     generateFighter(g, 2);
     ASSERT_EQ(slot(g, 2).Name_String, "Birch") << seed;
-    ASSERT_EQ(t.dir.read("names.txt"), "Ash\r\n\r\n\r\n");
+    ASSERT_EQ(t.read("names.txt"), "Ash\r\n\r\n\r\n");
   }
 
   Started blank("\r\n\r\n", "human\nhuman\n");
@@ -132,8 +124,8 @@ TEST(Names, AnEmptyLineNamesNoFighter) {
   ASSERT_EQ(b.names.lines.size(), 3u);
   EXPECT_FALSE(b.names.lines[2].empty()) << "a made-up name to begin with";
   generateFighter(b, 2);
-  EXPECT_FALSE(slot(b, 2).Name_String.empty());
-  EXPECT_EQ(b.log.lines, Lines{"names.txt has run out of names"});
+  EXPECT_EQ(std::make_pair(slot(b, 2).Name_String.empty(), b.log.lines),
+            std::make_pair(false, Lines{"names.txt has run out of names"}));
 }
 
 TEST(Wizard, NameRaceStrengthThenTheWager) {
@@ -142,18 +134,17 @@ TEST(Wizard, NameRaceStrengthThenTheWager) {
   clickNames(g, 0);  // the first line is the player's to choose
   EXPECT_EQ(std::make_tuple(slot(g, 1).Name_String.str(), g.names.state, g.names.lines),
             std::make_tuple("Ash", MenuState::ChooseRace, Lines({"human", "human", "orc"})));
-  EXPECT_EQ(t.dir.read("names.txt"), "Birch\r\nCedar\r\nDun\r\n");
+  EXPECT_EQ(t.read("names.txt"), "Birch\r\nCedar\r\nDun\r\n");
   clickNames(g, 1);
   EXPECT_EQ(std::make_tuple(slot(g, 1).Race.str(), g.names.state, g.names.lines),
             std::make_tuple("human", MenuState::ChooseStrength,
                             Lines({"8", "9", "10", "11", "12", "13", "14", "15", "16"})));
   clickNames(g, 8);  // the strongest human has the least skill
-  EXPECT_EQ(std::make_pair(g.names.state, g.log.lines),
-            std::make_pair(MenuState::Fight, Lines{"Ash human 16 8"}));
   // The match for stakes follows at once, against a guest from the list.
-  EXPECT_EQ(g.names.lines.back(), "release fighters");
-  const std::string guest = slot(g, 2).Name_String.str() + "\r\n";
-  EXPECT_EQ(t.dir.read("names.txt").find(guest), std::string::npos);
+  EXPECT_EQ(std::make_tuple(g.names.state, g.log.lines, g.names.lines.back(),
+                            t.read("names.txt").find(slot(g, 2).Name_String.str() + "\r\n")),
+            std::make_tuple(MenuState::Fight, Lines{"Ash human 16 8"}, "release fighters",
+                            std::string::npos));
 }
 
 TEST(TextFiles, LineEndingsAndASaveThatCannotBeMade) {
@@ -175,8 +166,8 @@ TEST(TextFiles, LineEndingsAndASaveThatCannotBeMade) {
     test::DiskFull full(4);
     EXPECT_EQ(takeNameLine(t.g(), 1), "Birch");
   }
-  EXPECT_EQ(t.g().log.lines, Lines{"Cannot write file names.txt"});
-  EXPECT_EQ(t.dir.read("names.txt"), "Ash\r\nBirch\r\n");
+  EXPECT_EQ(std::make_pair(t.g().log.lines, t.dir.read("names.txt")),
+            std::make_pair(Lines{"Cannot write file names.txt"}, "Ash\r\nBirch\r\n"s));
 }
 
 TEST(ShippedData, EveryRaceThatCanBeDrawnIsADifferentOneTheRulesKnow) {
@@ -191,4 +182,4 @@ TEST(ShippedData, EveryRaceThatCanBeDrawnIsADifferentOneTheRulesKnow) {
 }
 
 }  // namespace
-}  // namespace vorlund
+}  // namespace vorlund::test

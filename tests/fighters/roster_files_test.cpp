@@ -5,22 +5,17 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <string>
-#include <vector>
-
 #include "fighters/graveyard_file.h"
-#include "fighters/race_traits.h"
-#include "shell/startup.h"
+#include "management/stable.h"
 #include "shell/tick.h"
-#include "support/test_game.h"
 
-namespace vorlund {
+namespace vorlund::test {
 namespace {
 
-using Lines = std::vector<std::string>;
 using namespace std::string_literals;
 
 const std::string kBlanks28(28, ' ');
+const Lines kFarmRefused = {"characters.svd is damaged: the farm was not loaded"};
 
 std::string le32(std::int32_t v) {
   std::string s(4, '\0');
@@ -29,42 +24,24 @@ std::string le32(std::int32_t v) {
 }
 
 // A started game in its own folder, before its first tick.
-struct Started : test::TestGame {
-  Started() {
-    test::installWorld(dir);
-    for (const char* file : {"races.txt", "risks.txt"})
-      std::filesystem::copy_file(std::filesystem::path(VORLUND_SOURCE_DIR) / "data" / file,
-                                 dir.path() / file);
-    dir.write("names.txt", "Ash\r\nBirch\r\nCedar\r\n");
-    EXPECT_TRUE(startGame(g(), 1));
-  }
-  TCharacterDMG& farmer(int s, const std::string& name, const std::string& race = "human") {
-    TCharacterDMG& c = slot(g(), s);
-    c.Name_String = name;
-    c.Race = race;
-    c.ST = 13;
-    c.DX = 11;
-    setNaturalWeapons(c);
-    setUpMovement(c);
-    return c;
-  }
-  // The farm file of a game whose first `named` farm slots hold fighters.
-  std::string farmFile(int named) {
-    const char* names[] = {"Cedar", "Dun", "Elm", "Fir", "Gorse", "Holm"};
-    for (int i = 0; i < named; ++i) farmer(3 + i, names[i]);
-    const Bytes bytes = encodeRoster(g());
-    return {bytes.begin(), bytes.end()};
-  }
-  const Lines& log() { return g().log.lines; }
-  std::string read(const char* name) { return dir.read(name); }
-  bool has(const std::string& name) { return std::filesystem::exists(dir.path() / name); }
+struct Started : Stable {
+  Started() : Stable("Ash\r\nBirch\r\nCedar\r\n", false) {}
 };
+
+// The farm file of a game whose first `named` farm slots hold fighters.
+std::string farmFile(int named) {
+  Started t;
+  const char* names[] = {"Cedar", "Dun", "Elm", "Fir", "Gorse", "Holm"};
+  for (int i = 0; i < named; ++i) t.make(3 + i, names[i], "human", 13);
+  const Bytes bytes = encodeRoster(t.g());
+  return {bytes.begin(), bytes.end()};
+}
 
 TEST(RosterFile, BytesOfTheFarmAndBackBlanksInsideKept) {
   Started t;
-  TCharacterDMG& bo = t.farmer(3, "Bo Ru", "man orc");
+  TCharacterDMG& bo = t.make(3, "Bo Ru", "man orc", 13);
   bo.EP = 300, bo.Rest_Last_Week = true, bo.Coin = 55;
-  t.farmer(4, std::string(30, 'x'));
+  t.make(4, std::string(30, 'x'), "human", 13);
   t.g().necromancerHired = true;
   saveRoster(t.g());
   ASSERT_TRUE(t.platform->failures.empty());
@@ -95,15 +72,13 @@ TEST(RosterFile, BytesOfTheFarmAndBackBlanksInsideKept) {
 
 TEST(RosterFile, FirstTickWithAnEmptyOrAFullFarm) {
   Started empty;
-  empty.dir.write(kRosterFileName, empty.farmFile(0));
+  empty.dir.write(kRosterFileName, farmFile(0));
   timer1Timer(empty.g());
   EXPECT_EQ(std::make_pair(empty.g().names.state, empty.log()),
             std::make_pair(MenuState::ChooseName, Lines{"1"}));
 
-  Started full;
-  full.dir.write(kRosterFileName, full.farmFile(6));
   Started fullGame;
-  fullGame.dir.write(kRosterFileName, full.read(kRosterFileName));
+  fullGame.dir.write(kRosterFileName, farmFile(6));
   timer1Timer(fullGame.g());
   const Lines told = {"", "the Farm is full", " either close the game", " or reactivate",
                       " a slave"};
@@ -111,34 +86,32 @@ TEST(RosterFile, FirstTickWithAnEmptyOrAFullFarm) {
   menu.insert(menu.end(), told.begin(), told.end());
   Lines log = {"1"};
   log.insert(log.end(), told.begin(), told.end());
-  EXPECT_EQ(std::make_tuple(fullGame.g().names.state, fullGame.g().names.lines, fullGame.log()),
-            std::make_tuple(MenuState::Farm, menu, log));
-  EXPECT_EQ(fullGame.g().log.selected, 5);
+  EXPECT_EQ(std::make_tuple(fullGame.g().names.state, fullGame.g().names.lines, fullGame.log(),
+                            fullGame.g().log.selected),
+            std::make_tuple(MenuState::Farm, menu, log, 5));
 }
 
 TEST(RosterFile, AnotherFormatLoadsNoFighterButTellsItsNumberAndIsKept) {
-  Started t;
-  const std::string other = le32(2) + t.farmFile(3).substr(4);
+  const std::string other = le32(2) + farmFile(3).substr(4);
   Started next;
   next.dir.write(kRosterFileName, other);
   timer1Timer(next.g());
-  EXPECT_EQ(std::make_pair(next.g().names.state, next.log()),
-            std::make_pair(MenuState::ChooseName, Lines{"2"}));
-  EXPECT_EQ(slot(next.g(), 3).Name_String, "");
-  EXPECT_EQ(next.read(kRosterFileName), other) << "left as it was";
+  EXPECT_EQ(std::make_tuple(next.g().names.state, next.log(), slot(next.g(), 3).Name_String.str(),
+                            next.read(kRosterFileName)),
+            std::make_tuple(MenuState::ChooseName, Lines{"2"}, "", other))
+      << "the file is left as it was";
   formClose(next.g());
-  EXPECT_EQ(next.read("characters.svd.bak"), other);
-  EXPECT_EQ(next.read(kRosterFileName).size(), 1619u);
-  EXPECT_EQ(next.log().back(), "characters.svd kept as characters.svd.bak");
+  EXPECT_EQ(std::make_tuple(next.read("characters.svd.bak"), next.read(kRosterFileName).size(),
+                            next.log().back()),
+            std::make_tuple(other, 1619u, "characters.svd kept as characters.svd.bak"s));
 }
 
 // Every length but the right one is refused whole, and the file stays.
 TEST(RosterFile, EveryTruncationAndEveryOverlengthIsRefusedWhole) {
-  Started t;
-  const std::string good = t.farmFile(6);
+  const std::string good = farmFile(6);
   Started next;
   Game& g = next.g();
-  TCharacterDMG& ash = next.farmer(1, "Ash");
+  TCharacterDMG& ash = next.make(1, "Ash");
   ash.Coin = 12;
   std::vector<std::size_t> lengths;
   for (std::size_t n = 0; n < good.size(); ++n) lengths.push_back(n);
@@ -153,7 +126,7 @@ TEST(RosterFile, EveryTruncationAndEveryOverlengthIsRefusedWhole) {
     ASSERT_EQ(loadRoster(g), 0) << n;
     const std::string fault =
         n < 1619 ? "cut short (" + std::to_string(n) + " of 1619 bytes)" : "longer than 1619 bytes";
-    Lines expected = {"characters.svd is damaged: the farm was not loaded"};
+    Lines expected = kFarmRefused;
     if (n >= 4 && n <= 1619) expected.insert(expected.begin(), "1");
     ASSERT_EQ(next.log(), expected) << n;
     ASSERT_EQ(next.platform->failures.back().reason, fault) << n;
@@ -171,6 +144,7 @@ TEST(RosterFile, ValuesNoFighterCanHaveAreDamage) {
     std::string bytes, fault;
   };
   const std::size_t slot5 = 5 + 2 * 269, ints = 168;
+  const std::string good = farmFile(6);
   for (const Case& c : std::vector<Case>{
            {4, "\x02", "necromancer flag 2"},
            {5 + 268, "\x02", "slot 3 Rest_Last_Week 2"},
@@ -178,15 +152,12 @@ TEST(RosterFile, ValuesNoFighterCanHaveAreDamage) {
            {5 + ints + 4, le32(INT32_MAX), "slot 3 Bare_hand_D 2147483647"},
            {5 + 5 * 269 + ints, le32(0), "slot 8 ST 0"},  // a named fighter without a body
        }) {
-    Started t;
-    std::string bytes = t.farmFile(6);
-    bytes.replace(c.offset, c.bytes.size(), c.bytes);
     Started next;
-    next.dir.write(kRosterFileName, bytes);
+    next.dir.write(kRosterFileName, std::string(good).replace(c.offset, c.bytes.size(), c.bytes));
     EXPECT_EQ(loadRoster(next.g()), 0);
-    EXPECT_EQ(next.log(), Lines({"1", "characters.svd is damaged: the farm was not loaded"}));
-    EXPECT_EQ(next.platform->failures.back().reason, c.fault);
-    EXPECT_EQ(slot(next.g(), 3).Name_String, "");
+    EXPECT_EQ(std::make_tuple(next.log(), next.platform->failures.back().reason,
+                              slot(next.g(), 3).Name_String.str()),
+              std::make_tuple(Lines{"1", kFarmRefused[0]}, c.fault, ""s));
   }
 }
 
@@ -196,11 +167,11 @@ TEST(StateFiles, APipeIsRefusedWithoutWaiting) {
   for (const char* name : {kRosterFileName, kGraveFileName})
     ASSERT_EQ(::mkfifo((t.dir.path() / name).c_str(), 0600), 0);
   timer1Timer(t.g());
-  EXPECT_EQ(t.log(), Lines({"characters.svd is damaged: the farm was not loaded",
-                            "graveL.ist is damaged: the graveyard was not loaded"}));
+  EXPECT_EQ(t.log(),
+            Lines({kFarmRefused[0], "graveL.ist is damaged: the graveyard was not loaded"}));
   ASSERT_EQ(t.platform->failures.size(), 2u);
-  EXPECT_EQ(t.platform->failures[1].reason, "not a regular file");
-  EXPECT_EQ(t.g().graveyard.count, 1);
+  EXPECT_EQ(std::make_pair(t.platform->failures[1].reason, t.g().graveyard.count),
+            std::make_pair("not a regular file"s, 1));
 }
 
 TEST(GraveFile, WithoutAFileOneGraveAtARandomCell) {
@@ -235,17 +206,16 @@ TEST(GraveFile, BytesOfTheGraveyardAndBack) {
   next.dir.write(kGraveFileName, two);
   const std::uint32_t seed = next.g().rng.seed;
   loadGraveyard(next.g());
-  EXPECT_EQ(next.g().graveyard.count, 2);
-  EXPECT_EQ(next.g().graveyard.graves[1].age, 300);
+  EXPECT_EQ(std::make_tuple(next.g().graveyard.count, next.g().graveyard.graves[1].age, next.log()),
+            std::make_tuple(2, 300, Lines{}));
   EXPECT_NE(next.g().rng.seed, seed) << "the new game's grave is drawn all the same";
-  EXPECT_TRUE(next.log().empty());
 
   std::string full = le32(5000);
   for (int i = 0; i < 5000; ++i) full += le32(i % 1462) + le32(i) + le32(i % 14);
   next.dir.write(kGraveFileName, full);
   loadGraveyard(next.g());
-  EXPECT_EQ(next.g().graveyard.count, 5000);
-  EXPECT_EQ(next.g().graveyard.graves[4999].race, 4999 % 14);
+  EXPECT_EQ(std::make_pair(next.g().graveyard.count, next.g().graveyard.graves[4999].race),
+            std::make_pair(5000, 4999 % 14));
 }
 
 TEST(GraveFile, ADamagedGraveyardIsRefusedWholeAndSetAside) {
@@ -274,10 +244,9 @@ TEST(GraveFile, ADamagedGraveyardIsRefusedWholeAndSetAside) {
         << "the new game's one grave: " << fault;
     EXPECT_EQ(t.read(kGraveFileName), bytes);
     formClose(t.g());
-    EXPECT_TRUE(t.platform->errors.empty());
-    EXPECT_EQ(t.read("graveL.ist.bak"), bytes);
-    EXPECT_EQ(t.read(kGraveFileName),
-              le32(1) + le32(t.g().graveyard.graves[0].cell) + le32(0) + le32(0));
+    EXPECT_EQ(std::make_tuple(t.platform->errors, t.read("graveL.ist.bak"), t.read(kGraveFileName)),
+              std::make_tuple(Lines{}, bytes,
+                              le32(1) + le32(t.g().graveyard.graves[0].cell) + le32(0) + le32(0)));
   }
 }
 
@@ -299,11 +268,11 @@ TEST(Shutdown, ADamagedFileThePlayerMadeReadOnlyIsLeftAsItIs) {
   std::filesystem::permissions(t.dir.path() / kGraveFileName, std::filesystem::perms::owner_read);
   timer1Timer(t.g());
   formClose(t.g());
-  EXPECT_EQ(t.platform->errors, Lines{"Cannot create file graveL.ist"});
-  EXPECT_EQ(t.platform->failures.back().reason, "the file is read-only");
-  EXPECT_EQ(t.read(kGraveFileName), "junk");
-  EXPECT_FALSE(t.has("graveL.ist.bak"));
+  EXPECT_EQ(std::make_tuple(t.platform->errors, t.platform->failures.back().reason,
+                            t.read(kGraveFileName), t.has("graveL.ist.bak")),
+            std::make_tuple(Lines{"Cannot create file graveL.ist"}, "the file is read-only"s,
+                            "junk"s, false));
 }
 
 }  // namespace
-}  // namespace vorlund
+}  // namespace vorlund::test

@@ -4,7 +4,7 @@
 #include <unistd.h>
 
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 namespace vorlund::app {
 namespace {
@@ -32,9 +32,7 @@ struct GameFolderTest : ::testing::Test {
   }
   static std::string read(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return {std::istreambuf_iterator<char>(in), {}};
   }
   FolderChoice choose(const fs::path& current, const char* xdg = nullptr) {
     const std::string home = (root / "home").string();
@@ -42,20 +40,15 @@ struct GameFolderTest : ::testing::Test {
   }
 };
 
-TEST_F(GameFolderTest, PlaysWhereItStartsWhenTheGameFilesAreThere) {
-  const FolderChoice c = choose(root / "share");
-  EXPECT_EQ(c.dir, root / "share");
-  EXPECT_TRUE(c.errors.empty());
+// Where it starts when the game files are there (nothing is copied);
+// elsewhere in the player's own folder, made from the installed data, under
+// XDG_DATA_HOME when that is absolute.
+TEST_F(GameFolderTest, PlaysWhereTheFilesAreOrInThePlayersFolderMadeFromTheInstalledData) {
+  const FolderChoice there = choose(root / "share");
+  EXPECT_EQ(there.dir, root / "share");
+  EXPECT_TRUE(there.errors.empty());
   EXPECT_FALSE(fs::exists(root / "home")) << "nothing is copied";
-}
 
-TEST_F(GameFolderTest, NotInAFolderThatCannotBeWritten) {
-  if (::geteuid() == 0) GTEST_SKIP() << "root writes everywhere";
-  fs::permissions(root / "share", fs::perms::owner_write, fs::perm_options::remove);
-  EXPECT_EQ(choose(root / "share").dir, root / "home" / ".local" / "share" / "vorlund");
-}
-
-TEST_F(GameFolderTest, ElsewhereThePlayersFolderIsMadeFromTheInstalledData) {
   fs::create_directories(root / "elsewhere");
   const FolderChoice c = choose(root / "elsewhere");
   const fs::path own = root / "home" / ".local" / "share" / "vorlund";
@@ -64,15 +57,19 @@ TEST_F(GameFolderTest, ElsewhereThePlayersFolderIsMadeFromTheInstalledData) {
   for (const char* f : {"aorb1.orb", "atri1.tri", "names.txt", "races.txt"})
     EXPECT_EQ(read(own / f), std::string("installed ") + f);
   EXPECT_TRUE(fs::is_empty(root / "elsewhere"));
-}
 
-TEST_F(GameFolderTest, XdgDataHomeWhenAbsolute) {
   const std::string xdg = (root / "xdg").string();
   EXPECT_EQ(choose(root / "nowhere", xdg.c_str()).dir, root / "xdg" / "vorlund");
   EXPECT_EQ(userGameFolder("relative/data", "/home/p"), fs::path("/home/p/.local/share/vorlund"));
   EXPECT_EQ(userGameFolder("", "/home/p"), fs::path("/home/p/.local/share/vorlund"));
   EXPECT_EQ(userGameFolder(nullptr, nullptr), fs::path());
   EXPECT_FALSE(chooseGameFolder(root, {root / "share"}, nullptr, nullptr).errors.empty());
+}
+
+TEST_F(GameFolderTest, NotInAFolderThatCannotBeWritten) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root writes everywhere";
+  fs::permissions(root / "share", fs::perms::owner_write, fs::perm_options::remove);
+  EXPECT_EQ(choose(root / "share").dir, root / "home" / ".local" / "share" / "vorlund");
 }
 
 // What play changed stays; what is missing (a deleted list, a file of a

@@ -56,6 +56,11 @@ version=$(sed -n 's/^project(Vorlund VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0"
 # then die of a broken pipe.
 grep -q "XDG_DATA_HOME" <<<"$("$prefix/bin/vorlund" --help)" || fail "vorlund --help"
 grep -q "usage: vorlund-sim" <<<"$("$prefix/bin/vorlund-sim" --help)" || fail "vorlund-sim --help"
+# A pace out of range is refused before any window, with the reason and the usage.
+code=0
+"$prefix/bin/vorlund" --speed 300 2>"$tmp/err" || code=$?
+[ "$code" = 2 ] && [ "$(head -1 "$tmp/err")" = 'vorlund: --speed takes a whole number of ticks per second from 8 to 256 (64 is the designed pace), not "300"' ] &&
+  grep -q "Usage: vorlund" "$tmp/err" || fail "--speed 300: exit $code, $(cat "$tmp/err")"
 
 # A player's first start: a fresh home, started from the home folder.
 export HOME=$tmp/home XDG_CONFIG_HOME=$tmp/home/.config

@@ -35,16 +35,12 @@ TEST(CommandLine, SpeedInRangeIsTakenAnythingElseRefused) {
       {{"--version"}, Action::Version, std::nullopt},
   };
   for (const auto& c : cases) {
-    std::string joined;
-    for (const auto& a : c.args) joined += "[" + a + "]";
+    const std::string joined = ::testing::PrintToString(c.args);
     const CommandLine line = parseCommandLine(c.args);
     EXPECT_EQ(line.action, c.action) << joined;
     EXPECT_EQ(line.speed, c.speed) << joined;
     EXPECT_EQ(line.error.empty(), c.action != Action::Refuse) << joined;
   }
-  EXPECT_EQ(parseCommandLine({"--speed", "300"}).error,
-            "--speed takes a whole number of ticks per second from 8 to 256 (64 is the designed "
-            "pace), not \"300\"");
   EXPECT_EQ(parseCommandLine({"--speed"}).error,
             "--speed needs a whole number of ticks per second from 8 to 256 (64 is the designed "
             "pace)");

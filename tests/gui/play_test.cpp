@@ -8,156 +8,81 @@
 // folder and brings back the purses, the farm and the graveyard.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QDir>
-#include <QEventLoop>
-#include <QFile>
 #include <QListWidget>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QWheelEvent>
 #include <QWindow>
-#include <functional>
 
 #include "app/arena_view.h"
-#include "app/game_app.h"
-#include "app/text_windows.h"
-#include "shell/game.h"
+#include "gui_support.h"
 #include "shell/recording.h"
 #include "sim/sim_state.h"
 
 namespace vorlund::app {
 namespace {
 
-using Lines = QStringList;
-
-void runEventsFor(int ms) {
-  QEventLoop loop;
-  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-  loop.exec();
-}
-
-bool waitFor(const std::function<bool()>& done, int ms = 10000) {
-  for (int waited = 0; waited < ms; waited += 20) {
-    if (done()) return true;
-    runEventsFor(20);
-  }
-  return done();
-}
+using namespace test;
 
 QByteArray bytesOf(const QString& path) {
   QFile f(path);
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
 }
 
-// Copies the files of one folder into another (made when missing).
-void copyFolder(const QString& from, const QString& to) {
-  QDir().mkpath(to);
-  const QDir src(from);
-  for (const QString& name : src.entryList(QDir::Files)) {
-    QFile::remove(QDir(to).filePath(name));
-    QFile::copy(src.filePath(name), QDir(to).filePath(name));
-  }
-}
-
-// The files play writes: a first game's folder has none of them.
-const QStringList kStateFiles{"names.txt", "characters.svd", "graveL.ist", "aapla2.pla",
-                              "adia2.equ"};
-// The files the replay must write byte for byte as the game did.
-const QStringList kComparedFiles{"characters.svd", "graveL.ist", "aapla2.pla", "adia2.equ",
-                                 "names.txt"};
-
 // One game in the current folder, its Log heard line by line as the sim
-// prints it.
-class Played {
- public:
+// prints it, at four times the designed pace (the recording counts ticks).
+struct Played {
   explicit Played(unsigned seed) {
-    app_.game().log.echo = [this](const std::string* line) {
-      log_ << (line ? "log: " + QString::fromStdString(*line) : QString("-- log cleared"));
+    app.game().log.echo = [this](const std::string* line) {
+      log << (line ? "log: " + QString::fromStdString(*line) : QString("-- log cleared"));
     };
-    started_ = app_.start(seed) && waitFor([&] { return game().startupCountdown == -1; });
+    app.setSpeed(256);
+    started = startAndShow(app, seed);
   }
-  bool started() const { return started_; }
-  GameApp& app() { return app_; }
-  Game& game() { return app_.game(); }
-  const Lines& log() const { return log_; }
-
-  QListWidget* list(WindowId w) { return static_cast<ListWindow*>(app_.window(w))->list(); }
-  QWindow* arena() { return app_.mainWindow()->view()->glWindow(); }
-
-  // A press on the Names line that reads `text`, scrolled into view first.
-  void click(const std::string& text) {
-    const auto& lines = game().names.lines;
-    const auto at = std::find(lines.begin(), lines.end(), text);
-    ASSERT_NE(at, lines.end()) << "no Names line \"" << text << "\"";
-    QListWidget* names = list(WindowId::Names);
-    QListWidgetItem* item = names->item(static_cast<int>(at - lines.begin()));
-    ASSERT_NE(item, nullptr);
-    names->scrollToItem(item);
-    QTest::mouseClick(names->viewport(), Qt::LeftButton, {}, names->visualItemRect(item).center());
+  void click(const std::string& text) { clickNames(app, text); }
+  bool fightOver() {
+    return waitFor([&] { return app.game().turnCounter == 0; }, 60000);
   }
-  void clickLog() {
-    QTest::mouseClick(list(WindowId::Log)->viewport(), Qt::LeftButton, {}, QPoint(6, 6));
+  // Closes the game; its state as the sim's `state` prints it.
+  QString close() {
+    app.mainWindow()->close();
+    return QString::fromStdString(sim::stateJson(app.game()));
   }
-  bool fightOver(int ms = 60000) {
-    return waitFor([&] { return game().turnCounter == 0; }, ms);
-  }
-  void close() { app_.mainWindow()->close(); }
-
- private:
-  GameApp app_;
-  Lines log_;
-  bool started_ = false;
+  GameApp app;
+  QStringList log;
+  bool started = false;
 };
 
-struct Replay {
-  int exitCode = -1;
-  QString state;
-  Lines log;
-  QString errors;
-};
-
-// The recorded script, a `state` before its closing line, played by
-// vorlund-sim in `dir`.
-Replay replay(const QString& script, const QString& dir) {
-  Lines lines = script.split('\n', Qt::SkipEmptyParts);
-  EXPECT_EQ(lines.value(lines.size() - 1), "close");
+// The recorded script, a `state` before its closing line, replayed by
+// vorlund-sim on `startDir` copied to `dir`; it must end as the game ended.
+void expectSameGame(const QString& script, const QString& startDir, const QString& dir,
+                    const QString& state, const QStringList& log) {
+  copyFiles(startDir, dir);
+  QStringList lines = script.split('\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.value(lines.size() - 1), "close");
   lines.insert(lines.size() - 1, "state");
   QProcess sim;
   sim.start(VORLUND_SIM, {"--dir", dir});
   sim.write((lines.join('\n') + '\n').toUtf8());
   sim.closeWriteChannel();
-  Replay r;
-  if (!sim.waitForFinished(180000)) return r;
-  r.exitCode = sim.exitCode();
-  r.errors = QString::fromUtf8(sim.readAllStandardError());
+  ASSERT_TRUE(sim.waitForFinished(180000));
+  EXPECT_EQ(sim.exitCode(), 0) << sim.readAllStandardError().toStdString();
+  QString replayState;
+  QStringList replayLog;
   for (const QString& line : QString::fromUtf8(sim.readAllStandardOutput()).split('\n')) {
-    if (line.startsWith("log: ") || line == "-- log cleared") r.log << line;
-    if (line.startsWith('{')) r.state = line;
+    if (line.startsWith("log: ") || line == "-- log cleared") replayLog << line;
+    if (line.startsWith('{')) replayState = line;
   }
-  return r;
-}
-
-// Where two state lines part, with a little of each from there.
-std::string firstDifference(const QString& a, const QString& b) {
-  int at = 0;
-  while (at < a.size() && at < b.size() && a[at] == b[at]) ++at;
-  const int from = std::max(0, at - 60);
-  return "replay: ..." + a.mid(from, 120).toStdString() + "\ngame:   ..." +
-         b.mid(from, 120).toStdString();
-}
-
-void expectSameGame(const Replay& r, const QString& state, const Lines& log, const QString& gameDir,
-                    const QString& replayDir) {
-  EXPECT_EQ(r.exitCode, 0) << r.errors.toStdString();
-  EXPECT_TRUE(r.state == state) << firstDifference(r.state, state);
-  ASSERT_EQ(r.log.size(), log.size()) << "Log lines of the replay and of the game";
-  for (int i = 0; i < log.size(); ++i) ASSERT_EQ(r.log[i], log[i]) << "Log line " << i;
-  for (const QString& file : kComparedFiles)
-    EXPECT_TRUE(bytesOf(QDir(gameDir).filePath(file)) == bytesOf(QDir(replayDir).filePath(file)))
-        << file.toStdString() << " differs";
+  int at = 0;  // where the states part, shown with a little of each
+  while (at < state.size() && at < replayState.size() && state[at] == replayState[at]) ++at;
+  EXPECT_TRUE(replayState == state) << "replay: ..." << replayState.mid(at - 60, 120).toStdString()
+                                    << "\ngame:   ..." << state.mid(at - 60, 120).toStdString();
+  ASSERT_EQ(replayLog.size(), log.size()) << "Log lines of the replay and of the game";
+  for (int i = 0; i < log.size(); ++i) ASSERT_EQ(replayLog[i], log[i]) << "Log line " << i;
+  for (const char* file : {"characters.svd", "graveL.ist", "aapla2.pla", "adia2.equ", "names.txt"})
+    EXPECT_TRUE(bytesOf(QDir::current().filePath(file)) == bytesOf(QDir(dir).filePath(file)))
+        << file << " differs";
 }
 
 std::string purses(const Game& g) {
@@ -166,66 +91,68 @@ std::string purses(const Game& g) {
   return text;
 }
 
+// What outlives a closed game: the purses, the farm and the graveyard.
+std::string kept(const Game& g) {
+  std::string text = purses(g) + "\nfarm";
+  for (int s = kFirstFarmSlot; s <= kLastFarmSlot; ++s)
+    text += " [" + slot(g, s).Name_String.str() + "]";
+  text += "\ngraves";
+  for (int i = 0; i < g.graveyard.count; ++i) {
+    const Grave& grave = g.graveyard.graves[i];
+    text += " " + std::to_string(grave.cell) + "/" + std::to_string(grave.age) + "/" +
+            std::to_string(grave.race);
+  }
+  return text;
+}
+
 // The fighter in the arena, alive.
 bool arenaFighterAlive(const Game& g) {
   return !slot(g, 1).Name_String.str().empty() && slot(g, 1).Wounds < slot(g, 1).ST;
 }
 
-struct FirstGame : ::testing::Test {
-  static void SetUpTestSuite() {
-    root_ = new QTemporaryDir;
-    const QString game = root_->filePath("game");
-    copyFolder(VORLUND_GAME_DIR, game);
-    for (const QString& f : kStateFiles) QFile::remove(QDir(game).filePath(f));
-    copyFolder(VORLUND_DATA_DIR, game);
-    QFile::remove(QDir(game).filePath("CMakeLists.txt"));
-    QFile::remove(QDir(game).filePath("copy_missing.cmake"));
-  }
-  static void TearDownTestSuite() { delete root_; }
-  static QString path(const QString& name) { return root_->filePath(name); }
-  static QTemporaryDir* root_;
-};
-QTemporaryDir* FirstGame::root_ = nullptr;
+// The wizard: the name the game offers, a human, strength 12.
+void makeFighter(Played& p) {
+  p.click(p.app.game().names.lines.at(static_cast<std::size_t>(p.app.game().names.selected)));
+  p.click("human");
+  p.click("12");
+  ASSERT_EQ(p.app.game().names.state, MenuState::Fight);
+}
 
-TEST_F(FirstGame, PlayedRecordedReplayedAndBroughtBackAtTheNextStart) {
-  const QString gameDir = path("game");
-  copyFolder(gameDir, path("start1"));
-  QDir::setCurrent(gameDir);
+TEST(FirstGame, PlayedRecordedReplayedAndBroughtBackAtTheNextStart) {
+  QTemporaryDir root;
+  const auto path = [&](const char* name) { return root.filePath(name); };
+  copyFirstGameFolder(path("game"));
+  copyFiles(path("game"), path("start1"));
+  QDir::setCurrent(path("game"));
 
   QString state1;
-  Lines log1;
-  std::string pursesAtClose;
-  std::vector<std::string> farmAtClose;
-  Graveyard gravesAtClose;
+  QStringList log1;
+  std::string keptAtClose;
   {
     Played p(2024);
-    ASSERT_TRUE(p.started());
-    Game& g = p.game();
-
-    // The wizard: the name the game offers, a human, strength 12; the
-    // fighter is staked in the stands at once.
-    p.click(g.names.lines.at(static_cast<std::size_t>(g.names.selected)));
-    p.click("human");
-    p.click("12");
-    ASSERT_EQ(g.names.state, MenuState::Fight);
+    ASSERT_TRUE(p.started);
+    Game& g = p.app.game();
+    QWindow* arena = p.app.mainWindow()->view()->glWindow();
+    // The fighter is staked in the stands at once.
+    makeFighter(p);
     p.click("release fighters");
     ASSERT_GE(g.turnCounter, 1);
 
     // A click in the Log stops the fight and the next goes on from there.
-    runEventsFor(250);
-    p.clickLog();
+    runEventsFor(60);
+    clickLog(p.app);
     ASSERT_FALSE(g.fightRunning);
     const std::size_t linesWhenPaused = g.log.lines.size();
     const int turnWhenPaused = g.turnCounter;
     runEventsFor(300);
     EXPECT_EQ(g.log.lines.size(), linesWhenPaused);
     EXPECT_EQ(g.turnCounter, turnWhenPaused);
-    p.clickLog();
+    clickLog(p.app);
     EXPECT_TRUE(g.fightRunning);
     // Keys: the grid on the arena, the Log brought up from the Names window.
-    QTest::keyClick(p.arena(), Qt::Key_B);
+    QTest::keyClick(arena, Qt::Key_B);
     EXPECT_TRUE(g.gridOverlay);
-    QTest::keyClick(p.list(WindowId::Names), Qt::Key_F1);
+    QTest::keyClick(listOf(p.app, WindowId::Names), Qt::Key_F1);
     ASSERT_TRUE(p.fightOver());
     ASSERT_EQ(g.names.state, MenuState::BetweenFights);
 
@@ -238,38 +165,33 @@ TEST_F(FirstGame, PlayedRecordedReplayedAndBroughtBackAtTheNextStart) {
       ASSERT_TRUE(p.fightOver());
     }
     ASSERT_TRUE(arenaFighterAlive(g));
-    const std::string kept = slot(g, 1).Name_String.str();
+    const std::string farmed = slot(g, 1).Name_String.str();
     p.click("pay for breeding");
     ASSERT_EQ(g.names.state, MenuState::Farm);
-    EXPECT_EQ(slot(g, kFirstFarmSlot).Name_String.str(), kept);
+    EXPECT_EQ(slot(g, kFirstFarmSlot).Name_String.str(), farmed);
     p.click(" leave out to pasture");
     ASSERT_EQ(g.names.state, MenuState::ChooseName);
-    p.click(g.names.lines.at(static_cast<std::size_t>(g.names.selected)));
-    p.click("human");
-    p.click("12");
-    ASSERT_EQ(g.names.state, MenuState::Fight);
+    makeFighter(p);
 
-    // Paused, the player zaps his own fighter: the beam flickers on every
-    // tick, and a press on the arena while it shows paints a frame of its
-    // own; then a drag and a wheel notch.
+    // Paused at once, the player zaps his own fighter: the beam flickers on
+    // every tick, and a press on the arena while it shows paints a frame of
+    // its own; then a drag and a wheel notch.
     p.click("release fighters");
-    runEventsFor(200);
-    if (g.turnCounter >= 1) {
-      p.clickLog();
-      for (int zaps = 0; zaps < 5 && g.zapCountdown <= 0; ++zaps) p.click("forfit");
-      runEventsFor(100);
-      const QPoint centre(p.arena()->width() / 2, p.arena()->height() / 2);
-      QTest::mousePress(p.arena(), Qt::LeftButton, {}, centre);
-      QTest::mouseMove(p.arena(), centre + QPoint(40, 10));
-      runEventsFor(50);
-      QTest::mouseMove(p.arena(), centre + QPoint(60, -20));
-      QTest::mouseRelease(p.arena(), Qt::LeftButton, {}, centre + QPoint(60, -20));
-      QWheelEvent notch(QPointF(centre), QPointF(p.arena()->mapToGlobal(centre)), {}, {0, -120},
-                        Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-      QCoreApplication::sendEvent(p.arena(), &notch);
-      runEventsFor(100);
-      p.clickLog();
-    }
+    ASSERT_GE(g.turnCounter, 1);
+    clickLog(p.app);
+    for (int zaps = 0; zaps < 5 && g.zapCountdown <= 0; ++zaps) p.click("forfit");
+    runEventsFor(100);
+    const QPoint centre(arena->width() / 2, arena->height() / 2);
+    QTest::mousePress(arena, Qt::LeftButton, {}, centre);
+    QTest::mouseMove(arena, centre + QPoint(40, 10));
+    runEventsFor(50);
+    QTest::mouseMove(arena, centre + QPoint(60, -20));
+    QTest::mouseRelease(arena, Qt::LeftButton, {}, centre + QPoint(60, -20));
+    QWheelEvent notch(QPointF(centre), QPointF(arena->mapToGlobal(centre)), {}, {0, -120},
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(arena, &notch);
+    runEventsFor(100);
+    clickLog(p.app);
     ASSERT_TRUE(p.fightOver());
 
     // A gamble in the stands, its fight, and a week of rest.
@@ -278,70 +200,45 @@ TEST_F(FirstGame, PlayedRecordedReplayedAndBroughtBackAtTheNextStart) {
     ASSERT_TRUE(p.fightOver());
     p.click("rest week");
     runEventsFor(100);
-    p.close();
-
-    state1 = QString::fromStdString(sim::stateJson(g));
-    log1 = p.log();
-    pursesAtClose = purses(g);
-    for (int s = kFirstFarmSlot; s <= kLastFarmSlot; ++s)
-      farmAtClose.push_back(slot(g, s).Name_String.str());
-    gravesAtClose = g.graveyard;
+    state1 = p.close();
+    log1 = p.log;
+    keptAtClose = kept(g);
     EXPECT_GE(g.graveyard.count, 1);
   }
-  const QString script1 = QString::fromUtf8(bytesOf(QDir(gameDir).filePath(kLastGameFile)));
+  const QString script1 = QString::fromUtf8(bytesOf(kLastGameFile));
   EXPECT_TRUE(script1.startsWith("seed 2024\n")) << script1.left(200).toStdString();
   for (const char* input : {"\nclick #", "\nlog-click\n", "\nkey 66\n", "\ntext-key 112\n",
                             "\npick ", "\ndrag ", "\nmouse-up\n", "\nwheel -120\n", "\ntick "})
     EXPECT_TRUE(script1.contains(input)) << "no " << input << " in the recording";
-
-  // The replay on the folder as it was at the start.
-  copyFolder(path("start1"), path("replay1"));
-  expectSameGame(replay(script1, path("replay1")), state1, log1, gameDir, path("replay1"));
+  expectSameGame(script1, path("start1"), path("replay1"), state1, log1);
 
   // The next start in the same folder: the purses from the settings, the
   // farm and the graveyard from their files. This game is recorded anew and
   // the first kept as the previous one.
-  copyFolder(gameDir, path("start2"));
+  copyFiles(path("game"), path("start2"));
   QString state2;
-  Lines log2;
+  QStringList log2;
   {
     Played p(77);
-    ASSERT_TRUE(p.started());
-    Game& g = p.game();
-    EXPECT_EQ(purses(g), pursesAtClose);
-    for (int s = kFirstFarmSlot; s <= kLastFarmSlot; ++s)
-      EXPECT_EQ(slot(g, s).Name_String.str(), farmAtClose[s - kFirstFarmSlot]) << "farm slot " << s;
-    ASSERT_EQ(g.graveyard.count, gravesAtClose.count);
-    for (int i = 0; i < g.graveyard.count; ++i) {
-      EXPECT_EQ(g.graveyard.graves[i].cell, gravesAtClose.graves[i].cell) << "grave " << i;
-      EXPECT_EQ(g.graveyard.graves[i].age, gravesAtClose.graves[i].age) << "grave " << i;
-      EXPECT_EQ(g.graveyard.graves[i].race, gravesAtClose.graves[i].race) << "grave " << i;
-    }
-    ASSERT_EQ(g.names.state, MenuState::BetweenFights);
+    ASSERT_TRUE(p.started);
+    EXPECT_EQ(kept(p.app.game()), keptAtClose);
+    ASSERT_EQ(p.app.game().names.state, MenuState::BetweenFights);
     p.click("rest week");
     runEventsFor(100);
-    p.close();
-    state2 = QString::fromStdString(sim::stateJson(g));
-    log2 = p.log();
+    state2 = p.close();
+    log2 = p.log;
   }
-  EXPECT_EQ(bytesOf(QDir(gameDir).filePath(kPreviousGameFile)), script1.toUtf8());
-  const QString script2 = QString::fromUtf8(bytesOf(QDir(gameDir).filePath(kLastGameFile)));
-  EXPECT_TRUE(script2.contains(QString::fromStdString("\n" + pursesAtClose + "\n")))
+  EXPECT_EQ(bytesOf(kPreviousGameFile), script1.toUtf8());
+  const QString script2 = QString::fromUtf8(bytesOf(kLastGameFile));
+  const std::string pursesLine = keptAtClose.substr(0, keptAtClose.find('\n'));
+  EXPECT_TRUE(script2.contains(QString::fromStdString("\n" + pursesLine + "\n")))
       << script2.left(400).toStdString();
-  copyFolder(path("start2"), path("replay2"));
-  expectSameGame(replay(script2, path("replay2")), state2, log2, gameDir, path("replay2"));
+  expectSameGame(script2, path("start2"), path("replay2"), state2, log2);
 }
 
 }  // namespace
 }  // namespace vorlund::app
 
 int main(int argc, char** argv) {
-  // Never touch a real player's settings.
-  QTemporaryDir config;
-  qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-  vorlund::app::ArenaView::setDefaultFormat();
-  QApplication application(argc, argv);
-  QApplication::setQuitOnLastWindowClosed(false);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
+  return vorlund::app::test::runGuiTests(argc, argv, [](const QString&) {});
 }

@@ -1,40 +1,25 @@
+// The Names window's menu: the match set up for stakes or for practice, the
+// release, betrayal, and clicks that mean nothing.
 #include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
 
 #include "fighters/fighter_value.h"
 #include "management/between_fights.h"
-#include "management/names_window.h"
-#include "shell/startup.h"
-#include "support/test_game.h"
+#include "stable.h"
 #include "world/arena_start.h"
 
-namespace vorlund {
+namespace vorlund::test {
 namespace {
 
 using namespace std::string_literals;
-using Lines = std::vector<std::string>;
 const Lines kRisks = {"gamble in the stands", "practice to first blood", "pay for breeding",
                       "betray guest", "rest week"};
 
-// A game on the shipped menu and races in which Ash, a human of ST 12, has
-// been made and matched for stakes; that first fight is over.
-struct Menu : test::TestGame {
+// Ash, a human of ST 12, made by the wizard and matched for stakes; that
+// first fight is over.
+struct Menu : Stable {
   Menu() {
-    test::installWorld(dir);
-    for (const char* file : {"races.txt", "risks.txt"})
-      std::filesystem::copy_file(std::filesystem::path(VORLUND_SOURCE_DIR) / "data" / file,
-                                 dir.path() / file);
-    dir.write("names.txt", "Ash\r\nBirch\r\nCedar\r\nDun\r\nElm\r\nFir\r\n");
-    EXPECT_TRUE(startGame(g(), 1));
     for (const char* line : {"Ash", "human", "12"}) click(line);
     fightEnds();
-  }
-  void click(const std::string& text) {
-    for (std::size_t i = 0; i < lines().size(); ++i)
-      if (lines()[i] == text) return clickNames(g(), static_cast<int>(i));
-    ADD_FAILURE() << "no line \"" << text << "\"";
   }
   void fightEnds() {
     g().turnCounter = 0;
@@ -103,9 +88,7 @@ TEST(NamesMenu, ClicksThatMeanNothingOnlyRefreshTheCaptions) {
   Game& g = m.g();
   m.lines().insert(m.lines().begin() + 2, "");
   const Lines before = m.lines();
-  m.us().Coin = -20;
-  m.them().Coin = 7;
-  m.them().Name_String = "Elm";
+  m.us().Coin = -20, m.them().Coin = 7, m.them().Name_String = "Elm";
   for (int line : {2, 99, -1}) {  // an empty line, below the last, above the first
     g.us.caption = g.them.caption = "";
     clickNames(g, line);
@@ -125,16 +108,14 @@ TEST(MatchSetUp, GambleReplacesTheDeadAndStakesBothPurses) {
   Menu m;
   Game& g = m.g();
   m.us().Wounds = 12;  // Ash died
-  m.us().Coin = 1000;
-  m.them().Coin = 50;
+  m.us().Coin = 1000, m.them().Coin = 50;
   m.them().Engaged = m.them().Lose_next_turn = true;
   m.them().Engaged_last_turn = false;
   m.them().Stance = 1;
   g.fightToDeath = false;
   m.click("gamble in the stands");
 
-  const TCharacterDMG& us = m.us();
-  const TCharacterDMG& them = m.them();
+  const TCharacterDMG &us = m.us(), &them = m.them();
   EXPECT_NE(us.Name_String, "Ash");
   EXPECT_EQ(std::make_pair(us.Wounds, us.Age), std::make_pair(0, us.ST + us.DX + us.Extra));
   EXPECT_EQ(std::make_tuple(us.Bet_value, them.Bet_value, us.Coin, them.Coin),
@@ -157,8 +138,7 @@ TEST(MatchSetUp, PracticeRefusedWhileAnyoneIsWoundedElseFreeOfStakes) {
   Menu m;
   Game& g = m.g();
   const std::int32_t coin1 = m.us().Coin, coin2 = m.them().Coin;
-  m.us().Wounds = 1;
-  m.them().Wounds = 3;
+  m.us().Wounds = 1, m.them().Wounds = 3;
   m.click("practice to first blood");
   Lines expected = kRisks;
   expected.insert(expected.end(),
@@ -174,13 +154,34 @@ TEST(MatchSetUp, PracticeRefusedWhileAnyoneIsWoundedElseFreeOfStakes) {
   m.fightEnds();
   m.click("practice to first blood");
   EXPECT_EQ(
-      std::make_tuple(g.fightToDeath, m.us().Coin, m.them().Coin, m.us().Engaged, m.them().Engaged),
-      std::make_tuple(false, coin1, coin2, false, false));
-  EXPECT_EQ(std::make_tuple(m.us().Engaged_last_turn, m.us().Lose_next_turn, m.us().Stance),
-            std::make_tuple(false, false, 1));
+      std::make_tuple(g.fightToDeath, m.us().Coin, m.them().Coin, m.us().Engaged, m.them().Engaged,
+                      m.us().Engaged_last_turn, m.us().Lose_next_turn, m.us().Stance),
+      std::make_tuple(false, coin1, coin2, false, false, false, false, 1));
   EXPECT_EQ(m.lines(), Lines({"", "Ash$0", m.them().Name_String.str() + "$0", "", "$0",
                               " is wagered", "", "release fighters"}));
 }
 
+// When a match waits for "release fighters" (and so has odds to show).
+TEST(ReleaseWait, FromTheSetUpToTheRelease) {
+  Stable s;
+  Game& g = s.g();
+  EXPECT_FALSE(awaitingRelease(g)) << "the wizard's names";
+  for (const char* line : {"Ash", "human", "12"}) s.click(line);
+  EXPECT_EQ(g.names.state, MenuState::Fight);
+  EXPECT_TRUE(awaitingRelease(g)) << "the first match, from the wizard";
+  s.click("release fighters");
+  EXPECT_FALSE(awaitingRelease(g)) << "the fight is on, with the wagers still listed";
+  g.turnCounter = 0;
+  showBetweenFightsMenu(g);
+  EXPECT_FALSE(awaitingRelease(g)) << "the between-fights menu";
+  s.click("practice to first blood");
+  EXPECT_TRUE(awaitingRelease(g)) << "a practice waits in the between-fights state";
+  g.turnCounter = 3;
+  EXPECT_FALSE(awaitingRelease(g));
+  g.turnCounter = 0;
+  g.names.state = MenuState::Farm;
+  EXPECT_FALSE(awaitingRelease(g)) << "in the farm menu the line means nothing";
+}
+
 }  // namespace
-}  // namespace vorlund
+}  // namespace vorlund::test

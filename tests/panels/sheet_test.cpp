@@ -10,6 +10,8 @@
 namespace vorlund {
 namespace {
 
+using namespace std::string_literals;
+
 struct SheetTest : ::testing::Test {
   test::TestGame t;
   Game& g = t.g();
@@ -29,52 +31,19 @@ TEST_F(SheetTest, FreshFormHasAllItsBlanks) {
 }
 
 TEST_F(SheetTest, RefreshFillsEveryFieldInPlace) {
-  us.Name_String = "Ash";
-  us.Race = "human";
-  us.ST = 12;
-  us.DX = 12;
-  us.Bare_hand_D = 1;
-  us.Bare_hand_Mod = -1;
-  us.Wounds = 3;
-  us.EP = 40;
-  us.Coin = -20;
+  us.Name_String = "Ash", us.Race = "human", us.ST = us.DX = 12, us.Bare_hand_D = 1;
+  us.Bare_hand_Mod = -1, us.Wounds = 3, us.EP = 40, us.Coin = -20;
   refreshSheets(g);
   EXPECT_EQ(line(1), "NAME Ash                                           |");
   EXPECT_EQ(line(2), "RACE human                                         |");
   EXPECT_EQ(line(4), "ST:12  (   ) Bare hand: 1-1   |Wounds: 3           |");
   EXPECT_EQ(line(6), "DX:12  (   ) EXPERIENCE: 40   |____________________|");
   EXPECT_EQ(g.us.caption, "Ash  $-20");
-  // Name underlined from column 5 to 38; the closing bar is plain.
-  EXPECT_EQ(g.us.styles[0][5], kStyleUnderline);
-  EXPECT_EQ(g.us.styles[0][38], kStyleUnderline);
-  EXPECT_EQ(g.us.styles[0][39], kStylePlain);
-  // Wounds are red, not underlined.
-  EXPECT_EQ(g.us.styles[3][38], kStyleRed);
-  EXPECT_EQ(g.us.styles[3][51], kStylePlain);
-}
-
-TEST_F(SheetTest, BareHandShowsTheSignOfItsModifier) {
-  us.Bare_hand_D = 1;
-  us.Bare_hand_Mod = 2;
-  sheetFill(g, 1, SheetField::BareHand);
-  EXPECT_EQ(line(4).substr(23, 6), " 1+2  ");
-  us.Bare_hand_Mod = 0;
-  sheetFill(g, 1, SheetField::BareHand);
-  EXPECT_EQ(line(4).substr(23, 6), " 1    ");
-}
-
-TEST_F(SheetTest, AdjustmentShowsOnlyWhenItDiffers) {
-  us.DX = 13;
-  us.DX_adj = 13;
-  sheetFill(g, 1, SheetField::DX);
-  EXPECT_EQ(line(6).substr(0, 12), "DX:13  (   )");
-  us.DX_adj = 9;
-  sheetFill(g, 1, SheetField::DX);
-  EXPECT_EQ(line(6).substr(0, 12), "DX:13  (9  )");
-  us.ST = 666;
-  us.ST_adj = 4;
-  sheetFill(g, 1, SheetField::ST);
-  EXPECT_EQ(line(4).substr(0, 12), "ST: ~  ( ~ )");
+  // Name underlined from column 5 to 38, the closing bar plain; wounds red, not underlined.
+  const auto& st = g.us.styles;
+  EXPECT_EQ(
+      std::vector<int>({st[0][5], st[0][38], st[0][39], st[3][38], st[3][51]}),
+      std::vector<int>({kStyleUnderline, kStyleUnderline, kStylePlain, kStyleRed, kStylePlain}));
 }
 
 TEST_F(SheetTest, ExtraIsRewrittenByEveryFill) {
@@ -90,9 +59,8 @@ TEST_F(SheetTest, NamesAreUtf8AndCountedInCharacters) {
   us.Name_String = "Zoë";
   sheetFill(g, 1, SheetField::Name);
   EXPECT_EQ(line(1), "NAME Zoë" + std::string(43, ' ') + "|");
-  EXPECT_EQ(utf8Length(line(1)), 52u);
-  EXPECT_EQ(g.us.styles[0][38], kStyleUnderline);
-  EXPECT_EQ(g.us.styles[0][39], kStylePlain);
+  EXPECT_EQ(std::make_tuple(utf8Length(line(1)), g.us.styles[0][38], g.us.styles[0][39]),
+            std::make_tuple(std::size_t{52}, kStyleUnderline, kStylePlain));
 
   // Cut after 34 characters, between two of them, never inside one.
   us.Name_String = std::string(33, 'a') + "ëëë";
@@ -105,9 +73,10 @@ TEST_F(SheetTest, NamesAreUtf8AndCountedInCharacters) {
   EXPECT_EQ(line(2), "RACE Zo\uFFFD" + std::string(43, ' ') + "|");
 }
 
-// A number too long for its field fills it with the overflow mark; one that
-// fits is shown whole.
-TEST_F(SheetTest, OverlongNumbersShowTheOverflowMark) {
+// Each number in its field: a modifier with its sign, an adjustment only when
+// it differs, a dead strength as "~"; a number too long for its field fills
+// it with the overflow mark, one that fits is shown whole.
+TEST_F(SheetTest, NumbersInTheirFieldsAndTheOverflowMark) {
   struct Case {
     std::int32_t TCharacterDMG::*field;
     std::int32_t value;
@@ -116,6 +85,11 @@ TEST_F(SheetTest, OverlongNumbersShowTheOverflowMark) {
     const char* shown;
   };
   const Case cases[] = {
+      {&TCharacterDMG::Bare_hand_Mod, 2, SheetField::BareHand, 4, 23, 6, " 1+2  "},
+      {&TCharacterDMG::Bare_hand_Mod, 0, SheetField::BareHand, 4, 23, 6, " 1    "},
+      {&TCharacterDMG::DX_adj, 10, SheetField::DX, 6, 0, 12, "DX:10  (   )"},
+      {&TCharacterDMG::DX_adj, 9, SheetField::DX, 6, 0, 12, "DX:10  (9  )"},
+      {&TCharacterDMG::ST, 666, SheetField::ST, 4, 0, 12, "ST: ~  ( ~ )"},
       {&TCharacterDMG::EP, 9999, SheetField::Experience, 6, 24, 5, " 9999"},
       {&TCharacterDMG::EP, 12345, SheetField::Experience, 6, 24, 5, "#####"},
       {&TCharacterDMG::ST, 9999, SheetField::ST, 4, 3, 4, "9999"},
@@ -131,12 +105,12 @@ TEST_F(SheetTest, OverlongNumbersShowTheOverflowMark) {
   for (const Case& c : cases) {
     layForm(g.us);
     us = TCharacterDMG{};
-    us.ST = us.DX = 10;
-    us.Bare_hand_D = 1;
+    us.ST = us.DX = us.DX_adj = 10, us.ST_adj = 4, us.Bare_hand_D = 1;
     us.*c.field = c.value;
     sheetFill(g, 1, c.fill);
-    EXPECT_EQ(line(c.line).substr(c.column, c.width), c.shown) << c.value;
-    EXPECT_EQ(line(c.line).size(), 52u) << c.value;
+    EXPECT_EQ(std::make_pair(line(c.line).substr(c.column, c.width), line(c.line).size()),
+              std::make_pair(std::string(c.shown), std::size_t{52}))
+        << c.value;
   }
 }
 
@@ -166,11 +140,10 @@ TEST(Utf8Text, FighterStringsAreCutBetweenCharacters) {
 }
 
 TEST_F(SheetTest, ThemShowsSlotTwo) {
-  g.characters[1].Name_String = "Birch";
-  g.characters[1].Coin = 1375000;
+  g.characters[1].Name_String = "Birch", g.characters[1].Coin = 1375000;
   refreshSheets(g);
-  EXPECT_EQ(g.them.lines[0].substr(5, 5), "Birch");
-  EXPECT_EQ(g.them.caption, "Birch  $1375000");
+  EXPECT_EQ(std::make_pair(g.them.lines[0].substr(5, 5), g.them.caption),
+            std::make_pair("Birch"s, "Birch  $1375000"s));
 }
 
 }  // namespace

@@ -10,14 +10,15 @@ namespace vorlund {
 namespace {
 
 TEST(Tiling, RoundsHalvesToEven) {
-  EXPECT_EQ(roundHalfEven(423.5L), 424);
-  EXPECT_EQ(roundHalfEven(424.5L), 424);
-  EXPECT_EQ(roundHalfEven(-0.5L), 0);
-  EXPECT_EQ(roundHalfEven(2.5000001L), 3);
   // Beyond an int it stops at its ends; what is no number gives 0.
-  EXPECT_EQ(roundHalfEven(1e30L), 2147483647);
-  EXPECT_EQ(roundHalfEven(-1e30L), -2147483647 - 1);
-  EXPECT_EQ(roundHalfEven(std::numeric_limits<long double>::quiet_NaN()), 0);
+  const std::pair<long double, int> cases[] = {{423.5L, 424},
+                                               {424.5L, 424},
+                                               {-0.5L, 0},
+                                               {2.5000001L, 3},
+                                               {1e30L, 2147483647},
+                                               {-1e30L, -2147483647 - 1},
+                                               {std::numeric_limits<long double>::quiet_NaN(), 0}};
+  for (const auto& [x, rounded] : cases) EXPECT_EQ(roundHalfEven(x), rounded) << double(x);
 }
 
 // Bounds at the ends of an int, as no window manager gives them, still tile
@@ -45,13 +46,11 @@ TEST(Tiling, MainResizeMakesUsWider) {
 TEST(Tiling, ResizingUsPlacesTheOthers) {
   // "Us" resized to a bottom edge of 600 and a right edge of 235.
   const auto placed = tilingAfterResize(WindowId::Us, {450, 0, 235, 150});
-  ASSERT_EQ(placed[0].first, WindowId::Main);
   // 500 x 0.063 is 31.4999... in extended precision: 31, not a half.
-  EXPECT_EQ(placed[0].second, (WindowBounds{41, 31, 420, 540}));
-  ASSERT_EQ(placed[1].first, WindowId::Them);
-  EXPECT_EQ(placed[1].second, (WindowBounds{450, 275, 250, 150}));
-  EXPECT_EQ(placed[2].first, WindowId::Names);
-  EXPECT_EQ(placed[3].first, WindowId::Log);
+  EXPECT_EQ(std::make_tuple(placed[0], placed[1], placed[2].first, placed[3].first),
+            std::make_tuple(std::pair{WindowId::Main, WindowBounds{41, 31, 420, 540}},
+                            std::pair{WindowId::Them, WindowBounds{450, 275, 250, 150}},
+                            WindowId::Names, WindowId::Log));
 }
 
 TEST(Tiling, TheGuardLetsOneLayoutThrough) {
@@ -63,12 +62,10 @@ TEST(Tiling, TheGuardLetsOneLayoutThrough) {
   EXPECT_TRUE(t.platform->calls.empty()) << "nothing is tiled before the first layout";
   g.startupCountdown = -1;
   textWindowResized(g, WindowId::Names);
-  EXPECT_EQ(g.startupCountdown, -2);
-  const auto moves = t.platform->calls.size();
-  EXPECT_EQ(moves, 4u);
+  EXPECT_EQ(std::make_pair(g.startupCountdown, t.platform->calls.size()), std::make_pair(-2, 4ul));
   textWindowResized(g, WindowId::Us);
   mainWindowResized(g);
-  EXPECT_EQ(t.platform->calls.size(), moves) << "resizes during the guard move nothing";
+  EXPECT_EQ(t.platform->calls.size(), 4u) << "resizes during the guard move nothing";
   EXPECT_EQ(t.platform->calls[0].rfind("bounds Vorlund", 0), 0u);
 }
 

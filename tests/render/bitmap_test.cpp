@@ -31,10 +31,6 @@ std::string bitmap(std::int32_t width, std::int32_t height, const std::string& p
   return s + pixels;
 }
 
-std::string bytes(const std::vector<std::uint8_t>& v) {
-  return {v.begin(), v.end()};
-}
-
 class Bitmaps : public ::testing::Test {
  protected:
   BitmapRead read(const std::string& contents) {
@@ -44,16 +40,28 @@ class Bitmaps : public ::testing::Test {
   test::TempDir dir;
 };
 
-TEST_F(Bitmaps, TriplesComeBackRedGreenBlueAndExtraBytesAreKeptAsRead) {
-  // Two pixels, blue-green-red in the file, and two bytes more.
-  const BitmapRead r = read(bitmap(2, 1, "\x01\x02\x03\x04\x05\x06\x07\x08"));
-  ASSERT_EQ(r.fault, BitmapFault::None);
-  EXPECT_EQ(r.image.width, 2);
-  EXPECT_EQ(r.image.height, 1);
-  EXPECT_EQ(bytes(r.image.pixels), std::string("\x03\x02\x01\x06\x05\x04\x07\x08"));
+// Triples come back red-green-blue; bytes beyond them are kept as read, and
+// a top-down bitmap (a negative height) is read but left as it is.
+TEST_F(Bitmaps, ReadAsTheFileHoldsIt) {
+  const struct {
+    std::string contents;
+    int width, height;
+    std::string pixels;
+  } cases[] = {
+      {bitmap(2, 1, "\x01\x02\x03\x04\x05\x06\x07\x08"), 2, 1, "\x03\x02\x01\x06\x05\x04\x07\x08"},
+      {bitmap(0, 16, ""), 0, 16, ""},
+      {bitmap(1, -1, "\x01\x02\x03"), 1, -1, "\x01\x02\x03"},
+  };
+  for (const auto& c : cases) {
+    const BitmapRead r = read(c.contents);
+    ASSERT_EQ(r.fault, BitmapFault::None) << c.width << "x" << c.height;
+    EXPECT_EQ(r.image.width, c.width);
+    EXPECT_EQ(r.image.height, c.height);
+    EXPECT_EQ(std::string(r.image.pixels.begin(), r.image.pixels.end()), c.pixels) << c.height;
+  }
 }
 
-TEST_F(Bitmaps, RefusedAsInvalid) {
+TEST_F(Bitmaps, RefusedAsInvalidOrUnopenedWithTheReason) {
   const std::pair<const char*, std::string> cases[] = {
       {"no BM", "XM" + bitmap(1, 1, "abc").substr(2)},
       {"shorter than its headers", bitmap(1, 1, "abc").substr(0, 53)},
@@ -64,33 +72,16 @@ TEST_F(Bitmaps, RefusedAsInvalid) {
   };
   for (const auto& [what, contents] : cases)
     EXPECT_EQ(read(contents).fault, BitmapFault::Invalid) << what;
-}
+  // A file larger than any texture is not read.
+  read(bitmap(2, 2, std::string(12, 'p')));
+  std::filesystem::resize_file(dir.path() / "Fig13000.bmp", kMostBitmapBytes + 1);
+  EXPECT_EQ(ReadBitmap(dir.path() / "Fig13000.bmp").fault, BitmapFault::Invalid);
 
-TEST_F(Bitmaps, FiftyFourBytesWithoutPixelsGiveAnEmptyImage) {
-  const BitmapRead r = read(bitmap(0, 16, ""));
-  ASSERT_EQ(r.fault, BitmapFault::None);
-  EXPECT_TRUE(r.image.pixels.empty());
-}
-
-TEST_F(Bitmaps, TopDownBitmapIsReadButNotReordered) {
-  const BitmapRead r = read(bitmap(1, -1, "\x01\x02\x03"));
-  ASSERT_EQ(r.fault, BitmapFault::None);
-  EXPECT_EQ(r.image.height, -1);
-  EXPECT_EQ(bytes(r.image.pixels), std::string("\x01\x02\x03"));
-}
-
-TEST_F(Bitmaps, FilesThatCannotBeOpenedSayWhy) {
   EXPECT_EQ(ReadBitmap(dir.path() / "missing.bmp").reason, "no such file");
   std::filesystem::create_directory(dir.path() / "folder.bmp");
   const BitmapRead folder = ReadBitmap(dir.path() / "folder.bmp");
   EXPECT_EQ(folder.fault, BitmapFault::CannotOpen);
   EXPECT_EQ(folder.reason, "not a regular file");
-}
-
-TEST_F(Bitmaps, AFileLargerThanAnyTextureIsNotRead) {
-  dir.write("Fig13000.bmp", bitmap(2, 2, std::string(12, 'p')));
-  std::filesystem::resize_file(dir.path() / "Fig13000.bmp", kMostBitmapBytes + 1);
-  EXPECT_EQ(ReadBitmap(dir.path() / "Fig13000.bmp").fault, BitmapFault::Invalid);
 }
 
 TEST(TextureFiles, NamesCarryTheBodyInThreeDigits) {

@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include <cstdio>
+#include <iterator>
 
 namespace vorlund::render::test {
 
@@ -14,40 +15,16 @@ GlRecorder& gl() {
 namespace {
 
 std::string name(GLenum e) {
-  switch (e) {
-    case GL_FRONT:
-      return "FRONT";
-    case GL_BACK:
-      return "BACK";
-    case GL_FRONT_AND_BACK:
-      return "FRONT_AND_BACK";
-    case GL_AMBIENT:
-      return "AMBIENT";
-    case GL_DIFFUSE:
-      return "DIFFUSE";
-    case GL_SPECULAR:
-      return "SPECULAR";
-    case GL_SHININESS:
-      return "SHININESS";
-    case GL_POSITION:
-      return "POSITION";
-    case GL_SPOT_DIRECTION:
-      return "SPOT_DIRECTION";
-    case GL_SPOT_CUTOFF:
-      return "SPOT_CUTOFF";
-    case GL_DEPTH_TEST:
-      return "DEPTH_TEST";
-    case GL_CULL_FACE:
-      return "CULL_FACE";
-    case GL_LIGHTING:
-      return "LIGHTING";
-    case GL_PROJECTION:
-      return "PROJECTION";
-    case GL_MODELVIEW:
-      return "MODELVIEW";
-    default:
-      break;
-  }
+  const GLenum codes[] = {GL_FRONT,          GL_BACK,        GL_FRONT_AND_BACK, GL_AMBIENT,
+                          GL_DIFFUSE,        GL_SPECULAR,    GL_SHININESS,      GL_POSITION,
+                          GL_SPOT_DIRECTION, GL_SPOT_CUTOFF, GL_DEPTH_TEST,     GL_CULL_FACE,
+                          GL_LIGHTING,       GL_PROJECTION,  GL_MODELVIEW};
+  const char* const names[] = {"FRONT",          "BACK",        "FRONT_AND_BACK", "AMBIENT",
+                               "DIFFUSE",        "SPECULAR",    "SHININESS",      "POSITION",
+                               "SPOT_DIRECTION", "SPOT_CUTOFF", "DEPTH_TEST",     "CULL_FACE",
+                               "LIGHTING",       "PROJECTION",  "MODELVIEW"};
+  for (std::size_t i = 0; i < std::size(codes); ++i)
+    if (codes[i] == e) return names[i];
   if (e >= GL_LIGHT0 && e <= GL_LIGHT7) return "LIGHT" + std::to_string(e - GL_LIGHT0);
   return std::to_string(e);
 }
@@ -62,78 +39,54 @@ std::string numbers(std::initializer_list<double> values) {
   return out;
 }
 
-void record(const std::string& call) {
-  gl().calls.push_back(call);
+void record(const char* function, const std::string& args) {
+  gl().calls.push_back(std::string(function) + "(" + args + ")");
 }
 
 }  // namespace
 }  // namespace vorlund::render::test
 
-using vorlund::render::test::gl;
-using vorlund::render::test::name;
-using vorlund::render::test::numbers;
-using vorlund::render::test::record;
+using namespace vorlund::render::test;
+
+// Each stand-in records its name and its arguments.
+#define RECORDED(function, params, args)  \
+  GLAPI void GLAPIENTRY function params { \
+    record(#function, args);              \
+  }
 
 extern "C" {
 
-GLAPI void GLAPIENTRY glEnable(GLenum cap) {
-  record("glEnable(" + name(cap) + ")");
-}
-GLAPI void GLAPIENTRY glDisable(GLenum cap) {
-  record("glDisable(" + name(cap) + ")");
-}
-GLAPI void GLAPIENTRY glLightfv(GLenum light, GLenum p, const GLfloat* v) {
-  const int n = p == GL_SPOT_DIRECTION ? 3 : 4;
-  record("glLightfv(" + name(light) + "," + name(p) + "," +
-         (n == 3 ? numbers({v[0], v[1], v[2]}) : numbers({v[0], v[1], v[2], v[3]})) + ")");
-}
-GLAPI void GLAPIENTRY glLightf(GLenum light, GLenum p, GLfloat v) {
-  record("glLightf(" + name(light) + "," + name(p) + "," + numbers({v}) + ")");
-}
-GLAPI void GLAPIENTRY glMaterialfv(GLenum face, GLenum p, const GLfloat* v) {
-  record("glMaterialfv(" + name(face) + "," + name(p) + "," + numbers({v[0], v[1], v[2], v[3]}) +
-         ")");
-}
-GLAPI void GLAPIENTRY glMaterialf(GLenum face, GLenum p, GLfloat v) {
-  record("glMaterialf(" + name(face) + "," + name(p) + "," + numbers({v}) + ")");
-}
+RECORDED(glEnable, (GLenum cap), name(cap))
+RECORDED(glDisable, (GLenum cap), name(cap))
+RECORDED(glLightfv, (GLenum light, GLenum p, const GLfloat* v),
+         name(light) + "," + name(p) + "," +
+             (p == GL_SPOT_DIRECTION ? numbers({v[0], v[1], v[2]})
+                                     : numbers({v[0], v[1], v[2], v[3]})))
+RECORDED(glLightf, (GLenum light, GLenum p, GLfloat v),
+         name(light) + "," + name(p) + "," + numbers({v}))
+RECORDED(glMaterialfv, (GLenum face, GLenum p, const GLfloat* v),
+         name(face) + "," + name(p) + "," + numbers({v[0], v[1], v[2], v[3]}))
+RECORDED(glMaterialf, (GLenum face, GLenum p, GLfloat v),
+         name(face) + "," + name(p) + "," + numbers({v}))
+RECORDED(glViewport, (GLint x, GLint y, GLsizei w, GLsizei h),
+         numbers({double(x), double(y), double(w), double(h)}))
+RECORDED(glMatrixMode, (GLenum mode), name(mode))
+RECORDED(glFrustum, (GLdouble l, GLdouble r, GLdouble b, GLdouble t, GLdouble n, GLdouble f),
+         numbers({l, r, b, t, n, f}))
+RECORDED(glOrtho, (GLdouble l, GLdouble r, GLdouble b, GLdouble t, GLdouble n, GLdouble f),
+         numbers({l, r, b, t, n, f}))
+RECORDED(glClearColor, (GLclampf r, GLclampf g, GLclampf b, GLclampf a), numbers({r, g, b, a}))
+RECORDED(glPushMatrix, (), "")
+RECORDED(glPopMatrix, (), "")
+RECORDED(glTranslatef, (GLfloat x, GLfloat y, GLfloat z), numbers({x, y, z}))
+RECORDED(glRotatef, (GLfloat a, GLfloat x, GLfloat y, GLfloat z), numbers({a, x, y, z}))
+RECORDED(glScalef, (GLfloat x, GLfloat y, GLfloat z), numbers({x, y, z}))
+
 GLAPI GLenum GLAPIENTRY glGetError() {
   if (gl().errors.empty()) return GL_NO_ERROR;
   const GLenum e = gl().errors.front();
   gl().errors.pop_front();
   return e;
-}
-GLAPI void GLAPIENTRY glViewport(GLint x, GLint y, GLsizei w, GLsizei h) {
-  record("glViewport(" + numbers({double(x), double(y), double(w), double(h)}) + ")");
-}
-GLAPI void GLAPIENTRY glMatrixMode(GLenum mode) {
-  record("glMatrixMode(" + name(mode) + ")");
-}
-GLAPI void GLAPIENTRY glFrustum(GLdouble l, GLdouble r, GLdouble b, GLdouble t, GLdouble n,
-                                GLdouble f) {
-  record("glFrustum(" + numbers({l, r, b, t, n, f}) + ")");
-}
-GLAPI void GLAPIENTRY glOrtho(GLdouble l, GLdouble r, GLdouble b, GLdouble t, GLdouble n,
-                              GLdouble f) {
-  record("glOrtho(" + numbers({l, r, b, t, n, f}) + ")");
-}
-GLAPI void GLAPIENTRY glClearColor(GLclampf r, GLclampf g, GLclampf b, GLclampf a) {
-  record("glClearColor(" + numbers({r, g, b, a}) + ")");
-}
-GLAPI void GLAPIENTRY glPushMatrix() {
-  record("glPushMatrix()");
-}
-GLAPI void GLAPIENTRY glPopMatrix() {
-  record("glPopMatrix()");
-}
-GLAPI void GLAPIENTRY glTranslatef(GLfloat x, GLfloat y, GLfloat z) {
-  record("glTranslatef(" + numbers({x, y, z}) + ")");
-}
-GLAPI void GLAPIENTRY glRotatef(GLfloat a, GLfloat x, GLfloat y, GLfloat z) {
-  record("glRotatef(" + numbers({a, x, y, z}) + ")");
-}
-GLAPI void GLAPIENTRY glScalef(GLfloat x, GLfloat y, GLfloat z) {
-  record("glScalef(" + numbers({x, y, z}) + ")");
 }
 
 }  // extern "C"

@@ -12,7 +12,7 @@ for k in $(seq 0 144); do
     { echo "$file: $format ${width}x$height depth $depth" >&2; exit 1; }
   # Three bytes a pixel after the 54 header bytes: 24 bits, no palette.
   (( $(stat -c %s "$file") == 54 + width * height * 3 )) || { echo "$file: not 24-bit" >&2; exit 1; }
-  (( width >= 4 && (width & (width - 1)) == 0 )) || { echo "$file: side $width" >&2; exit 1; }
+  (( width >= 4 && width <= 256 && (width & (width - 1)) == 0 )) || { echo "$file: side $width" >&2; exit 1; }
   count=$((count + 1))
 done
 echo "$count textures identified"

@@ -27,14 +27,6 @@ double distance(const Rgb& a, const Rgb& b) {
                    (a.b - b.b) * (a.b - b.b));
 }
 
-TEST(BodyTextures, EverySideIsAPowerOfTwoWhoseRowsNeedNoPadding) {
-  for (int k = 0; k < render::kTextureCount; ++k) {
-    const int side = surfaceOf(k).size;
-    EXPECT_TRUE(side >= 4 && side <= 256 && (side & (side - 1)) == 0) << k;
-    EXPECT_EQ(side * 3 % 4, 0) << k;
-  }
-}
-
 TEST(BodyTextures, TheSameSeedPaintsTheSameBytes) {
   for (int k : {0, 5, 12, 138})
     EXPECT_EQ(bmpBytes(paint(surfaceOf(k))), bmpBytes(paint(surfaceOf(k))));
@@ -60,10 +52,6 @@ TEST(BodyTextures, LooksFollowTheBodyTable) {
   EXPECT_GT(terra.b, terra.r) << "mostly sea";
   const Rgb luna = meanColour(paint(surfaceOf(13)));
   EXPECT_LT(std::abs(luna.r - luna.b), 10) << "grey";
-  EXPECT_EQ(surfaceOf(1).look, Look::Bands);
-  EXPECT_EQ(surfaceOf(40).look, Look::Asteroid) << "Proteus, a small moon";
-  EXPECT_EQ(surfaceOf(22).look, Look::Ice) << "Rhea, an icy moon";
-  EXPECT_EQ(surfaceOf(130).look, Look::Asteroid);
 }
 
 // The globe repeats each texture many times over: the last column must run
@@ -73,29 +61,24 @@ TEST(BodyTextures, EveryLookTilesWithoutSeams) {
   for (int k : {0, 1, 5, 6, 7, 10, 12, 14, 15, 40, 130}) {
     const Image image = paint(surfaceOf(k));
     const int n = image.size;
-    auto pixel = [&](int x, int y, int c) -> double {
+    const auto pixel = [&](int x, int y, int c) -> double {
       return image.rgb[(static_cast<std::size_t>(y) * n + x) * 3 + c];
     };
-    // Mean change between columns a and b, and between rows a and b.
-    auto columns = [&](int a, int b) {
+    // Mean change between columns (or rows) a and b.
+    const auto change = [&](bool columns, int a, int b) {
       double sum = 0;
-      for (int y = 0; y < n; ++y)
-        for (int c = 0; c < 3; ++c) sum += std::abs(pixel(a, y, c) - pixel(b, y, c));
+      for (int i = 0; i < n; ++i)
+        for (int c = 0; c < 3; ++c)
+          sum += columns ? std::abs(pixel(a, i, c) - pixel(b, i, c))
+                         : std::abs(pixel(i, a, c) - pixel(i, b, c));
       return sum / (3.0 * n);
     };
-    auto rows = [&](int a, int b) {
-      double sum = 0;
-      for (int x = 0; x < n; ++x)
-        for (int c = 0; c < 3; ++c) sum += std::abs(pixel(x, a, c) - pixel(x, b, c));
-      return sum / (3.0 * n);
-    };
-    double acrossColumns = 0, acrossRows = 0;
-    for (int i = 1; i < n; ++i) {
-      acrossColumns = std::max(acrossColumns, columns(i - 1, i));
-      acrossRows = std::max(acrossRows, rows(i - 1, i));
+    for (bool columns : {true, false}) {
+      double inside = 0;
+      for (int i = 1; i < n; ++i) inside = std::max(inside, change(columns, i - 1, i));
+      EXPECT_LE(change(columns, n - 1, 0), inside)
+          << "body " << k << (columns ? " columns" : " rows");
     }
-    EXPECT_LE(columns(n - 1, 0), acrossColumns) << "body " << k;
-    EXPECT_LE(rows(n - 1, 0), acrossRows) << "body " << k;
   }
 }
 

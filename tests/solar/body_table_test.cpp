@@ -11,27 +11,17 @@ TEST_F(BodyTable, SunIsBuiltAtRestAtTheOriginWhateverTheTableHolds) {
   for (TPlanet& b : g().solar.bodies) b.velocity = b.position = {4e12L, -5.0L, 6e-3L};
   buildBody(g(), 0);
   const TPlanet& sun = g().solar.bodies[0];
-  for (long double v : {sun.velocity.x, sun.velocity.y, sun.velocity.z, sun.position.x,
-                        sun.position.y, sun.position.z})
-    EXPECT_EQ(v, 0.0L);
-  EXPECT_EQ(sun.period + sun.circumference, 0.0f);
-  EXPECT_EQ(sun.gravityRadius, 2 * 6.95e8f);
-}
-
-TEST_F(BodyTable, JupiterTakesAMillionTicksRoundTheSun) {
-  rebuildSolarSystem(g());
-  const TPlanet& jupiter = g().solar.bodies[1];
-  EXPECT_EQ(jupiter.period, 1039988.8f);
-  EXPECT_NEAR(static_cast<double>(jupiter.velocity.y), 32658.65, 0.005);
-  EXPECT_EQ(jupiter.velocity.x + jupiter.velocity.z, 0.0L);
+  EXPECT_EQ(std::make_tuple(sun.velocity.x, sun.velocity.y, sun.velocity.z, sun.position.x,
+                            sun.position.y, sun.position.z, sun.period + sun.circumference,
+                            sun.gravityRadius),
+            std::make_tuple(0.0L, 0.0L, 0.0L, 0.0L, 0.0L, 0.0L, 0.0f, 2 * 6.95e8f));
 }
 
 TEST_F(BodyTable, TicksPerDayAreClampedFromAboveBeforeAnyPeriod) {
   g().ticksPerDay = 100000.0L;
   rebuildSolarSystem(g());
-  EXPECT_EQ(g().ticksPerDay, 86400.0L);
-  EXPECT_EQ(g().secondsPerTick, 1.0L);
-  EXPECT_EQ(g().solar.bodies[1].period, static_cast<float>(4333.2867L * 86400));
+  EXPECT_EQ(std::make_tuple(g().ticksPerDay, g().secondsPerTick, g().solar.bodies[1].period),
+            std::make_tuple(86400.0L, 1.0L, static_cast<float>(4333.2867L * 86400)));
   g().ticksPerDay = 0.5L;
   clampTicksPerDay(g());
   EXPECT_EQ(g().secondsPerTick, 172800.0L);
@@ -39,11 +29,10 @@ TEST_F(BodyTable, TicksPerDayAreClampedFromAboveBeforeAnyPeriod) {
 
 TEST_F(BodyTable, PlacementOverridesTheFarSideTritonIsBuiltOn) {
   rebuildSolarSystem(g());
-  const TPlanet& neptune = g().solar.bodies[3];
-  const TPlanet& triton = g().solar.bodies[15];
+  const TPlanet &neptune = g().solar.bodies[3], &triton = g().solar.bodies[15];
   buildBody(g(), 15);
-  EXPECT_EQ(triton.position.x, neptune.position.x - 3.548e8f);
-  EXPECT_EQ(triton.position.z, neptune.position.z);
+  EXPECT_EQ(std::make_pair(triton.position.x, triton.position.z),
+            std::make_pair(neptune.position.x - 3.548e8f, neptune.position.z));
   placeBody(g(), 15);  // start angle 0: a quarter turn on, at +x
   EXPECT_NEAR(static_cast<double>(triton.position.x - neptune.position.x), 3.548e8, 1e-3);
   EXPECT_NEAR(static_cast<double>(triton.position.z - neptune.position.z), 0.0, 1e-3);
@@ -52,22 +41,21 @@ TEST_F(BodyTable, PlacementOverridesTheFarSideTritonIsBuiltOn) {
 
 TEST_F(BodyTable, MoonsAreBuiltAroundWhateverTheirParentsHold) {
   rebuildSolarSystem(g());
-  TPlanet& el61 = g().solar.bodies[18];
-  TPlanet& pluto = g().solar.bodies[17];
-  el61.velocity = {10.0L, 20.0L, 30.0L};
-  el61.position = {1e9L, 2e9L, 3e9L};
-  pluto.velocity = {-1.0L, -2.0L, -3.0L};
-  pluto.position = {-1e9L, -2e9L, -3e9L};
+  TPlanet &el61 = g().solar.bodies[18], &pluto = g().solar.bodies[17];
+  el61.velocity = {10.0L, 20.0L, 30.0L}, el61.position = {1e9L, 2e9L, 3e9L};
+  pluto.velocity = {-1.0L, -2.0L, -3.0L}, pluto.position = {-1e9L, -2e9L, -3e9L};
   for (int k : {25, 98, 99}) {
     buildBody(g(), k);
     const TPlanet& moon = g().solar.bodies[k];
     const TPlanet& parent = k == 25 ? el61 : pluto;
-    EXPECT_EQ(moon.parent, k == 25 ? 18 : 17);
-    EXPECT_EQ(moon.velocity.x, parent.velocity.x);
-    EXPECT_EQ(moon.velocity.y,
-              static_cast<long double>(moon.circumference) / moon.period / 144 + parent.velocity.y);
-    EXPECT_EQ(moon.position.x, parent.position.x + parent.radius + moon.orbitRadius);
-    EXPECT_EQ(moon.position.z, parent.position.z);
+    EXPECT_EQ(
+        std::make_tuple(moon.parent, moon.velocity.x, moon.velocity.y, moon.position.x,
+                        moon.position.z),
+        std::make_tuple(
+            k == 25 ? 18 : 17, parent.velocity.x,
+            static_cast<long double>(moon.circumference) / moon.period / 144 + parent.velocity.y,
+            parent.position.x + parent.radius + moon.orbitRadius, parent.position.z))
+        << k;
   }
 }
 
@@ -86,13 +74,10 @@ TEST_F(BodyTable, RowsKeepTheirRules) {
   }
   for (int k : {124, 144}) {
     const TPlanet& b = g().solar.bodies[k];
-    EXPECT_EQ(b.radius, 53000.0f);
-    EXPECT_EQ(b.startAngle, 6.738f);
+    EXPECT_EQ(std::make_pair(b.radius, b.startAngle), std::make_pair(53000.0f, 6.738f));
     EXPECT_FLOAT_EQ(b.orbitRadius, k * 3959855637.19077f);
     EXPECT_FLOAT_EQ(b.mass, 1.033e17f / k);
   }
-  EXPECT_EQ(g().solar.bodies[56].name, "Asteroid 9 Metis");
-  EXPECT_EQ(g().solar.bodies[66].name, "Io");
   EXPECT_EQ(g().solar.labels[3] + g().solar.labels[11], "F4F12");
   // Elara's negative period sends it round Jupiter the other way.
   EXPECT_LT(g().solar.bodies[80].velocity.y, g().solar.bodies[1].velocity.y);

@@ -10,7 +10,10 @@
 namespace vorlund::testing {
 namespace {
 
-constexpr char kRebuilt[] = "aapla2.pla is damaged: the solar system was rebuilt";
+using Lines = std::vector<std::string>;
+using namespace std::string_literals;
+const std::string kRebuilt = "aapla2.pla is damaged: the solar system was rebuilt",
+                  kKept = "aapla2.pla kept as aapla2.pla.bak";
 
 std::string encodedFile(const Game& g) {
   const PlanetFileImage bytes = encodePlanetFile(g);
@@ -20,14 +23,10 @@ std::string encodedFile(const Game& g) {
 std::size_t recordAt(int k) {
   return 16 + static_cast<std::size_t>(k) * 108;
 }
-void put(std::string& bytes, std::size_t at, const void* value, std::size_t size) {
-  std::memcpy(bytes.data() + at, value, size);  // the game runs on little-endian machines only
-}
-void putInt(std::string& b, std::size_t at, std::int32_t v) {
-  put(b, at, &v, 4);
-}
-void putFloat(std::string& b, std::size_t at, float v) {
-  put(b, at, &v, 4);
+// The game runs on little-endian machines only.
+template <class T>
+void put(std::string& bytes, std::size_t at, const T& value) {
+  std::memcpy(bytes.data() + at, &value, sizeof value);
 }
 template <class T>
 T get(const std::string& bytes, std::size_t at) {
@@ -52,18 +51,16 @@ class PlanetFile : public SolarTest {
 TEST_F(PlanetFile, HoldsEveryFieldAtItsPlace) {
   loadSolarSystem(g());  // no file: rebuilt quietly
   EXPECT_TRUE(g().log.lines.empty() && g().zoomAnimation);
-  g().viewedBody = 9;
-  g().solarScale = 2.5e-08;
+  g().viewedBody = 9, g().solarScale = 2.5e-08;
   saveSolarSystem(g());
   const std::string bytes = planetFile();
   ASSERT_EQ(bytes.size(), 15676u);
-  EXPECT_EQ(get<std::int32_t>(bytes, 0), 144);
-  EXPECT_EQ(get<std::int32_t>(bytes, 4), 9);
-  EXPECT_EQ(get<float>(bytes, 8), 2.5e-08f);
-  EXPECT_EQ(get<float>(bytes, 12), 240.0f);
   const TPlanet& luna = g().solar.bodies[13];
   const std::size_t rec = recordAt(13);
-  EXPECT_EQ(get<std::int32_t>(bytes, rec), 5);
+  EXPECT_EQ(
+      std::make_tuple(get<std::int32_t>(bytes, 0), get<std::int32_t>(bytes, 4),
+                      get<float>(bytes, 8), get<float>(bytes, 12), get<std::int32_t>(bytes, rec)),
+      std::make_tuple(144, 9, 2.5e-08f, 240.0f, 5));
   const float singles[] = {luna.radius,          luna.gravityRadius, luna.mass,
                            luna.orbitRadius,     luna.tilt,          luna.startAngle,
                            luna.rotationPeriod,  luna.period,        luna.circumference,
@@ -79,21 +76,19 @@ TEST_F(PlanetFile, HoldsEveryFieldAtItsPlace) {
 TEST_F(PlanetFile, SaveLoadSaveGivesTheSameBytes) {
   std::string bytes = savedFile();
   // Values no build makes, in both widths, and a parent only a damaged file would hold.
-  putFloat(bytes, recordAt(50) + 4, std::numeric_limits<float>::denorm_min());
-  putFloat(bytes, recordAt(50) + 8, -0.0f);
-  putFloat(bytes, recordAt(50) + 12, std::numeric_limits<float>::quiet_NaN());
+  put<float>(bytes, recordAt(50) + 4, std::numeric_limits<float>::denorm_min());
+  put<float>(bytes, recordAt(50) + 8, -0.0f);
+  put<float>(bytes, recordAt(50) + 12, std::numeric_limits<float>::quiet_NaN());
   const long double odd[] = {std::numeric_limits<long double>::denorm_min(), -0.0L,
                              -std::numeric_limits<long double>::infinity()};
   for (std::size_t i = 0; i < 3; ++i) {
-    const Extended10 e = encodeExtended10(odd[i]);
-    put(bytes, recordAt(51) + 48 + 10 * i, e.data(), e.size());
+    put(bytes, recordAt(51) + 48 + 10 * i, encodeExtended10(odd[i]));
   }
-  putInt(bytes, recordAt(52), 77);
+  put<std::int32_t>(bytes, recordAt(52), 77);
   writePlanetFile(bytes);
   loadSolarSystem(g());
-  EXPECT_TRUE(g().log.lines.empty());
-  EXPECT_FALSE(g().zoomAnimation);
-  EXPECT_EQ(g().viewedBody, 17);
+  EXPECT_EQ(std::make_tuple(g().log.lines, g().zoomAnimation, g().viewedBody),
+            std::make_tuple(Lines{}, false, 17));
   std::filesystem::remove(folder_.path() / "aapla2.pla");
   saveSolarSystem(g());
   EXPECT_EQ(planetFile(), bytes);
@@ -101,14 +96,13 @@ TEST_F(PlanetFile, SaveLoadSaveGivesTheSameBytes) {
 
 TEST_F(PlanetFile, RecordWithParentMinusOneIsRebuiltTheOthersKeepTheirState) {
   std::string bytes = savedFile();
-  putFloat(bytes, 12, 100000.0f);  // clamped when the record is rebuilt
-  putInt(bytes, recordAt(13), -1);
+  put<float>(bytes, 12, 100000.0f);  // clamped when the record is rebuilt
+  put<std::int32_t>(bytes, recordAt(13), -1);
   writePlanetFile(bytes);
   loadSolarSystem(g());
-  EXPECT_EQ(g().secondsPerTick, 1.0L);
   const TPlanet& luna = g().solar.bodies[13];
-  EXPECT_EQ(luna.parent, 5);
-  EXPECT_EQ(luna.period, static_cast<float>(27.32166155L * 86400));
+  EXPECT_EQ(std::make_tuple(g().secondsPerTick, luna.parent, luna.period),
+            std::make_tuple(1.0L, 5, static_cast<float>(27.32166155L * 86400)));
   // Built beside Terra as the file has it, and not placed.
   EXPECT_EQ(luna.position.x,
             g().solar.bodies[5].position.x + 6372795.0L + static_cast<long double>(3.844e8f));
@@ -122,13 +116,14 @@ TEST_F(PlanetFile, RecordWithParentMinusOneIsRebuiltTheOthersKeepTheirState) {
 
 TEST_F(PlanetFile, AllRecordsAreReadWhateverTheLastBodyIndexSays) {
   std::string bytes = savedFile();
-  putFloat(bytes, recordAt(144) + 4, 12345.0f);
+  put<float>(bytes, recordAt(144) + 4, 12345.0f);
   for (std::int32_t last : {100, 5000}) {
-    putInt(bytes, 0, last);
+    put<std::int32_t>(bytes, 0, last);
     writePlanetFile(bytes);
     loadSolarSystem(g());
-    EXPECT_EQ(g().lastBody, std::min(last, 144));  // the table bounds it
-    EXPECT_EQ(g().solar.bodies[144].radius, 12345.0f);
+    // The table bounds the index.
+    EXPECT_EQ(std::make_pair(g().lastBody, g().solar.bodies[144].radius),
+              std::make_pair(std::min(last, 144), 12345.0f));
   }
   EXPECT_TRUE(g().log.lines.empty());
 }
@@ -138,46 +133,46 @@ TEST_F(PlanetFile, DamagedFileIsToldRebuiltAndSetAsideAtTheNextSave) {
   std::vector<std::string> damaged = {"", good.substr(0, 16), good.substr(1), good + '\0'};
   for (float ticks : {0.0f, -240.0f, std::numeric_limits<float>::infinity()}) {
     damaged.push_back(good);
-    putFloat(damaged.back(), 12, ticks);
+    put<float>(damaged.back(), 12, ticks);
   }
   for (std::int32_t viewed : {-1, 145}) {
     damaged.push_back(good);
-    putInt(damaged.back(), 4, viewed);
+    put<std::int32_t>(damaged.back(), 4, viewed);
   }
   for (const std::string& bytes : damaged) {
     auto game = freshGame();
     writePlanetFile(bytes);
     loadSolarSystem(*game);
-    EXPECT_EQ(game->log.lines, std::vector<std::string>{kRebuilt}) << bytes.size();
-    EXPECT_TRUE(game->zoomAnimation);
-    EXPECT_EQ(game->secondsPerTick, 360.0L);
-    EXPECT_EQ(game->solar.bodies[0].name, "Sol");
-    EXPECT_EQ(planetFile(), bytes);
+    EXPECT_EQ(std::make_tuple(game->log.lines, game->zoomAnimation, game->secondsPerTick,
+                              game->solar.bodies[0].name, planetFile()),
+              std::make_tuple(Lines{kRebuilt}, true, 360.0L, "Sol"s, bytes))
+        << bytes.size();
   }
   // Only the first save sets the damaged file aside; the next replaces its own file.
   loadSolarSystem(g());
   saveSolarSystem(g());
   saveSolarSystem(g());
-  EXPECT_EQ(g().log.lines, (std::vector<std::string>{kRebuilt, "aapla2.pla kept as aapla2.pla.bak"}));
-  EXPECT_EQ(folder_.read("aapla2.pla.bak"), damaged.back());
-  EXPECT_EQ(planetFile(), encodedFile(g()));
+  EXPECT_EQ(std::make_tuple(g().log.lines, folder_.read("aapla2.pla.bak"), planetFile()),
+            std::make_tuple(Lines{kRebuilt, kKept}, damaged.back(), encodedFile(g())));
 }
 
 TEST_F(PlanetFile, FolderInItsPlaceIsSetAsideAndAReadOnlyFileIsLeftAlone) {
   std::filesystem::create_directories(folder_.path() / "aapla2.pla" / "inside");
   loadSolarSystem(g());
   saveSolarSystem(g());
-  EXPECT_EQ(g().log.lines, (std::vector<std::string>{kRebuilt, "aapla2.pla kept as aapla2.pla.bak"}));
-  EXPECT_TRUE(std::filesystem::is_directory(folder_.path() / "aapla2.pla.bak" / "inside"));
-  EXPECT_EQ(planetFile(), encodedFile(g()));
+  EXPECT_EQ(
+      std::make_tuple(g().log.lines,
+                      std::filesystem::is_directory(folder_.path() / "aapla2.pla.bak" / "inside"),
+                      planetFile()),
+      std::make_tuple(Lines{kRebuilt, kKept}, true, encodedFile(g())));
 
   auto game = freshGame();
   writePlanetFile("");
   std::filesystem::permissions(folder_.path() / "aapla2.pla", std::filesystem::perms::owner_read);
   loadSolarSystem(*game);
   saveSolarSystem(*game);
-  EXPECT_EQ(game->log.lines, (std::vector<std::string>{kRebuilt, "Cannot create file aapla2.pla"}));
-  EXPECT_EQ(planetFile(), "");
+  EXPECT_EQ(std::make_pair(game->log.lines, planetFile()),
+            std::make_pair(Lines{kRebuilt, "Cannot create file aapla2.pla"}, ""s));
 }
 
 }  // namespace

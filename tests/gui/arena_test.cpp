@@ -1,0 +1,372 @@
+// The arena view in the game under a virtual X server with Mesa: frames
+// painted at start-up and in the middle of a fight, the grid's cells found on
+// screen by what they draw, then picked and clicked as a player would; drags,
+// keys, the two ways of keeping textures, and the arena's font.
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+#include <QWindow>
+#include <algorithm>
+#include <vector>
+
+#include "app/arena_view.h"
+#include "app/glyph_bitmaps.h"
+#include "gui_support.h"
+#include "render/arena_painter.h"
+#include "shell/game.h"
+#include "support/spy_platform.h"
+
+namespace vorlund::app {
+namespace {
+
+using namespace test;
+using Row = std::vector<std::int32_t>;
+
+Row ringOf(const Game& g, std::int32_t c) {
+  Row row;
+  for (int k = 1; k <= ringCount(g.world, c); ++k) row.push_back(ringEntry(g.world, c, k));
+  return row;
+}
+
+Row neighboursOf(const Game& g, std::int32_t c) {
+  Row row;
+  for (int k = 1; k <= neighbourCount(g.world, c); ++k) row.push_back(neighbourSlot(g.world, c, k));
+  return row;
+}
+
+bool holds(const Row& row, std::int32_t cell) {
+  return std::find(row.begin(), row.end(), cell) != row.end();
+}
+
+int litPixels(const QImage& image, const QRect& area) {
+  int n = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x) {
+      const QRgb p = image.pixel(x, y);
+      n += qRed(p) + qGreen(p) + qBlue(p) > 60;
+    }
+  return n;
+}
+
+// The game, started once for the whole program; each test gets it back as
+// it found it.
+class Arena : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    app_ = new GameApp;
+    ASSERT_TRUE(app_->start(7));
+    view().setErrorReport([](const std::string& m) { errors_.push_back(m); });
+    runEventsFor(400);  // the first ticks: text windows, the context, frames
+  }
+  static void TearDownTestSuite() {
+    app_->mainWindow()->close();
+    delete app_;
+  }
+  void SetUp() override { saved_ = game(); }
+  void TearDown() override {
+    game() = std::move(saved_);
+    EXPECT_TRUE(errors_.empty()) << errors_.front();
+    errors_.clear();
+  }
+
+  static ArenaView& view() { return *app_->mainWindow()->view(); }
+  static QWindow* surface() { return view().glWindow(); }
+  static Game& game() { return app_->game(); }
+
+  // A still globe big enough to click on: Uranus close up, without the zoom,
+  // the cursor, the fighters or the graves.
+  static void stillGlobe() {
+    Game& g = game();
+    g.solarScale = 1e-07;
+    g.zoomAnimation = false;
+    g.viewedBody = 4;
+    g.viewYaw = g.viewPitch = 0.0;
+    g.gridOverlay = g.texturedGlobe = g.cursorShown = g.mouseDrag = false;
+    g.combatantCount = 0;
+    g.graveyard.count = 0;
+  }
+
+  // A frame with some of the game changed for it only.
+  static QImage frameWith(const std::function<void(Game&)>& change) {
+    Game saved = game();
+    change(game());
+    QImage frame = view().grabFrame();
+    game() = std::move(saved);
+    return frame;
+  }
+  // Where a change to the game draws on screen.
+  static Difference drawnBy(const std::function<void(Game&)>& change) {
+    view().grabFrame();  // the next frames start from the state a frame leaves
+    const QImage before = view().grabFrame();
+    return difference(before, frameWith(change));
+  }
+  static void hideCell(Game& g, std::int32_t c) { g.world.cells[c] = {1000.0L, 0.0L, 0.0L}; }
+
+  // A cell with its star behind the viewer, whose grid cube is on screen and
+  // alone, and that no marker shows; 0 when there is none. `at` is the
+  // cube's centre.
+  static std::int32_t gridCellOnScreen(QPoint& at) {
+    Game& g = game();
+    Row marked = ringOf(g, g.cursorCell);
+    for (std::int32_t c : neighboursOf(g, g.poleCell)) marked.push_back(c);
+    for (std::int32_t c : {g.poleCell, g.antipodeCell, 1, cornerCell(g.world, 9)})
+      marked.push_back(c);
+    for (std::int32_t c = 1; c <= kCellCount; c += 7) {
+      if (cellPosition(g.world, c).z < 0.3L || holds(marked, c)) continue;
+      const Difference cube = drawnBy([c](Game& h) { hideCell(h, c); });
+      if (cube.pixels > 4 && cube.box.width() < 30 && cube.box.height() < 30) {
+        at = cube.box.center();
+        return c;
+      }
+    }
+    return 0;
+  }
+
+  // A point of the view where the selection pass hits nothing at all.
+  static QPoint emptySpace() {
+    for (int y = 40; y < view().height() - 40; y += 23)
+      for (int x = 5; x < 60; x += 9)
+        if (!view().pickAt(QPointF(x, y))) return {x, y};
+    return {-1, -1};
+  }
+
+  Game saved_;
+  static GameApp* app_;
+  static std::vector<std::string> errors_;
+};
+GameApp* Arena::app_ = nullptr;
+std::vector<std::string> Arena::errors_;
+
+TEST_F(Arena, MidFightShowsGlobeStarsLabelsAndBothFightersWithTrails) {
+  EXPECT_GT(view().framesPainted(), 0) << "frames since the start-up";
+  // A fighter from the wizard, straight into the arena; the solar system as
+  // the zoom leaves it, Uranus in view.
+  for (const std::string& line : {game().names.lines.at(0), std::string("human"), std::string("12"),
+                                  std::string("release fighters")})
+    clickNames(*app_, line);
+  Game& g = game();
+  g.solarScale = 1e-07;
+  g.zoomAnimation = false;
+  g.viewedBody = 4;
+  for (int tick = 0;
+       tick < 400 && (g.turnCounter < 3 || g.cellHistory[0][0] == g.cellHistory[0][5]); ++tick)
+    app_->tick();
+  ASSERT_GT(g.turnCounter, 0) << "the fight is still on";
+  g.zapCountdown = 0;  // a beam flickers from frame to frame
+
+  const QImage frame = view().grabFrame();
+  ASSERT_TRUE(errors_.empty()) << errors_.front();
+  frame.save(VORLUND_TEST_OUTPUT "/arena.png");
+
+  // The globe fills the middle of the view; stars are scattered round it.
+  const QPoint centre = frame.rect().center();
+  EXPECT_GT(litPixels(frame, QRect(centre - QPoint(40, 40), QSize(80, 80))), 80 * 80 * 9 / 10);
+  const int starArea = litPixels(frame, QRect(0, 0, frame.width() / 8, frame.height()));
+  EXPECT_GT(starArea, 10);
+  EXPECT_LT(starArea, frame.width() / 8 * frame.height() / 20) << "scattered points";
+
+  const Difference labels = difference(frame, frameWith([](Game& h) {
+                                         for (auto& l : h.solar.labels) l.clear();
+                                       }));
+  EXPECT_GT(labels.pixels, 40);
+  EXPECT_LT(labels.box.top(), frame.height() / 8) << "labels in the top corners";
+  EXPECT_GT(labels.box.bottom(), frame.height() * 7 / 8) << "and the bottom ones";
+  const Difference names = difference(frame, frameWith([](Game& h) {
+                                        for (auto& b : h.solar.bodies) b.name.clear();
+                                      }));
+  EXPECT_GT(names.pixels, 40) << "body names";
+
+  const QImage one = frameWith([](Game& h) { h.combatantCount = 1; });
+  const Difference first = difference(one, frameWith([](Game& h) { h.combatantCount = 0; }));
+  EXPECT_GT(first.pixels, 100) << "the player's fighter: figure, labels, trail";
+  EXPECT_GT(difference(frame, one).pixels, 100) << "the opponent";
+  EXPECT_TRUE(first.box.intersects(QRect(centre - QPoint(200, 200), QSize(400, 400))));
+  for (int h = 0; h < 2; ++h)
+    EXPECT_GT(difference(frame, frameWith([h](Game& x) { x.cellHistory[h].fill(0); })).pixels, 20)
+        << "trail " << h + 1;
+}
+
+// With the grid on (key B), the selection pass at a pixel returns the cell
+// drawn under it, and a left click there adds that cell to the cursor
+// cell's ring row; a right click on it names no ring marker.
+TEST_F(Arena, WithTheGridOnACellIsPickedWhereItIsDrawnAndALeftClickAddsItToTheRing) {
+  stillGlobe();
+  Game& g = game();
+  QTest::keyClick(surface(), Qt::Key_B);
+  ASSERT_TRUE(g.gridOverlay) << "B on the arena turns the grid on";
+  QPoint at;
+  const std::int32_t cell = gridCellOnScreen(at);
+  ASSERT_NE(cell, 0) << "no grid cell on screen";
+
+  const QImage withCells = view().grabFrame();
+  EXPECT_EQ(view().pickAt(at), std::optional<std::uint32_t>(cell));
+  const auto corner = view().pickAt(QPointF(2, 2));
+  EXPECT_FALSE(corner.has_value() && *corner != 0) << "no cell in the corner";
+  EXPECT_EQ(difference(view().grabFrame(), withCells).pixels, 0)
+      << "the picks leave the projection as they found it";
+
+  const Row before = ringOf(g, g.cursorCell);
+  ASSERT_LT(before.size(), 66u);
+  QTest::mouseClick(surface(), Qt::LeftButton, {}, at);
+  const Row after = ringOf(g, g.cursorCell);
+  EXPECT_EQ(after.size(), before.size() + 1);
+  EXPECT_TRUE(holds(after, cell)) << cell;
+  EXPECT_FALSE(g.mouseDrag) << "the release ended the drag";
+  QTest::mouseClick(surface(), Qt::RightButton, {}, at);
+  EXPECT_EQ(ringOf(g, g.cursorCell), after);
+}
+
+// On empty space a click of any button starts a drag and edits nothing; a
+// drag across the full width turns the view by 187.5 degrees.
+TEST_F(Arena, OnEmptySpaceAClickOnlyDragsAndTheFullWidthTurnsTheViewBy187AndAHalfDegrees) {
+  stillGlobe();
+  Game& g = game();
+  g.gridOverlay = g.cursorShown = true;
+  const QPoint at = emptySpace();
+  ASSERT_NE(at.x(), -1) << "no empty space at the left edge";
+  const Row ring = ringOf(g, g.cursorCell);
+  const Row sides = neighboursOf(g, g.cursorCell);
+  for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+    QTest::mousePress(surface(), button, Qt::ControlModifier | Qt::AltModifier, at);
+    EXPECT_TRUE(g.mouseDrag);
+    QTest::mouseRelease(surface(), button, Qt::ControlModifier | Qt::AltModifier, at);
+    EXPECT_FALSE(g.mouseDrag);
+  }
+  EXPECT_EQ(ringOf(g, g.cursorCell), ring);
+  EXPECT_EQ(neighboursOf(g, g.cursorCell), sides);
+  EXPECT_EQ(app_->mainWindow()->windowTitle(), "Vorlund");
+
+  const int width = app_->mainWindow()->width();
+  ASSERT_EQ(view().width(), width) << "the view fills the main window";
+  g.viewYaw = 12.0;
+  g.viewPitch = 3.0;
+  QTest::mousePress(surface(), Qt::LeftButton, {}, at);
+  QTest::mouseMove(surface(), at + QPoint(width / 2, 0));
+  EXPECT_DOUBLE_EQ(g.viewYaw, 12.0 + 187.5 * (width / 2) / width);
+  // The pointer leaves the window on the right; the window keeps the grab.
+  const QPointF end = at + QPoint(width, 0);
+  QMouseEvent far(QEvent::MouseMove, end, surface()->mapToGlobal(end), Qt::NoButton, Qt::LeftButton,
+                  Qt::NoModifier);
+  QCoreApplication::sendEvent(surface(), &far);
+  EXPECT_DOUBLE_EQ(g.viewYaw, 12.0 + 187.5);
+  EXPECT_DOUBLE_EQ(g.viewPitch, 3.0);
+  // Released where the window system last saw the pointer, so that no move
+  // comes before the release.
+  QTest::mouseRelease(surface(), Qt::LeftButton, {}, at + QPoint(width / 2, 0));
+  QTest::mouseMove(surface(), at);
+  EXPECT_DOUBLE_EQ(g.viewYaw, 12.0 + 187.5) << "no button held: the view stays";
+
+  // A wheel notch away from the player tilts by one line more than the
+  // desktop's scroll lines.
+  QWheelEvent away(QPointF(at), QPointF(surface()->mapToGlobal(at)), {}, {0, 120}, Qt::NoButton,
+                   Qt::NoModifier, Qt::NoScrollPhase, false);
+  QCoreApplication::sendEvent(surface(), &away);
+  EXPECT_DOUBLE_EQ(g.viewPitch, 3.0 - 2.0 * (g.wheelScrollLines + 1));
+}
+
+TEST_F(Arena, F1ToF4OnTheArenaBringTheTextWindowsForward) {
+  const WindowId raised[] = {WindowId::Log, WindowId::Names, WindowId::Us, WindowId::Them};
+  for (int f = 0; f < 4; ++f) {
+    app_->mainWindow()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(app_->mainWindow()));
+    QTest::keyClick(surface(), Qt::Key(Qt::Key_F1 + f));
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+      return QApplication::activeWindow() == app_->window(raised[f]);
+    })) << "F"
+        << f + 1;
+  }
+}
+
+// The highlighted ring cell is drawn after the ring's named markers but
+// carries no name of its own: a right click on it takes nothing away.
+TEST_F(Arena, TheHighlightedRingCellIsPickedAsNothing) {
+  stillGlobe();
+  Game& g = game();
+  QPoint cellAt;
+  g.gridOverlay = true;
+  const std::int32_t e = gridCellOnScreen(cellAt);
+  ASSERT_NE(e, 0);
+  g.gridOverlay = false;
+  g.cursorShown = true;
+  const std::int32_t f = neighbourSlot(g.world, e, 1);
+  RingRow& row = *ringRow(g.world, g.cursorCell);
+  row.count = 2;
+  row.entry[1] = e;
+  row.entry[2] = f;
+  g.cursorRingPos = 1;
+
+  const Difference marker = drawnBy([e](Game& h) { hideCell(h, e); });
+  ASSERT_GT(marker.pixels, 4) << "the highlighted marker is on screen";
+  EXPECT_EQ(view().pickAt(marker.box.center()), std::optional<std::uint32_t>(0));
+  QTest::mouseClick(surface(), Qt::RightButton, {}, marker.box.center());
+  EXPECT_EQ(ringOf(g, g.cursorCell), (Row{e, f}));
+}
+
+// The views keep the GL state and the component values each frame leaves,
+// so both paint the same frames first: one with a zap (its line width
+// stays) and one more.
+TEST_F(Arena, TextureObjectsPaintWhatReuploadingPaints) {
+  ArenaView reupload(game(), nullptr, render::TextureMode::Reupload);
+  reupload.setErrorReport([](const std::string& m) { errors_.push_back(m); });
+  ASSERT_FALSE(reupload.loadGraphics().has_value());
+  reupload.resize(view().size());
+  reupload.show();
+  runEventsFor(300);
+  Game& g = game();
+  g.cursorShown = g.gridOverlay = true;
+  g.zapCountdown = 1;
+  g.zapTarget = 1;
+  for (ArenaView* v : {&view(), &reupload}) v->grabFrame();
+  g.zapCountdown = 0;
+  for (int i = 0; i < 2; ++i) {
+    const QImage objects = view().grabFrame();
+    const QImage uploads = reupload.grabFrame();
+    ASSERT_EQ(objects.size(), uploads.size());
+    EXPECT_EQ(difference(objects, uploads).pixels, 0) << "frame " << i;
+  }
+}
+
+TEST_F(Arena, TheViewportFollowsTheWindow) {
+  QWidget* main = app_->mainWindow();
+  const QSize before = main->size();
+  for (const QSize size : {before - QSize(120, 80), before}) {
+    main->resize(size);
+    runEventsFor(200);
+    EXPECT_EQ(view().grabFrame().size(), view().size());
+  }
+}
+
+TEST(ArenaFont, ProportionalSerifGlyphsStandOnTheBaseline) {
+  const render::GlyphSet glyphs = rasteriseGlyphs();
+  const auto glyph = [&](char c) -> const render::GlyphBitmap& {
+    return glyphs[static_cast<std::size_t>(c - render::kFirstGlyph)];
+  };
+  EXPECT_EQ(glyph(' ').width, 0);
+  EXPECT_GT(glyph(' ').advance, 0.0f);
+  EXPECT_EQ(glyph('A').yorig, 0.0f) << "capitals sit on the baseline";
+  EXPECT_GT(glyph('g').yorig, 0.0f) << "descenders hang below it";
+  EXPECT_LT(glyph('i').advance, glyph('W').advance);
+  for (const render::GlyphBitmap& g : glyphs) {
+    EXPECT_LE(g.height, 20) << "a cell 20 pixels high";
+    EXPECT_EQ(g.rows.size(), static_cast<std::size_t>(g.rowBytes() * g.height));
+  }
+  // The cell of a metric-compatible Times New Roman: ascent and descent of
+  // about 0.891 and 0.216 em, so a capital is some 12 pixels tall.
+  EXPECT_GE(glyph('H').height, 11);
+  EXPECT_LE(glyph('H').height, 14);
+}
+
+}  // namespace
+}  // namespace vorlund::app
+
+int main(int argc, char** argv) {
+  return vorlund::app::test::runGuiTests(argc, argv, [](const QString& dir) {
+    vorlund::app::test::copyFiles(VORLUND_GAME_DIR, dir, [](const QString& name) {
+      return name.endsWith(".bmp") || name.endsWith(".txt") || name == "aorb1.orb" ||
+             name == "atri1.tri";
+    });
+  });
+}

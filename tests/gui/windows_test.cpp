@@ -1,0 +1,360 @@
+// The five windows under a real window manager, as a player sees them: outer
+// bounds and captions after the first tick and after a resize, the fonts, Esc
+// and the music, the Names list by clicks, the settings kept at close; and
+// what a player may use or ignore: the Log saved with Ctrl+S, the odds over
+// the Names list before a release, the pace of the clock.
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QFontInfo>
+#include <QListWidget>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QToolTip>
+
+#include "app/odds_tooltip.h"
+#include "app/text_windows.h"
+#include "combat/fight_odds.h"
+#include "gui_support.h"
+#include "management/between_fights.h"
+#include "panels/designed_bounds.h"
+#include "panels/log_file.h"
+#include "panels/tiling.h"
+#include "settings/qt_settings_store.h"
+#include "support/spy_platform.h"
+
+// Rectangles in failure messages as x,y widthxheight.
+inline void PrintTo(const QRect& r, std::ostream* os) {
+  *os << r.x() << "," << r.y() << " " << r.width() << "x" << r.height();
+}
+
+namespace vorlund::app {
+namespace {
+
+using namespace test;
+
+QString run(const QString& program, const QStringList& args) {
+  QProcess p;
+  p.start(program, args);
+  p.waitForFinished(5000);
+  return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// A window as the window manager sees it: the outer rectangle (the client
+// window and the frame round it), the frame, and the titles it received.
+struct WmWindow {
+  QRect outer;
+  QMargins frame;
+  QString netWmName, wmName;
+};
+
+WmWindow wmView(const QWidget* w) {
+  const QString id = QString::number(w->winId());
+  const auto at = QRegularExpression(R"(Absolute upper-left X:\s+(-?\d+)\s+Absolute upper-left )"
+                                     R"(Y:\s+(-?\d+)[\s\S]*Width:\s+(\d+)\s+Height:\s+(\d+))")
+                      .match(run("xwininfo", {"-id", id}));
+  const QString props = run("xprop", {"-id", id, "_NET_FRAME_EXTENTS", "_NET_WM_NAME", "WM_NAME"});
+  const auto e =
+      QRegularExpression(R"(_NET_FRAME_EXTENTS\(CARDINAL\) = (\d+), (\d+), (\d+), (\d+))")
+          .match(props);
+  const auto n = [&](const auto& match, int i) { return match.captured(i).toInt(); };
+  const QMargins frame(n(e, 1), n(e, 3), n(e, 2), n(e, 4));
+  return {
+      QRect(n(at, 1), n(at, 2), n(at, 3), n(at, 4)) + frame, frame,
+      QRegularExpression(R"re(_NET_WM_NAME\(UTF8_STRING\) = "(.*)")re").match(props).captured(1),
+      QRegularExpression(R"re(WM_NAME\(\w+\) = "(.*)")re").match(props).captured(1)};
+}
+
+QRect rectOf(const WindowBounds& b) {
+  return {b.left, b.top, b.width, b.height};
+}
+
+QString storedKey(const QString& ident) {
+  return settingsKeyPath(QCoreApplication::applicationDirPath().toStdString()) + "/MainForm/" +
+         ident;
+}
+
+QString stored(const QString& ident) {
+  return QSettings(QSettings::IniFormat, QSettings::UserScope, "Vorlund", "Vorlund")
+      .value(storedKey(ident))
+      .toString();
+}
+
+// Every test starts a first game in the same folder: six names, no farm, no
+// graves, and of the settings only a pace of 128 ticks a second.
+class Windows : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    QFile::remove(QString::fromStdString(QtSettingsStore::userFile().string()));
+    QSettings(QSettings::IniFormat, QSettings::UserScope, "Vorlund", "Vorlund")
+        .setValue(storedKey("Speed"), 128);
+    for (const QString& file : kPlayedFiles) QFile::remove(file);
+    QFile names("names.txt");
+    ASSERT_TRUE(names.open(QIODevice::WriteOnly));
+    names.write("Ash\nBirch\nCedar\nDun\nElm\nFir\n");
+  }
+  // Started, and framed by the window manager, so that points on the screen
+  // are where the player sees them.
+  static bool start(GameApp& app, unsigned seed) {
+    return startAndShow(app, seed) && waitFor([&] {
+             const QWidget* names = app.window(WindowId::Names);
+             return names->frameGeometry().top() < names->geometry().top();
+           });
+  }
+  // The wizard by clicks: the first name, the one race offered (there is no
+  // races.txt), strength 8; the match with a guest then waits for its release.
+  static void makeFighterAndMatch(GameApp& app) {
+    for (int i = 0; i < 3; ++i) clickNamesRow(app, 0);
+  }
+};
+
+TEST_F(Windows, FirstStartTilesOuterBoundsWithExactCaptionsFontsKeysAndKeepsTheSettings) {
+  GameApp app;
+  ASSERT_TRUE(app.start(1));
+  EXPECT_TRUE(app.mainWindow()->isVisible());
+  EXPECT_FALSE(app.window(WindowId::Log)->isVisible()) << "text windows wait for the first tick";
+  constexpr WindowId kAll[] = {WindowId::Main, WindowId::Us, WindowId::Them, WindowId::Names,
+                               WindowId::Log};
+  const WindowBounds main = designedBounds(WindowId::Main);
+  std::map<WindowId, QRect> expected{{WindowId::Main, rectOf(main)}};
+  for (const auto& [w, b] : textWindowLayout(main, false)) expected[w] = rectOf(b);
+  EXPECT_TRUE(waitFor([&] {
+    if (app.game().startupCountdown > -1) return false;
+    for (WindowId w : kAll)
+      if (wmView(app.window(w)).outer != expected.at(w)) return false;
+    return true;
+  })) << "the windows did not reach their outer bounds";
+  for (WindowId w : kAll) {
+    const WmWindow v = wmView(app.window(w));
+    const char* caption = windowName(w);
+    EXPECT_TRUE(app.window(w)->isVisible()) << caption;
+    EXPECT_EQ(v.outer, expected.at(w)) << caption;
+    EXPECT_EQ(v.netWmName, caption);
+    EXPECT_EQ(v.wmName, caption);
+    EXPECT_EQ(rectOf(app.bounds(w)), expected.at(w)) << caption << " as the game reads it";
+  }
+  EXPECT_EQ(app.ticksPerSecond(), 128) << "the stored pace";
+  // The Log reaches 4 pixels into the "Us" sheet, and no further: its title
+  // bar is inside its height.
+  const QRect log = wmView(app.window(WindowId::Log)).outer;
+  const QRect us = wmView(app.window(WindowId::Us)).outer;
+  EXPECT_EQ(log.y() + log.height() - us.y(), 4);
+
+  // The fonts are the named stand-ins, found on this machine.
+  auto* sheet = static_cast<TextWindow*>(app.window(WindowId::Us))->control();
+  EXPECT_EQ(QFontInfo(listOf(app, WindowId::Names)->font()).family(), "Liberation Serif");
+  EXPECT_EQ(QFontInfo(listOf(app, WindowId::Log)->font()).family(), "Liberation Serif");
+  EXPECT_EQ(QFontInfo(listOf(app, WindowId::Log)->font()).pixelSize(), 11);
+  EXPECT_EQ(QFontInfo(sheet->font()).family(), "Liberation Mono");
+
+  // A name in UTF-8 reads the same on the sheet and in the title bar.
+  app.game().characters[0].Name_String = "Zoë";
+  refreshSheets(app.game());
+  app.sync();
+  EXPECT_EQ(static_cast<QTextEdit*>(sheet)->document()->firstBlock().text(),
+            "NAME Zoë" + QString(43, ' ') + "|");
+  EXPECT_TRUE(waitFor([&] {
+    return wmView(app.window(WindowId::Us)).netWmName == "Zoë  $1375000";
+  })) << wmView(app.window(WindowId::Us)).netWmName.toStdString();
+
+  // The player makes "Us" reach down to 600 and across to 235 (outer edges):
+  // the others are tiled from that, "Them" to 275, 450, 250 x 150.
+  const QMargins frame = wmView(app.window(WindowId::Us)).frame;
+  run("xdotool", {"windowsize", QString::number(app.window(WindowId::Us)->winId()),
+                  QString::number(235 - us.x() - frame.left() - frame.right()),
+                  QString::number(600 - us.y() - frame.top() - frame.bottom())});
+  const QRect them(275, 450, 250, 150);
+  waitFor([&] { return wmView(app.window(WindowId::Them)).outer == them; });
+  EXPECT_EQ(wmView(app.window(WindowId::Them)).outer, them);
+  EXPECT_EQ(wmView(app.window(WindowId::Us)).outer, QRect(0, us.y(), 235, 600 - us.y()));
+
+  // Esc pauses the tune and resumes it, from each text window and the arena.
+  // Without a sound device the game is silent, and the keys still reach it.
+  ASSERT_TRUE(app.game().musicOn);
+  const bool sound = app.musicLoaded() && waitFor([&] { return app.musicPlaying(); }, 3000);
+  if (!sound) std::puts("no sound output here: checked the keys only");
+  for (WindowId w : {WindowId::Us, WindowId::Them, WindowId::Names, WindowId::Log}) {
+    for (QWidget* target : {static_cast<TextWindow*>(app.window(w))->control(),
+                            static_cast<QWidget*>(app.mainWindow())}) {
+      const bool wasOn = app.game().musicOn;
+      QTest::keyClick(target, Qt::Key_Escape);
+      EXPECT_EQ(app.game().musicOn, !wasOn) << windowName(w);
+      if (sound) {
+        EXPECT_TRUE(waitFor([&] { return app.musicPlaying() == !wasOn; }, 2000));
+      }
+    }
+  }
+
+  // A press on a name takes it and moves the wizard on to the races; a press
+  // below the last line acts on nothing and leaves nothing selected.
+  QListWidget* names = listOf(app, WindowId::Names);
+  clickNamesRow(app, 1);
+  EXPECT_EQ(app.game().names.state, MenuState::ChooseRace);
+  EXPECT_EQ(app.game().us.lines[0].substr(5, 5), "Birch");
+  EXPECT_EQ(names->count(), 1) << "the races list (no races.txt: a human is offered)";
+  QTest::mouseClick(names->viewport(), Qt::LeftButton, {},
+                    QPoint(10, names->viewport()->height() - 3));
+  EXPECT_EQ(app.game().names.state, MenuState::ChooseRace);
+  EXPECT_EQ(app.game().names.selected, -1);
+  EXPECT_TRUE(names->selectedItems().isEmpty());
+
+  // The close keeps the outer placement the game reads and sets, the purses,
+  // and the pace as it was.
+  const WindowBounds mainAtClose = app.bounds(WindowId::Main);
+  app.mainWindow()->close();
+  EXPECT_TRUE(stored("Status") == "1" || stored("Status") == "2") << stored("Status").toStdString();
+  EXPECT_EQ(stored("Height").toInt(), mainAtClose.height);
+  EXPECT_EQ(stored("Top").toInt(), mainAtClose.top);
+  for (int s = 1; s <= 8; ++s) EXPECT_EQ(stored(QString("Coin%1").arg(s)), "1375000") << s;
+  EXPECT_EQ(stored("Betrayal"), "0");
+  EXPECT_EQ(stored("Speed"), "128");
+}
+
+QStringList items(QListWidget* list) {
+  QStringList out;
+  for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+  return out;
+}
+
+// The pace given on the command line is for this run only: taken, and never
+// stored.
+TEST_F(Windows, CtrlSInTheLogSavesTheLinesItShowsAndNothingElseChanges) {
+  GameApp app;
+  app.setSpeed(256);
+  ASSERT_TRUE(start(app, 3));
+  EXPECT_EQ(app.ticksPerSecond(), 256);
+  QTemporaryDir saves;
+  QString offered, answer;
+  QStringList shownAtSave;
+  std::vector<std::string> linesAtSave;
+  int asked = 0;
+  app.setLogFileChooser([&](const QString& o) {
+    ++asked;
+    offered = o;
+    shownAtSave = items(listOf(app, WindowId::Log));
+    linesAtSave = app.game().log.lines;
+    return answer;
+  });
+  makeFighterAndMatch(app);
+  clickNames(app, "release fighters");
+  ASSERT_TRUE(waitFor([&] { return app.game().log.lines.size() > 30; }));
+
+  QListWidget* log = listOf(app, WindowId::Log);
+  const bool running = app.game().fightRunning;
+  answer = saves.filePath("fight.txt");
+  QTest::keyClick(log, Qt::Key_S, Qt::ControlModifier);
+  ASSERT_EQ(asked, 1);
+  EXPECT_EQ(app.game().fightRunning, running) << "Ctrl+S is no click in the Log";
+  // The dialog offers a name with the date and time in the game folder.
+  EXPECT_EQ(QFileInfo(offered).absolutePath(), QDir::current().absolutePath());
+  EXPECT_TRUE(QFileInfo(offered).fileName().startsWith("vorlund-log-")) << offered.toStdString();
+  // The file holds exactly the Log's lines, as the window showed them.
+  QFile saved(answer);
+  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+  const QByteArray bytes = saved.readAll();
+  EXPECT_EQ(bytes.toStdString(), logFileText(linesAtSave));
+  EXPECT_EQ(QString::fromUtf8(bytes), shownAtSave.join('\n') + '\n');
+  EXPECT_GT(shownAtSave.size(), 30);
+
+  // A dialog closed without a name writes nothing; a plain S, and Ctrl+S in
+  // another window, ask for nothing.
+  answer.clear();
+  QTest::keyClick(log, Qt::Key_S, Qt::ControlModifier);
+  EXPECT_EQ(asked, 2);
+  EXPECT_EQ(QDir(saves.path()).entryList(QDir::Files), QStringList{"fight.txt"});
+  QTest::keyClick(log, Qt::Key_S);
+  QTest::keyClick(listOf(app, WindowId::Names), Qt::Key_S, Qt::ControlModifier);
+  EXPECT_EQ(asked, 2);
+  EXPECT_EQ(app.game().fightRunning, running);
+  app.mainWindow()->close();
+  EXPECT_EQ(stored("Speed"), "128") << "the command line's pace is not stored";
+}
+
+// The three numbers of the tooltip, which must add up to 100.
+int percentSum(const QString& text) {
+  const auto m =
+      QRegularExpression(R"(^(.+) (\d+)% \x{00B7} (.+) (\d+)% \x{00B7} unfinished (\d+)%$)")
+          .match(text);
+  return m.hasMatch() ? m.captured(2).toInt() + m.captured(4).toInt() + m.captured(5).toInt() : -1;
+}
+
+// A match set up anew while the odds of the one before are still counted:
+// only the new match's odds are ever shown, counted aside within a second,
+// and shown when the player rests the mouse on the Names list.
+TEST_F(Windows, OnlyTheNewestMatchsOddsAreCountedAsideAndShownOnHovering) {
+  GameApp app;
+  ASSERT_TRUE(start(app, 11));
+  QSignalSpy known(&app.odds(), &OddsTooltip::oddsKnown);
+  QProcess::execute("xdotool", {"mousemove", "1279", "1023"});  // out of the way
+  runEventsFor(100);
+  EXPECT_TRUE(app.odds().text().isEmpty()) << "no match yet";
+  makeFighterAndMatch(app);
+  Game& g = app.game();
+  ASSERT_TRUE(awaitingRelease(g));
+  const qsizetype before = known.count();
+  QElapsedTimer sinceSetUp;
+  sinceSetUp.start();
+  slot(g, 2).Name_String = "Zed";
+  slot(g, 2).ST += 4;
+  g.names.lines[2] = "Zed$1";
+  ++g.names.revision;
+  app.sync();
+  const std::uint32_t seed = g.rng.seed;
+  // Asked before the count is done, the tooltip says that it goes on; the
+  // odds replace the note when they come.
+  QListWidget* names = listOf(app, WindowId::Names);
+  app.odds().showAt(names->viewport()->mapToGlobal(QPoint(5, 5)), names->viewport());
+  EXPECT_EQ(QToolTip::text(), OddsTooltip::countingText());
+  ASSERT_TRUE(waitFor([&] { return app.odds().counted(); }));
+  std::printf("odds of 1000 fights counted %lld ms after the set-up\n",
+              static_cast<long long>(sinceSetUp.elapsed()));
+  EXPECT_TRUE(waitFor([&] { return QToolTip::text() == app.odds().text(); }))
+      << QToolTip::text().toStdString();
+  runEventsFor(300);
+  ASSERT_EQ(known.count(), before + 1);
+  const QString shown = known.last().at(0).toString();
+  EXPECT_TRUE(shown.contains(QString(" ") + QChar(0x00B7) + " Zed ")) << shown.toStdString();
+  EXPECT_EQ(shown, app.odds().text());
+
+  // The player rests the mouse on the wager lines.
+  QToolTip::hideText();
+  ASSERT_TRUE(waitFor([] { return !QToolTip::isVisible(); }));
+  const QPoint over =
+      names->viewport()->mapToGlobal(names->visualItemRect(names->item(1)).center());
+  QProcess::execute("xdotool", {"mousemove", QString::number(over.x()), QString::number(over.y())});
+  ASSERT_TRUE(waitFor([&] {
+    return QToolTip::isVisible() && QToolTip::text() == app.odds().text();
+  })) << QToolTip::text().toStdString();
+  runEventsFor(300);  // drawn
+  const QString text = QToolTip::text();
+  EXPECT_EQ(percentSum(text), 100) << text.toStdString();
+  EXPECT_TRUE(text.startsWith(QString::fromStdString(slot(g, 1).Name_String.str()) + " "));
+  // The game's own dice were not touched, and the same count made here, the
+  // way vorlund-sim's odds makes it, says the same.
+  EXPECT_EQ(g.rng.seed, seed);
+  EXPECT_EQ(text.toStdString(), oddsSummary(takeOddsSetup(g), fightOdds(g, OddsTooltip::kFights)));
+  EXPECT_EQ(g.rng.seed, seed);
+  // Released, the match has no odds to show any more.
+  clickNames(app, "release fighters");
+  ASSERT_GE(g.turnCounter, 1);
+  EXPECT_TRUE(app.odds().text().isEmpty());
+  app.mainWindow()->close();
+}
+
+}  // namespace
+}  // namespace vorlund::app
+
+int main(int argc, char** argv) {
+  return vorlund::app::test::runGuiTests(argc, argv, [](const QString& dir) {
+    vorlund::app::test::copyFiles(VORLUND_GAME_DIR, dir, [](const QString& name) {
+      return name.startsWith("Fig13") || name == "aorb1.orb" || name == "atri1.tri" ||
+             name == "risks.txt" || name.endsWith(".mp3");
+    });
+  });
+}
