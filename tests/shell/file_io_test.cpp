@@ -37,15 +37,13 @@ class AtomicWriter : public ::testing::Test {
   test::TempDir dir;
 };
 
-TEST_F(AtomicWriter, WritesANewFileAndLeavesNothingElse) {
+// A new file is written and nothing else is left; a new file takes an old
+// one's place with its permission bits, even bits the umask would have taken
+// from a new file.
+TEST_F(AtomicWriter, WritesAFileOrReplacesTheOldOneKeepingItsPermissionBits) {
   ASSERT_TRUE(writeFileAtomically(file(), std::string_view("first")).ok());
   EXPECT_EQ(dir.read("aapla2.pla"), "first");
   EXPECT_EQ(folderNames(dir.path()), std::set<std::string>{"aapla2.pla"});
-}
-
-// The new file takes the old one's place with its permission bits, even bits
-// the umask would have taken from a new file.
-TEST_F(AtomicWriter, ReplacesTheOldFileKeepingItsPermissionBits) {
   for (mode_t mode : {0600, 0640, 0666, 0755}) {
     dir.write("aapla2.pla", "old contents");
     ::chmod(file().c_str(), mode);

@@ -17,37 +17,33 @@ namespace {
 using Lines = std::vector<std::string>;
 namespace fs = std::filesystem;
 
-// The script less its opening (the seed, the comments and the start lines),
-// one command a line.
-std::string inputsOf(const std::string& script) {
+// The recorded script less its opening (the seed, the comments and the start
+// lines), one command a line.
+std::string inputsOf(const test::TempDir& dir) {
+  const std::string script = dir.read(kLastGameFile);
   std::size_t at = 0;
   for (int i = 0; i < 8 && at != std::string::npos; ++i) at = script.find('\n', at + 1);
   return at == std::string::npos ? "" : script.substr(at + 1);
 }
 
-struct Recorded : test::TestGame {
-  explicit Recorded(unsigned seed = 7) {
-    for (int s = 1; s <= kSlotCount; ++s) slot(g(), s).Coin = 1000 * s;
-    slot(g(), 8).Coin = -5;
-    g().betrayal = true;
-    g().wheelScrollLines = 4;
-    recording.onFailure = [this](const std::string& why) { failures.push_back(why); };
-    EXPECT_TRUE(recording.start(g(), seed));
-  }
-  std::string script() const { return dir.read(kLastGameFile); }
-  std::string inputs() const { return inputsOf(script()); }
-  GameRecording recording;
-  Lines failures;
-};
-
-// Every input is one sim command, after the ticks run since the one before;
-// each is in the file as soon as it happened, before the game closes.
 // The script opens with the seed and what the game read from outside its
-// folder (four comment lines among them).
+// folder (four comment lines among them). Every input is one sim command,
+// after the ticks run since the one before; each is in the file as soon as it
+// happened, before the game closes. Each drag move sets the view afresh from
+// the press, so only the last move before a tick or another input counts,
+// its offsets exact. A game left alone for hours takes several tick lines: no
+// line holds more ticks than the sim runs for one command.
 TEST(Recording, EachKindOfInputIsTheSimCommandThatDoesTheSame) {
-  Recorded t(4000000000u);
-  GameRecording& r = t.recording;
-  const std::string opening = t.script();
+  test::TestGame t;
+  for (int s = 1; s <= kSlotCount; ++s) slot(t.g(), s).Coin = 1000 * s;
+  slot(t.g(), 8).Coin = -5;
+  t.g().betrayal = true;
+  t.g().wheelScrollLines = 4;
+  GameRecording r;
+  Lines failures;
+  r.onFailure = [&](const std::string& why) { failures.push_back(why); };
+  ASSERT_TRUE(r.start(t.g(), 4000000000u));
+  const std::string opening = t.dir.read(kLastGameFile);
   EXPECT_EQ(opening.rfind("seed 4000000000\n#", 0), 0u) << opening;
   EXPECT_EQ(opening.substr(opening.find("\npurses")),
             "\npurses 1000 2000 3000 4000 5000 6000 7000 -5\nbetrayal true\nwheel-lines 4\n");
@@ -57,7 +53,7 @@ TEST(Recording, EachKindOfInputIsTheSimCommandThatDoesTheSame) {
   r.tick();
   r.namesClick(-1, 5);
   r.namesClick(9, 5);
-  EXPECT_EQ(t.inputs(), "click #2\ntick 2\nclick #5\nclick #5\n") << "written as they happen";
+  EXPECT_EQ(inputsOf(t.dir), "click #2\ntick 2\nclick #5\nclick #5\n") << "written as they happen";
   r.tick();
   r.logClick();
   r.arenaKey(38, {});
@@ -72,25 +68,6 @@ TEST(Recording, EachKindOfInputIsTheSimCommandThatDoesTheSame) {
   r.logSaved("vorlund-log-2026-12-06-2315.txt");
   r.resize(WindowId::Them, {450, 275, 250, 150});
   r.tick();
-  r.close();
-  const std::string expected =
-      "click #2\ntick 2\nclick #5\nclick #5\ntick 1\nlog-click\nkey 38\n"
-      "key 37 shift ctrl alt\ntext-key 27\npick none\npick 100268 right ctrl\n"
-      "pick 269 middle alt\npick 4294967295\nwheel -120\nmouse-up\n"
-      "save-log vorlund-log-2026-12-06-2315.txt\nresize them 450 275 250 150\ntick 1\nclose\n";
-  EXPECT_EQ(t.inputs(), expected);
-  EXPECT_TRUE(t.failures.empty());
-  r.logClick();
-  EXPECT_EQ(t.inputs(), expected) << "nothing after the close";
-}
-
-// Each move sets the view afresh from the press, so only the last move
-// before a tick or another input counts; its offsets read back exactly.
-// A game left alone for hours takes several tick lines: no line holds more
-// ticks than the sim runs for one command.
-TEST(Recording, ADragKeepsTheLastMoveAndALongWaitSeveralTickLines) {
-  Recorded t;
-  GameRecording& r = t.recording;
   r.press(std::nullopt, MouseButton::Left, {});
   r.drag(1, 2, 691, 480);
   r.drag(-3.5, 0.1 + 0.2, 691, 480);
@@ -100,9 +77,17 @@ TEST(Recording, ADragKeepsTheLastMoveAndALongWaitSeveralTickLines) {
   r.release();
   for (std::int64_t i = 0; i < 2 * kMostTicksPerLine + 5; ++i) r.tick();
   r.close();
-  EXPECT_EQ(t.inputs(),
-            "pick none\ndrag -3.5 0.30000000000000004 691 480\ntick 2\ndrag 12 -7 700 490\n"
-            "mouse-up\ntick 1000000\ntick 1000000\ntick 5\nclose\n");
+  const std::string expected =
+      "click #2\ntick 2\nclick #5\nclick #5\ntick 1\nlog-click\nkey 38\n"
+      "key 37 shift ctrl alt\ntext-key 27\npick none\npick 100268 right ctrl\n"
+      "pick 269 middle alt\npick 4294967295\nwheel -120\nmouse-up\n"
+      "save-log vorlund-log-2026-12-06-2315.txt\nresize them 450 275 250 150\ntick 1\n"
+      "pick none\ndrag -3.5 0.30000000000000004 691 480\ntick 2\ndrag 12 -7 700 490\n"
+      "mouse-up\ntick 1000000\ntick 1000000\ntick 5\nclose\n";
+  EXPECT_EQ(inputsOf(t.dir), expected);
+  EXPECT_TRUE(failures.empty());
+  r.logClick();
+  EXPECT_EQ(inputsOf(t.dir), expected) << "nothing after the close";
 }
 
 // The last game is kept as the previous one, which it replaces; a last game
