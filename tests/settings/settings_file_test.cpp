@@ -127,8 +127,9 @@ TEST(SettingsFile, AFileItCannotReadIsKeptBesideTheNewOne) {
 }
 
 // A file that can be neither read nor moved (here its name leaves no room
-// for ".bak") stays exactly as it was, and saving says so.
-TEST(SettingsFile, AFileThatCannotBeSetAsideIsNeverWritten) {
+// for ".bak"), and something that is no file put in the file's place during
+// play, stay exactly as they were, and saving says why.
+TEST(SettingsFile, AFileThatCannotBeSetAsideOrAPipePutInItsPlaceIsNeverWritten) {
   test::TempDir dir;
   const std::string name(252, 'v');
   dir.write(name, utf16(kGood));
@@ -144,12 +145,8 @@ TEST(SettingsFile, AFileThatCannotBeSetAsideIsNeverWritten) {
     EXPECT_EQ(r.reason(), "it could not be read and was left as it was");
   }
   EXPECT_EQ(dir.read(name), utf16(kGood));
-}
 
-// Something that is no file, put in the file's place during play, is left
-// alone and the save says why.
-TEST(SettingsFile, APipePutInItsPlaceDuringPlayIsLeftAsItIs) {
-  test::TempDir dir;
+  // Something that is no file, put in the file's place during play.
   const fs::path file = dir.path() / "Vorlund.ini";
   dir.write("Vorlund.ini", kGood);
   Store s(file);

@@ -40,7 +40,6 @@ TEST(ReportFailure, AGameWithoutAPlatformStillLogs) {
 
 TEST(NullPlatform, StartsWithTheDesignedWindowsAndPassesFailuresOn) {
   NullPlatform p;
-  EXPECT_EQ(p.bounds(WindowId::Main), (WindowBounds{20, 74, 691, 511}));
   EXPECT_EQ(p.bounds(WindowId::Log), (WindowBounds{4, 3, 140, 418}));
   EXPECT_TRUE(p.isVisible(WindowId::Main));
   EXPECT_FALSE(p.isVisible(WindowId::Names));

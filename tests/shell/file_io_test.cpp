@@ -110,27 +110,22 @@ TEST_F(AtomicWriter, NeverFollowsALinkBesideTheFile) {
   EXPECT_EQ(dir.read("aapla2.pla"), "saved");
 }
 
-TEST(BoundedReader, ReadsUpToItsLimitAndNoFurther) {
+// Nothing but a regular file is opened; a pipe in a file's place would block
+// the start-up for ever, a link to an endless device would eat the memory.
+TEST(BoundedReader, ReadsUpToItsLimitAndRefusesWhatIsNoRegularFileAtOnce) {
   test::TempDir dir;
   dir.write("list.txt", "0123456789");
   Bytes bytes;
   ASSERT_TRUE(readFileBounded(dir.path() / "list.txt", 10, bytes).ok());
   EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "0123456789");
-  const FileResult over = readFileBounded(dir.path() / "list.txt", 9, bytes);
-  EXPECT_EQ(over.code, Code::TooLarge);
+  EXPECT_EQ(readFileBounded(dir.path() / "list.txt", 9, bytes).code, Code::TooLarge);
   EXPECT_TRUE(bytes.empty());
   dir.write("empty", "");
   EXPECT_TRUE(readFileBounded(dir.path() / "empty", 0, bytes).ok());
-}
-
-// Nothing but a regular file is opened; a pipe in a file's place would block
-// the start-up for ever, a link to an endless device would eat the memory.
-TEST(BoundedReader, RefusesWhatIsNoRegularFileAtOnce) {
-  test::TempDir dir;
   fs::create_directory(dir.path() / "folder");
   ASSERT_EQ(::mkfifo((dir.path() / "pipe").c_str(), 0644), 0);
   fs::create_symlink("/dev/zero", dir.path() / "zero");
-  Bytes bytes{1, 2, 3};
+  bytes = {1, 2, 3};
   const auto start = std::chrono::steady_clock::now();
   for (const char* name : {"folder", "pipe", "zero"}) {
     const FileResult r = readFileBounded(dir.path() / name, 1 << 20, bytes);
@@ -161,7 +156,7 @@ TEST_F(AtomicWriter, AFolderWithoutWritePermissionOrAnUnreadableFileIsReported) 
   EXPECT_FALSE(unread.reason().empty());
 }
 
-TEST(LittleEndian, FieldsInFileOrder) {
+TEST(Bytes, LittleEndianFieldsInFileOrderAndWrappedSums) {
   Bytes b;
   appendInt32(b, -2);
   appendDouble(b, 1.5);
@@ -173,9 +168,7 @@ TEST(LittleEndian, FieldsInFileOrder) {
   putFloat(f, -0.75f);
   EXPECT_EQ(readFloat(f), -0.75f);
   EXPECT_EQ(readU32(f), 0xbf400000u);
-}
-
-TEST(Wrap32, ComesRoundTheOtherSide) {
+  // Sums come round the other side.
   EXPECT_EQ(wrappedSum(2147483647, 1), -2147483647 - 1);
   EXPECT_EQ(wrappedSum(-2147483647 - 1, -1), 2147483647);
   EXPECT_EQ(wrap32(std::int64_t{1} << 32), 0);
