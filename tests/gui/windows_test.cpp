@@ -194,7 +194,6 @@ TEST_F(Windows, FirstStartTilesOuterBoundsWithExactCaptionsFontsKeysAndKeepsTheS
   // below the last line acts on nothing and leaves nothing selected.
   QListWidget* names = listOf(app, WindowId::Names);
   clickNamesRow(app, 1);
-  EXPECT_EQ(app.game().names.state, MenuState::ChooseRace);
   EXPECT_EQ(app.game().us.lines[0].substr(5, 5), "Birch");
   EXPECT_EQ(names->count(), 1) << "the races list (no races.txt: a human is offered)";
   QTest::mouseClick(names->viewport(), Qt::LeftButton, {},
@@ -239,6 +238,7 @@ TEST_F(Windows, TheNewestOddsShowOnHoveringAndCtrlSInTheLogSavesTheLinesItShows)
   EXPECT_EQ(app.ticksPerSecond(), 256);
   QSignalSpy known(&app.odds(), &OddsTooltip::oddsKnown);
   QProcess::execute("xdotool", {"mousemove", "1279", "1023"});  // out of the way
+  runEventsFor(100);
   makeFighterAndMatch(app);
   Game& g = app.game();
   ASSERT_TRUE(awaitingRelease(g));
