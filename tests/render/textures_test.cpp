@@ -23,8 +23,7 @@ Rgb meanColour(const Image& image) {
 }
 
 double distance(const Rgb& a, const Rgb& b) {
-  return std::sqrt((a.r - b.r) * (a.r - b.r) + (a.g - b.g) * (a.g - b.g) +
-                   (a.b - b.b) * (a.b - b.b));
+  return std::hypot(a.r - b.r, a.g - b.g, a.b - b.b);
 }
 
 TEST(BodyTextures, TheSameSeedPaintsTheSameBytes) {
