@@ -3,6 +3,7 @@
 // rules before they were kept.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <fstream>
@@ -336,14 +337,10 @@ TEST_P(GoldenFight, LogMatchesTheReviewedFight) {
   Lines golden;
   std::ifstream in(path);
   for (std::string line; std::getline(in, line);) golden.push_back(line);
-  std::size_t i = 0;
-  while (i < log.size() && i < golden.size() && log[i] == golden[i]) ++i;
-  EXPECT_TRUE(i == log.size() && i == golden.size())
-      << path << " differs at line " << i + 1
-      << "\n  now:    " << (i < log.size() ? log[i] : "(ended)")
-      << "\n  golden: " << (i < golden.size() ? golden[i] : "(ended)")
-      << "\nTo regenerate (then review every changed line):\n  VORLUND_REGENERATE_GOLDEN=1 "
-         "<build>/tests/combat_tests --gtest_filter='Fights/GoldenFight.*'";
+  const std::size_t i =
+      std::mismatch(log.begin(), log.end(), golden.begin(), golden.end()).first - log.begin();
+  EXPECT_EQ(log, golden) << path << " differs at line " << i + 1
+                         << "; regenerate with VORLUND_REGENERATE_GOLDEN=1 and review every line";
 }
 
 INSTANTIATE_TEST_SUITE_P(
