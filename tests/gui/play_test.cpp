@@ -85,15 +85,12 @@ void expectSameGame(const QString& script, const QString& startDir, const QStrin
         << file << " differs";
 }
 
-std::string purses(const Game& g) {
+// What outlives a closed game: the purses (its first line), the farm and
+// the graveyard.
+std::string kept(const Game& g) {
   std::string text = "purses";
   for (int s = 1; s <= kSlotCount; ++s) text += " " + std::to_string(slot(g, s).Coin);
-  return text;
-}
-
-// What outlives a closed game: the purses, the farm and the graveyard.
-std::string kept(const Game& g) {
-  std::string text = purses(g) + "\nfarm";
+  text += "\nfarm";
   for (int s = kFirstFarmSlot; s <= kLastFarmSlot; ++s)
     text += " [" + slot(g, s).Name_String.str() + "]";
   text += "\ngraves";
@@ -103,11 +100,6 @@ std::string kept(const Game& g) {
             std::to_string(grave.race);
   }
   return text;
-}
-
-// The fighter in the arena, alive.
-bool arenaFighterAlive(const Game& g) {
-  return !slot(g, 1).Name_String.str().empty() && slot(g, 1).Wounds < slot(g, 1).ST;
 }
 
 // The wizard: the name the game offers, a human, strength 12.
@@ -159,12 +151,15 @@ TEST(FirstGame, PlayedRecordedReplayedAndBroughtBackAtTheNextStart) {
     // A fighter worth keeping goes to the farm (with seed 2024 the first
     // one lives through his fight; until then the player gambles again),
     // and a new one is made from the farm menu.
-    for (int fights = 0; fights < 6 && !arenaFighterAlive(g); ++fights) {
+    const auto alive = [&] {
+      return !slot(g, 1).Name_String.str().empty() && slot(g, 1).Wounds < slot(g, 1).ST;
+    };
+    for (int fights = 0; fights < 6 && !alive(); ++fights) {
       p.click("gamble in the stands");
       p.click("release fighters");
       ASSERT_TRUE(p.fightOver());
     }
-    ASSERT_TRUE(arenaFighterAlive(g));
+    ASSERT_TRUE(alive());
     const std::string farmed = slot(g, 1).Name_String.str();
     p.click("pay for breeding");
     ASSERT_EQ(g.names.state, MenuState::Farm);

@@ -25,9 +25,8 @@ namespace {
 
 using namespace test;
 
-QString outputDir() {
-  const QByteArray dir = qgetenv("VORLUND_SCREENSHOTS");
-  return dir.isEmpty() ? QDir::currentPath() : QString::fromLocal8Bit(dir);
+QString outputFile(const char* name) {
+  return QDir(qEnvironmentVariable("VORLUND_SCREENSHOTS", QDir::currentPath())).filePath(name);
 }
 
 // How many different colours a part of a picture has: a window that did not
@@ -51,15 +50,12 @@ std::int32_t cellHalfWayOut(ArenaView& view, const Game& g) {
     }
   if (middle == 0) return 0;
   const Vec3& centre = cellPosition(g.world, static_cast<std::int32_t>(middle));
-  std::int32_t best = 0;
-  float bestError = 2.0f;
-  for (std::int32_t c = 1; c <= kCellCount; ++c) {
-    const float error = std::abs(cosineBetween(centre, cellPosition(g.world, c)) - 0.7f);
-    if (error < bestError) {
-      best = c;
-      bestError = error;
-    }
-  }
+  const auto error = [&](std::int32_t c) {
+    return std::abs(cosineBetween(centre, cellPosition(g.world, c)) - 0.7f);
+  };
+  std::int32_t best = 1;
+  for (std::int32_t c = 2; c <= kCellCount; ++c)
+    if (error(c) < error(best)) best = c;
   return best;
 }
 
@@ -85,7 +81,7 @@ TEST(Screenshots, TheCursorOverlayAndTheArenaMidFight) {
   runEventsFor(300);
   const QImage cursor = view.grabFrame();
   EXPECT_GT(colours(cursor), 10);
-  EXPECT_TRUE(cursor.save(QDir(outputDir()).filePath("cursor.png")));
+  EXPECT_TRUE(cursor.save(outputFile("cursor.png")));
   key(Qt::Key_Y);
   key(Qt::Key_B);
 
@@ -106,7 +102,7 @@ TEST(Screenshots, TheCursorOverlayAndTheArenaMidFight) {
   ASSERT_FALSE(desktop.isNull()) << "import -window root";
   const QRect main = app.window(WindowId::Main)->frameGeometry().translated(-all.topLeft());
   EXPECT_GT(colours(desktop.copy(main)), 100);
-  EXPECT_TRUE(desktop.save(QDir(outputDir()).filePath("arena.png")));
+  EXPECT_TRUE(desktop.save(outputFile("arena.png")));
   app.mainWindow()->close();
 }
 

@@ -85,10 +85,9 @@ TEST_F(Bitmaps, RefusedAsInvalidOrUnopenedWithTheReason) {
 }
 
 TEST(TextureFiles, NamesCarryTheBodyInThreeDigits) {
-  const std::pair<int, const char*> cases[] = {{0, "Fig13000.bmp"},   {9, "Fig13009.bmp"},
-                                               {10, "Fig13010.bmp"},  {42, "Fig13042.bmp"},
-                                               {100, "Fig13100.bmp"}, {144, "Fig13144.bmp"}};
-  for (const auto& [k, name] : cases) EXPECT_EQ(PlanetTextures::fileName(k), name);
+  EXPECT_EQ(PlanetTextures::fileName(9), "Fig13009.bmp");
+  EXPECT_EQ(PlanetTextures::fileName(10), "Fig13010.bmp");
+  EXPECT_EQ(PlanetTextures::fileName(100), "Fig13100.bmp");
 }
 
 TEST(TextureFiles, StartUpStopsAtTheFirstFileItCannotReadAndNamesIt) {

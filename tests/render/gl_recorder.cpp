@@ -15,14 +15,10 @@ GlRecorder& gl() {
 namespace {
 
 std::string name(GLenum e) {
-  const GLenum codes[] = {GL_FRONT,          GL_BACK,        GL_FRONT_AND_BACK, GL_AMBIENT,
-                          GL_DIFFUSE,        GL_SPECULAR,    GL_SHININESS,      GL_POSITION,
-                          GL_SPOT_DIRECTION, GL_SPOT_CUTOFF, GL_DEPTH_TEST,     GL_CULL_FACE,
-                          GL_LIGHTING,       GL_PROJECTION,  GL_MODELVIEW};
-  const char* const names[] = {"FRONT",          "BACK",        "FRONT_AND_BACK", "AMBIENT",
-                               "DIFFUSE",        "SPECULAR",    "SHININESS",      "POSITION",
-                               "SPOT_DIRECTION", "SPOT_CUTOFF", "DEPTH_TEST",     "CULL_FACE",
-                               "LIGHTING",       "PROJECTION",  "MODELVIEW"};
+  const GLenum codes[] = {GL_FRONT,   GL_BACK,     GL_FRONT_AND_BACK, GL_AMBIENT,
+                          GL_DIFFUSE, GL_SPECULAR, GL_SHININESS};
+  const char* const names[] = {"FRONT",   "BACK",     "FRONT_AND_BACK", "AMBIENT",
+                               "DIFFUSE", "SPECULAR", "SHININESS"};
   for (std::size_t i = 0; i < std::size(codes); ++i)
     if (codes[i] == e) return names[i];
   if (e >= GL_LIGHT0 && e <= GL_LIGHT7) return "LIGHT" + std::to_string(e - GL_LIGHT0);

@@ -1,7 +1,11 @@
-// The game clock's pace and the command line that chooses it, without a display.
+// The app's logic that needs no display: the clock's pace, the command line
+// that chooses it, and the key codes.
 #include <gtest/gtest.h>
 
+#include <Qt>
+
 #include "app/command_line.h"
+#include "app/key_codes.h"
 #include "app/tick_clock.h"
 
 namespace vorlund::app {
@@ -46,52 +50,43 @@ TEST(CommandLine, SpeedInRangeIsTakenAnythingElseRefused) {
             "pace)");
 }
 
-// A clock driven by a timer that fires exactly when asked.
-std::vector<std::int64_t> tickMoments(int rate, int ticks, std::int64_t startMs = 1000) {
-  TickClock clock(rate, startMs);
-  std::vector<std::int64_t> moments;
-  std::int64_t now = startMs;
-  for (int i = 0; i < ticks; ++i) {
-    now += clock.msUntilNextTick(now);
-    moments.push_back(now);
-    clock.ticked();
-  }
-  return moments;
-}
-
+// At every pace each second holds exactly its ticks, 1000 / rate apart
+// rounded either way, for a timer that fires exactly when asked.
 TEST(TickClock, EverySecondHoldsExactlyItsTicksAtEveryPace) {
   for (int rate : {8, 13, 64, 100, 255, 256}) {
-    const auto moments = tickMoments(rate, 3 * rate);
-    EXPECT_EQ(moments[rate - 1], 2000) << rate;
-    EXPECT_EQ(moments[2 * rate - 1], 3000) << rate;
-    EXPECT_EQ(moments.back(), 4000) << rate;
-    for (std::size_t i = 1; i < moments.size(); ++i) {
-      const std::int64_t gap = moments[i] - moments[i - 1];
-      EXPECT_TRUE(gap == 1000 / rate || gap == 1000 / rate + 1) << rate << " tick " << i;
+    TickClock clock(rate, 1000);
+    std::int64_t now = 1000;
+    for (int tick = 1; tick <= 3 * rate; ++tick) {
+      const std::int64_t gap = clock.msUntilNextTick(now);
+      EXPECT_TRUE(gap == 1000 / rate || gap == 1000 / rate + 1) << rate << " tick " << tick;
+      now += gap;
+      clock.ticked();
+      EXPECT_TRUE(tick % rate != 0 || now == 1000 + 1000 * tick / rate) << rate << " at " << tick;
     }
   }
-  const auto designed = tickMoments(64, 4);
-  EXPECT_EQ(designed, (std::vector<std::int64_t>{1015, 1031, 1046, 1062}));
 }
 
+// At 64 a second from 0 the ticks are due at 15, 31, 46, 62, ...: a late tick
+// leaves the next one at its own moment, up to 250 ms behind the missed ones
+// run at once, and after a longer stall the count starts afresh.
 TEST(TickClock, LateTicksKeepTheScheduleALongStallStartsItAfresh) {
   TickClock clock(64, 0);
-  EXPECT_EQ(clock.msUntilNextTick(0), 15);
-  // The tick came 10 ms late: the next one is still due at its own moment.
-  clock.ticked();
-  EXPECT_EQ(clock.msUntilNextTick(25), 6);  // tick 2 at 31
-  clock.ticked();
-  // 200 ms behind: the missed ticks are run at once to catch up.
-  EXPECT_EQ(clock.msUntilNextTick(46 + 200), 0);
-  clock.ticked();
-  EXPECT_EQ(clock.msUntilNextTick(250), 0);  // tick 4 was due at 62
-  // A stall of a second: no rush through 64 ticks; the count starts again.
-  clock.ticked();
-  EXPECT_EQ(clock.msUntilNextTick(1300), 0);
-  clock.ticked();
-  EXPECT_EQ(clock.msUntilNextTick(1300), 15);
-  clock.ticked();
-  EXPECT_EQ(clock.msUntilNextTick(1316), 15);  // tick 2 after the stall at 1331
+  const std::pair<std::int64_t, std::int64_t> nowAndWait[] = {
+      {0, 15}, {25, 6}, {46 + 200, 0}, {62 + 250, 0}, {78 + 251, 0}, {329, 15}, {345, 15}};
+  for (const auto& [now, wait] : nowAndWait) {
+    EXPECT_EQ(clock.msUntilNextTick(now), wait) << "at " << now;
+    clock.ticked();
+  }
+}
+
+TEST(KeyCodes, QtKeysBecomeTheWindowsCodesOfTheKeyTables) {
+  const std::pair<int, int> keys[] = {
+      {Qt::Key_Escape, 27}, {Qt::Key_Left, 37}, {Qt::Key_Up, 38},   {Qt::Key_Right, 39},
+      {Qt::Key_Down, 40},   {Qt::Key_0, 48},    {Qt::Key_9, 57},    {Qt::Key_A, 65},
+      {Qt::Key_B, 66},      {Qt::Key_Z, 90},    {Qt::Key_F1, 112},  {Qt::Key_F4, 115},
+      {Qt::Key_F5, 116},    {Qt::Key_F10, 121}, {Qt::Key_F12, 123}, {Qt::Key_Home, 0},
+      {Qt::Key_F13, 0},     {Qt::Key_Exclam, 0}};
+  for (auto [qt, code] : keys) EXPECT_EQ(virtualKey(qt), code) << std::hex << qt;
 }
 
 }  // namespace
