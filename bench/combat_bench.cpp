@@ -1,53 +1,17 @@
 // Whole fights to the death per second, headless, on the game folder's sphere.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <memory>
 #include <thread>
 #include <vector>
 
+#include "bench_game.h"
 #include "combat/fight_odds.h"
-#include "combat/fight_queues.h"
 #include "combat/turn_step.h"
-#include "fighters/race_traits.h"
-#include "management/between_fights.h"
-#include "management/match_setup.h"
-#include "shell/game.h"
-#include "shell/null_platform.h"
-#include "shell/startup.h"
 #include "solar/solar.h"
 
 namespace vorlund {
 namespace {
-
-struct BenchGame {
-  BenchGame() {
-    game.dir = VORLUND_GAME_DIR;
-    game.platform = &platform;
-    ready = startGame(game, 1);
-    reserveFightQueues(game);
-    game.startupCountdown = -1;
-  }
-  void newFight() {
-    for (int s = 1; s <= 2; ++s) {
-      TCharacterDMG& c = slot(game, s);
-      c.Name_String = s == 1 ? "Ash" : "Brak";
-      c.Race = "human";
-      c.ST = 12;
-      c.DX = 12;
-      c.Wounds = 0;
-      setNaturalWeapons(c);
-      setUpMovement(c);
-      c.Bravery = 8;
-    }
-    gambleInTheStands(game);
-    releaseFighters(game);
-    game.log.lines.clear();
-  }
-  NullPlatform platform;
-  Game game;
-  bool ready = false;
-};
 
 void runFights(benchmark::State& state, bool withSolar) {
   auto b = std::make_unique<BenchGame>();

@@ -15,15 +15,10 @@
 
 #include "app/arena_view.h"
 #include "app/glyph_bitmaps.h"
-#include "combat/fight_queues.h"
+#include "bench_game.h"
 #include "combat/turn_step.h"
-#include "fighters/race_traits.h"
-#include "management/between_fights.h"
-#include "management/match_setup.h"
 #include "render/arena_painter.h"
 #include "shell/game.h"
-#include "shell/null_platform.h"
-#include "shell/startup.h"
 #include "shell/tick.h"
 
 namespace vorlund {
@@ -34,26 +29,10 @@ constexpr int kWidth = 691;
 constexpr int kHeight = 511;
 
 // A fight some turns old, the solar system zoomed in, the cursor shown.
-struct MidFight {
+struct MidFight : BenchGame {
   MidFight() {
-    game.dir = VORLUND_GAME_DIR;
-    game.platform = &platform;
-    ready = startGame(game, 1);
     if (!ready) return;
-    reserveFightQueues(game);
-    game.startupCountdown = -1;
-    for (int s = 1; s <= 2; ++s) {
-      TCharacterDMG& c = slot(game, s);
-      c.Name_String = s == 1 ? "Ash" : "Brak";
-      c.Race = "human";
-      c.ST = 12;
-      c.DX = 12;
-      setNaturalWeapons(c);
-      setUpMovement(c);
-      c.Bravery = 8;
-    }
-    gambleInTheStands(game);
-    releaseFighters(game);
+    newFight();
     for (int t = 0; t < 60 && game.turnCounter >= 1; ++t) {
       turnStep(game);
       finishPhase(game);
@@ -61,9 +40,6 @@ struct MidFight {
     game.solarScale = 1e-07;
     game.zapCountdown = 0;
   }
-  NullPlatform platform;
-  Game game;
-  bool ready = false;
 };
 
 // A window with the arena's pixel format and its context, current.

@@ -6,7 +6,6 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 
 #include "fuzz_world.h"
 #include "world/mesh_files.h"
@@ -16,7 +15,6 @@ using namespace vorlund;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const fuzz::ScratchFolder folder;
-  static NullPlatform platform;
   const fuzz::HexSphereFiles& sphere = fuzz::hexSphere();
   Bytes cells = sphere.cells;
   std::copy(data, data + std::min(size, cells.size()), cells.begin());
@@ -27,16 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   putInt32(triangles.data(), 300);
   folder.write(kTriangleFileName, triangles);
 
-  // One game for all inputs: its tables are sized once, as a start-up sizes them.
-  static const auto g = [] {
-    auto made = std::make_unique<Game>();
-    made->dir = folder.path();
-    made->platform = &platform;
-    allocateCellTables(made->world);
-    return made;
-  }();
-  g->world.meshCopied = g->world.trianglesAssigned = false;
-  if (!loadMesh(*g)) return 0;
+  Game* g = nullptr;
+  if (!fuzz::loadMeshOnce(folder, g)) return 0;
   for (std::int32_t c = 1; c <= kSphereCellCount; ++c) {
     const Vec3& p = cellPosition(g->world, c);
     const long double r = std::sqrt(p.x * p.x + p.y * p.y + p.z * p.z);

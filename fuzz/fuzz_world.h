@@ -52,4 +52,20 @@ inline void installHexSphere(const ScratchFolder& folder) {
   folder.write(kNeighbourFileName, s.neighbours);
 }
 
+// Loads the cells and strip of `folder` into one game kept for all inputs, its
+// tables sized once as a start-up sizes them; false when the load refuses.
+inline bool loadMeshOnce(const ScratchFolder& folder, Game*& game) {
+  static NullPlatform platform;
+  static const auto g = [&] {
+    auto made = std::make_unique<Game>();
+    made->dir = folder.path();
+    made->platform = &platform;
+    allocateCellTables(made->world);
+    return made;
+  }();
+  g->world.meshCopied = g->world.trianglesAssigned = false;
+  game = g.get();
+  return loadMesh(*g);
+}
+
 }  // namespace vorlund::fuzz

@@ -4,7 +4,6 @@
 // texture strip, whatever the points are.
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 
 #include "fuzz_world.h"
 #include "world/mesh_files.h"
@@ -14,7 +13,6 @@ using namespace vorlund;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const fuzz::ScratchFolder folder;
-  static NullPlatform platform;
   static const bool cellsWritten = [] {
     folder.write(kCellFileName, fuzz::hexSphere().cells);
     return true;
@@ -22,16 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   (void)cellsWritten;
   folder.write(kTriangleFileName, data, size);
 
-  // One game for all inputs: its tables are sized once, as a start-up sizes them.
-  static const auto g = [] {
-    auto made = std::make_unique<Game>();
-    made->dir = folder.path();
-    made->platform = &platform;
-    allocateCellTables(made->world);
-    return made;
-  }();
-  g->world.meshCopied = g->world.trianglesAssigned = false;
-  if (!loadMesh(*g)) return 0;
+  Game* g = nullptr;
+  if (!fuzz::loadMeshOnce(folder, g)) return 0;
   const WorldState& w = g->world;
   fuzz::require(w.pointCount >= 0 && w.pointCount <= kMaxTrianglePoints, "a point count in range");
   fuzz::require(triangleCount(w) == w.pointCount / 3, "whole triangles only");
