@@ -5,16 +5,12 @@
 #include <cstddef>
 #include <system_error>
 
+#include "shell/data_folder.h"
 #include "shell/file_io.h"
 
 namespace vorlund::app {
 
 namespace fs = std::filesystem;
-
-bool holdsGameFiles(const fs::path& dir) {
-  std::error_code ec;
-  return fs::is_regular_file(dir / "aorb1.orb", ec) && fs::is_regular_file(dir / "atri1.tri", ec);
-}
 
 fs::path userGameFolder(const char* xdgDataHome, const char* home) {
   if (xdgDataHome && *xdgDataHome && fs::path(xdgDataHome).is_absolute())

@@ -6,10 +6,6 @@
 
 namespace vorlund::app {
 
-// Whether a folder holds the game's files: the hex sphere the fights are
-// fought on, without which the game cannot start.
-bool holdsGameFiles(const std::filesystem::path& dir);
-
 // The player's own game folder: $XDG_DATA_HOME/vorlund, or
 // ~/.local/share/vorlund when that is unset or not an absolute path. Empty
 // when neither variable helps.

@@ -11,6 +11,7 @@
 #include "app/command_line.h"
 #include "app/game_app.h"
 #include "app/game_folder.h"
+#include "shell/data_folder.h"
 
 namespace {
 
@@ -37,26 +38,12 @@ constexpr const char* kHelp =
     "\n"
     "Qt's own options (-platform, -display, ...) are understood too.\n";
 
-// Where the installed game data may be: beside the program (wherever the
-// tree was installed), the game folder of a build, or the configured place.
-std::vector<fs::path> dataCandidates() {
-  std::vector<fs::path> found;
-  std::error_code ec;
-  const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-  if (!ec) {
-    found.push_back(exe.parent_path().parent_path() / "share" / "vorlund");
-    found.push_back(exe.parent_path().parent_path() / "game");
-  }
-  found.emplace_back(VORLUND_DATA_DIR);
-  return found;
-}
-
 // Moves into the folder the game plays in; false when there is none.
 bool enterGameFolder() {
   std::error_code ec;
   const fs::path here = fs::current_path(ec);
   vorlund::app::FolderChoice choice = vorlund::app::chooseGameFolder(
-      here, dataCandidates(), std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+      here, vorlund::installedDataCandidates(), std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
   if (!choice.dir.empty()) {
     fs::current_path(choice.dir, ec);
     if (ec) choice.errors.push_back("Cannot enter " + choice.dir.string() + ": " + ec.message());
