@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "render/open_gl.h"
+#include "shell/data_folder.h"
 
 namespace vorlund::render {
 namespace {
@@ -30,7 +31,7 @@ std::string PlanetTextures::fileName(int k) {
 std::optional<Failure> PlanetTextures::InitPlanetGraphics(const std::filesystem::path& dir) {
   for (int k = 0; k < kTextureCount; ++k) {
     const std::string name = fileName(k);
-    BitmapRead read = ReadBitmap(dir / name);
+    BitmapRead read = ReadBitmap(readOnlyDataFile(dir, name));
     switch (read.fault) {
       case BitmapFault::CannotOpen:
         return Failure::fatal("Cannot open file " + name, read.reason);

@@ -27,7 +27,8 @@ class PlanetTextures {
   // "Fig13" + k in three digits + ".bmp".
   static std::string fileName(int k);
 
-  // Reads Fig13000.bmp..Fig13144.bmp from the game folder in that order and
+  // Reads Fig13000.bmp..Fig13144.bmp in that order, each from the game
+  // folder when it has one, else from the installed game data, and
   // stops at the first that cannot be read: the failure that stops the
   // start-up comes back, naming the file ("Cannot open file Fig13007.bmp",
   // "Fig13007.bmp: invalid bitmap"), and the later textures stay empty.

@@ -13,6 +13,7 @@
 #include "panels/text_keys.h"
 #include "panels/tiling.h"
 #include "settings/qt_settings_store.h"
+#include "shell/data_folder.h"
 #include "shell/failure.h"
 #include "shell/input.h"
 #include "shell/pointer_input.h"
@@ -24,9 +25,11 @@
 namespace vorlund::sim {
 namespace {
 
-const char* kHelp =
+const char* kUsage =
     "usage: vorlund-sim [--seed N] [--settings FILE] [--dir DIR]\n"
-    "       vorlund-sim --help | --version\n"
+    "       vorlund-sim --help | --version\n";
+
+const char* kHelp =
     "\n"
     "Runs Vorlund headless in DIR (default: the current directory). Commands come on\n"
     "standard input, one per line; blank lines and lines starting with # are skipped.\n"
@@ -102,8 +105,13 @@ const char* kHelp =
 
 }  // namespace
 
+const char* usageText() {
+  return kUsage;
+}
+
 const char* helpText() {
-  return kHelp;
+  static const std::string text = std::string(kUsage) + kHelp;
+  return text.c_str();
 }
 
 SimSession::SimSession(const SimOptions& options, std::ostream& out, std::ostream& err)
@@ -133,6 +141,12 @@ SimSession::SimSession(const SimOptions& options, std::ostream& out, std::ostrea
 
 bool SimSession::start() {
   started_ = true;
+  // Play would change what the package owns and an upgrade replaces.
+  if (isInstalledDataFolder(game_->dir, installedDataFolders())) {
+    err_ << "vorlund-sim: " << game_->dir.string()
+         << " is the installed game data, never a game folder: play in a copy of it\n";
+    return false;
+  }
   return startGame(*game_, options_.seed);
 }
 
