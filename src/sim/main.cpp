@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <chrono>
 #include <cstdlib>
 #include <iostream>
 #include <string>
 
+#include "shell/version_text.h"
 #include "sim/sim_session.h"
 
 namespace {
@@ -16,8 +18,7 @@ bool parseSeed(const char* text, unsigned& seed) {
 }
 
 int usageError(const std::string& message) {
-  std::cerr << "vorlund-sim: " << message << "\n"
-            << "usage: vorlund-sim [--seed N] [--settings FILE] [--dir DIR]\n";
+  std::cerr << "vorlund-sim: " << message << "\n" << vorlund::sim::usageText();
   return 2;
 }
 
@@ -33,9 +34,10 @@ int main(int argc, char** argv) {
       return 0;
     }
     if (arg == "--version") {
-      std::cout << "vorlund-sim " VORLUND_VERSION "\n";
+      std::cout << vorlund::versionText("vorlund-sim", VORLUND_VERSION);
       return 0;
     }
+    if (arg.size() < 2 || arg[0] != '-') return usageError("unexpected argument \"" + arg + "\"");
     if (arg != "--seed" && arg != "--settings" && arg != "--dir")
       return usageError("unknown option " + arg);
     if (i + 1 >= argc) return usageError(arg + " needs a value");

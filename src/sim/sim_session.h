@@ -113,6 +113,8 @@ class SimSession {
   std::string badExpect_;
 };
 
+// The usage lines, which begin --help and follow every refusal alike.
+const char* usageText();
 // The --help text: usage and the command table.
 const char* helpText();
 
