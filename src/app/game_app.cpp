@@ -26,12 +26,14 @@
 #include "app/key_codes.h"
 #include "app/odds_tooltip.h"
 #include "app/text_windows.h"
+#include "app/window_system.h"
 #include "management/names_window.h"
 #include "panels/designed_bounds.h"
 #include "panels/log_file.h"
 #include "panels/text_keys.h"
 #include "panels/tiling.h"
 #include "settings/qt_settings_store.h"
+#include "shell/data_folder.h"
 #include "shell/failure.h"
 #include "shell/input.h"
 #include "shell/pointer_input.h"
@@ -195,6 +197,7 @@ bool GameApp::start(unsigned seed) {
     return false;
   }
   if (!startGame(g, seed)) return false;
+  if (desktopPlacesWindows()) logAdd(g.log, kDesktopPlacesWindowsLine);
   recording_.onFailure = [](const std::string& why) { qWarning("vorlund: %s", why.c_str()); };
   recording_.start(g, seed);
   main_->show();
@@ -295,8 +298,7 @@ bool GameApp::isVisible(WindowId w) {
 
 void GameApp::focusWindow(WindowId w) {
   QWidget* win = window(w);
-  win->raise();
-  win->activateWindow();
+  bringToFront(win);
   if (auto* t = dynamic_cast<TextWindow*>(win)) t->control()->setFocus();
 }
 
@@ -330,7 +332,8 @@ void GameApp::beep() {
 // the game plays in silence.
 void GameApp::openMusic() {
 #ifdef VORLUND_HAVE_MULTIMEDIA
-  const QString file = QDir::current().filePath("wendlebrook_song_one.mp3");
+  const QString file =
+      QFile::decodeName(readOnlyDataFile(game_->dir, kTuneFile).c_str());
   // Only a regular file: the player would wait for ever on a pipe in its place.
   if (!QFileInfo(file).isFile()) return;
   // Some media back ends fail hard when asked to play with no output at all.
