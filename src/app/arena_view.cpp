@@ -33,6 +33,7 @@ class ArenaWindow : public QOpenGLWindow {
  protected:
   void initializeGL() override { view_.initializeGl(context()); }
   void resizeGL(int w, int h) override {
+    view_.followPixelRatio(devicePixelRatio());
     view_.resizeGl(static_cast<int>(w * devicePixelRatio()),
                    static_cast<int>(h * devicePixelRatio()));
   }
@@ -106,7 +107,8 @@ void ArenaView::setDefaultFormat() {
 }
 
 std::optional<Failure> ArenaView::loadGraphics() {
-  glyphs_ = rasteriseGlyphs();
+  glyphRatio_ = window_->devicePixelRatio();
+  glyphs_ = rasteriseGlyphs(glyphRatio_);
   return painter_->textures.InitPlanetGraphics(painter_->game().dir);
 }
 
@@ -170,6 +172,18 @@ void ArenaView::paintGl() {
   try {
     painter_->FormPaint();
     ++frames_;
+  } catch (const render::GlError& e) {
+    fail(e.what());
+  }
+}
+
+// Moved to a screen of another scale, the labels are drawn anew for it.
+void ArenaView::followPixelRatio(double ratio) {
+  if (ratio == glyphRatio_) return;
+  glyphRatio_ = ratio;
+  glyphs_ = rasteriseGlyphs(ratio);
+  try {
+    painter_->setGlyphs(glyphs_);
   } catch (const render::GlError& e) {
     fail(e.what());
   }

@@ -74,12 +74,16 @@ class ArenaView : public QWidget {
   void initializeGl(QOpenGLContext* context);
   void paintGl();
   void resizeGl(int width, int height);
+  // With the context current: the window's device pixels to the pixel,
+  // which the arena's labels are drawn for.
+  void followPixelRatio(double ratio);
 
  private:
   void fail(const std::string& message);
 
   std::unique_ptr<render::ArenaPainter> painter_;
   render::GlyphSet glyphs_;
+  double glyphRatio_ = 1.0;
   QOpenGLWindow* window_ = nullptr;
   ErrorReport report_;
   bool reporting_ = false;

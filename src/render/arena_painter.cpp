@@ -72,6 +72,11 @@ void ArenaPainter::startGl(const GlyphSet& glyphs) {
   glSelectBuffer(static_cast<GLsizei>(selectBuffer_.size()), selectBuffer_.data());
 }
 
+void ArenaPainter::setGlyphs(const GlyphSet& glyphs) {
+  if (listBase_ != 0) glDeleteLists(listBase_ + kFirstGlyph, kGlyphCount);
+  listBase_ = buildGlyphLists(glyphs);
+}
+
 bool ArenaPainter::FormResize(int clientWidth, int clientHeight) {
   if (!components.OpenGL1.Resize(clientWidth, clientHeight)) return false;
   FormPaint();

@@ -37,6 +37,9 @@ class ArenaPainter {
   // have been read: the context's own set-up, the GL state, the glyph lists
   // from the font's bitmaps, the textures. Throws GlError.
   void startGl(const GlyphSet& glyphs);
+  // With the context current, once started: the labels' glyph lists made
+  // anew from other bitmaps (the window moved to a screen of another scale).
+  void setGlyphs(const GlyphSet& glyphs);
 
   // One whole frame, ending with the buffer swap and an error check
   // ("formpaint"). Throws GlError.

@@ -322,6 +322,25 @@ TEST_F(Arena, TextureObjectsPaintWhatReuploadingPaints) {
   }
 }
 
+// GL draws the labels' bitmaps pixel for pixel; at a scale factor of 2 (run
+// so by gui.arena_scale2) they are drawn from a font twice as large, so that
+// "F1" in the corner stands as tall against the arena as at a factor of 1.
+TEST_F(Arena, LabelsKeepTheirSizeAgainstTheArenaAtEveryScale) {
+  const double ratio = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                           ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+                           : 1.0;
+  ASSERT_EQ(surface()->devicePixelRatio(), ratio);
+  const QImage frame = view().grabFrame();
+  ASSERT_EQ(frame.width(), std::lround(view().width() * ratio)) << "the frame has device pixels";
+  const render::GlyphSet unscaled = rasteriseGlyphs();
+  const int designed = std::max(unscaled['F' - render::kFirstGlyph].height,
+                                unscaled['1' - render::kFirstGlyph].height);
+  ASSERT_EQ(game().solar.labels[0], "F1");
+  const Difference label = drawnBy([](Game& g) { g.solar.labels[0].clear(); });
+  EXPECT_NEAR(label.box.height(), designed * ratio, 1.0) << "at " << ratio;
+  EXPECT_LT(label.box.bottom(), frame.height() / 8) << "not the corner label";
+}
+
 // A metric-compatible Times New Roman in a cell 20 pixels high: a capital
 // some 12 pixels tall on the baseline, descenders below it.
 TEST(ArenaFont, ProportionalSerifGlyphsStandOnTheBaseline) {
