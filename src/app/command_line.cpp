@@ -101,6 +101,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         ++i;
       }
       if (qt->name == "platform") line.platformChosen = true;
+      if (qt->name == "display") line.display = args[i];
       continue;
     }
     if (arg.size() > 1 && arg[0] == '-') return refused("unknown option " + arg);

@@ -19,6 +19,8 @@ struct CommandLine {
   std::optional<int> speed;
   // -platform NAME: the player chose Qt's platform himself.
   bool platformChosen = false;
+  // -display NAME: the X server the player named instead of DISPLAY's.
+  std::string display;
   // Why the command line was refused, for standard error.
   std::string error;
 };

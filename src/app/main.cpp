@@ -87,7 +87,7 @@ int main(int argc, char** argv) {
     case CommandLine::Action::Play:
       break;
   }
-  vorlund::app::preferX11(line.platformChosen);
+  vorlund::app::preferX11(line.platformChosen, line.display);
   vorlund::app::ArenaView::setDefaultFormat();
   QApplication application(argc, argv);
   QApplication::setApplicationName("Vorlund");

@@ -12,12 +12,13 @@ namespace vorlund::app {
 
 namespace {
 
-// Whether the X server DISPLAY names accepts a connection.
-bool xServerAnswers() {
-  const char* display = std::getenv("DISPLAY");
-  if (!display || !*display) return false;
+// Whether the X server `display` names (DISPLAY's when empty) accepts a
+// connection.
+bool xServerAnswers(const std::string& display) {
+  const char* name = display.empty() ? std::getenv("DISPLAY") : display.c_str();
+  if (!name || !*name) return false;
 #ifdef VORLUND_HAVE_XCB
-  xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+  xcb_connection_t* c = xcb_connect(name, nullptr);
   const bool answers = xcb_connection_has_error(c) == 0;
   xcb_disconnect(c);
   return answers;
@@ -28,9 +29,9 @@ bool xServerAnswers() {
 
 }  // namespace
 
-void preferX11(bool platformChosen) {
+void preferX11(bool platformChosen, const std::string& display) {
   if (platformChosen || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) return;
-  if (xServerAnswers()) qputenv("QT_QPA_PLATFORM", "xcb");
+  if (xServerAnswers(display)) qputenv("QT_QPA_PLATFORM", "xcb");
 }
 
 bool desktopPlacesWindows() {

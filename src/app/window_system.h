@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 
 class QWidget;
 
@@ -8,8 +9,9 @@ namespace vorlund::app {
 // place its windows; Wayland leaves that to the desktop. Before QApplication
 // exists: where an X server answers (Xwayland beside a Wayland desktop), Qt
 // is told to use it, unless the player chose a platform himself
-// (QT_QPA_PLATFORM, or -platform when `platformChosen`).
-void preferX11(bool platformChosen);
+// (QT_QPA_PLATFORM, or -platform when `platformChosen`). `display` is the X
+// server named by -display, which Qt then takes instead of DISPLAY's.
+void preferX11(bool platformChosen, const std::string& display);
 
 // Whether the desktop places the windows itself (Qt runs on Wayland).
 bool desktopPlacesWindows();

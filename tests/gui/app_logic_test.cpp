@@ -70,6 +70,7 @@ TEST(CommandLine, EveryArgumentIsTheGamesOrQtsOrRefused) {
   EXPECT_EQ(parseCommandLine({"--versoin"}).error, "unknown option --versoin");
   EXPECT_EQ(parseCommandLine({"savegame"}).error, "unexpected argument \"savegame\"");
   EXPECT_EQ(parseCommandLine({"-session"}).error, "-session needs a value");
+  EXPECT_EQ(parseCommandLine({"--display", ":7", "-reverse"}).display, ":7");
 }
 
 // At every pace each second holds exactly its ticks, 1000 / rate apart

@@ -6,7 +6,7 @@
 #     it with both DISPLAY and WAYLAND_DISPLAY set, runs on X and its windows
 #     stand where the game places them; a platform the player chose
 #     (QT_QPA_PLATFORM or -platform) is kept; a DISPLAY where no X server
-#     answers leaves it on Wayland.
+#     answers leaves it on Wayland, unless -display names one that does.
 # Without weston the test fails: it never passes for not having run.
 #
 #   wayland_test.sh WAYLAND_TESTS VORLUND GAME_FOLDER
@@ -108,4 +108,6 @@ play wl-x DISPLAY="$display" -- -platform wayland
 all_on wayland || fail "-platform wayland was not kept: $(cat "$tmp/windows")"
 play wl-x DISPLAY=:999 --
 all_on wayland || fail "with no X server answering the game did not stay on Wayland"
+play wl-x DISPLAY=:999 -- -display "$display"
+all_on x11 || fail "the X server -display names was not used: $(cat "$tmp/windows")"
 echo "wayland_test: ok"

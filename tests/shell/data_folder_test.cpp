@@ -31,17 +31,5 @@ TEST(DataFolder, TexturesAndTuneComeFromTheGameFolderFirstThenFromTheInstalledDa
     EXPECT_FALSE(isReadOnlyDataFile(name)) << name;
 }
 
-// The installed data is known by what it is, not by how it is named.
-TEST(DataFolder, AnInstalledFolderIsKnownThroughLinksAndOtherSpellings) {
-  test::TempDir dir;
-  fs::create_directories(dir.path() / "share" / "vorlund");
-  fs::create_directory_symlink(dir.path() / "share", dir.path() / "link");
-  const std::vector<fs::path> installed{dir.path() / "nowhere", dir.path() / "share" / "vorlund"};
-  EXPECT_TRUE(isInstalledDataFolder(dir.path() / "link" / "vorlund", installed));
-  EXPECT_TRUE(isInstalledDataFolder(dir.path() / "share" / ".." / "share" / "vorlund", installed));
-  EXPECT_FALSE(isInstalledDataFolder(dir.path() / "share", installed));
-  EXPECT_FALSE(isInstalledDataFolder(dir.path() / "nowhere", installed));
-}
-
 }  // namespace
 }  // namespace vorlund
