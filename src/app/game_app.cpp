@@ -170,7 +170,7 @@ bool GameApp::start(unsigned seed) {
   them_ = std::make_unique<SheetWindow>("Them", textHooks(WindowId::Them));
   TextWindowHooks namesHooks = textHooks(WindowId::Names);
   namesHooks.mouseDown = [this, &g](int row) {
-    recording_.namesClick(row, g.names.lines.size());
+    recording_.namesClick(row, g.names.lines().size());
     clickNames(g, row);
     sync();
   };
@@ -246,7 +246,7 @@ void GameApp::sync() {
 }
 
 void GameApp::saveLogAs() {
-  const std::vector<std::string> lines = game_->log.lines;
+  const std::vector<std::string> lines = game_->log.lines();
   const std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);

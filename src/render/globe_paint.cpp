@@ -180,7 +180,7 @@ void ArenaPainter::gridOverlay() {
   textures.select(kGridTexture);
   glEnable(GL_TEXTURE_2D);
   glPointSize(7.0f);
-  for (int n = 1; n <= kCellCount; ++n) {
+  for (int n = 1; n <= kSphereCellCount; ++n) {
     glLoadName(static_cast<GLuint>(n));
     glPushMatrix();
     const Point3f p = at(g_, n);

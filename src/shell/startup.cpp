@@ -33,20 +33,19 @@ void setViewAndSolarFirstValues(Game& g) {
   g.mouseDrag = false;
 }
 
-// Toolkits deliver the wheel themselves; only the lines per notch remain,
-// and a desktop that reports nonsense gets the usual three.
+// The toolkit delivers the wheel's notches; the game needs only how many
+// lines a notch scrolls, and a desktop that reports nonsense gets three, the
+// common default.
 void setUpWheel(Game& g) {
-  g.wheelPresent = true;
-  g.wheelMessage = 522;
   g.wheelScrollLines = g.platform->wheelScrollLines();
   if (g.wheelScrollLines < 0 || g.wheelScrollLines > 100) g.wheelScrollLines = 3;
 }
 
 void setFightFirstValues(Game& g) {
   g.cursorNeighbourPos = 1;
-  g.startupCountdown = 1;
+  g.startupCountdown = kCountdownStart;
   g.turnCounter = 0;
-  g.turnPhase = 0;
+  g.turnPhase = TurnPhase::None;
   g.fightRunning = true;
   g.arenaCentre = kArenaCentreStart;
   g.combatantOrder = identitySlots();
@@ -78,9 +77,9 @@ bool formCreate(Game& g) {
 bool startGame(Game& g, unsigned seed) {
   if (!formCreate(g)) return false;
   layForm(g.us);
-  g.us.caption = "Us";
+  sheetSetCaption(g.us, "Us");
   layForm(g.them);
-  g.them.caption = "Them";
+  sheetSetCaption(g.them, "Them");
   namesFormCreate(g, seed);
   return true;
 }

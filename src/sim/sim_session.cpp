@@ -298,7 +298,7 @@ CommandResult SimSession::saveLog(const std::string& name) {
   const std::filesystem::path file(name);
   if (name.empty() || file.has_parent_path() || name == "." || name == "..")
     return badArgument("save-log takes a file name of the game folder: " + name);
-  if (const FileResult r = saveLogFile(game_->log.lines, gameFile(*game_, name)); !r) {
+  if (const FileResult r = saveLogFile(game_->log.lines(), gameFile(*game_, name)); !r) {
     out_.flush();
     // Told, not logged: the Log is what was being saved.
     err_ << "vorlund-sim: "
@@ -319,7 +319,7 @@ CommandResult SimSession::fight(const std::string& args) {
 }
 
 CommandResult SimSession::click(const std::string& text) {
-  const auto& lines = game_->names.lines;
+  const auto& lines = game_->names.lines();
   long long index = -1;
   if (text.size() > 1 && text[0] == '#' && parseInt(text.substr(1), index)) {
     if (index < 0) return badArgument("bad line index: " + text);
@@ -531,14 +531,14 @@ CommandResult SimSession::seed(const std::string& args) {
 
 void SimSession::printNames() {
   const auto& n = game_->names;
-  out_ << "names state=" << static_cast<int>(n.state) << " selected=" << n.selected
-       << " count=" << n.lines.size() << '\n';
-  for (const auto& l : n.lines) out_ << "| " << l << '\n';
+  out_ << "names state=" << static_cast<int>(n.state()) << " selected=" << n.selected()
+       << " count=" << n.lines().size() << '\n';
+  for (const auto& l : n.lines()) out_ << "| " << l << '\n';
 }
 
 void SimSession::printSheet(const SheetModel& sheet) {
-  out_ << "caption: " << sheet.caption << '\n';
-  for (const auto& l : sheet.lines) out_ << l << '\n';
+  out_ << "caption: " << sheet.caption() << '\n';
+  for (const auto& l : sheet.lines()) out_ << l << '\n';
 }
 
 void SimSession::printState() {

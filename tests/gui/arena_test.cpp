@@ -114,7 +114,7 @@ class Arena : public ::testing::Test {
     for (std::int32_t c : neighboursOf(g, g.poleCell)) marked.push_back(c);
     for (std::int32_t c : {g.poleCell, g.antipodeCell, 1, cornerCell(g.world, 9)})
       marked.push_back(c);
-    for (std::int32_t c = 1; c <= kCellCount; c += 7) {
+    for (std::int32_t c = 1; c <= kSphereCellCount; c += 7) {
       if (cellPosition(g.world, c).z < 0.3L || holds(marked, c)) continue;
       const Difference cube = drawnBy([c](Game& h) { hideCell(h, c); });
       if (cube.pixels > 4 && cube.box.width() < 30 && cube.box.height() < 30) {
@@ -144,8 +144,8 @@ TEST_F(Arena, MidFightShowsGlobeStarsLabelsAndBothFightersWithTrails) {
   EXPECT_GT(view().framesPainted(), 0) << "frames since the start-up";
   // A fighter from the wizard, straight into the arena; the solar system as
   // the zoom leaves it, Uranus in view.
-  for (const std::string& line : {game().names.lines.at(0), std::string("human"), std::string("12"),
-                                  std::string("release fighters")})
+  for (const std::string& line : {game().names.lines().at(0), std::string("human"),
+                                  std::string("12"), std::string("release fighters")})
     clickNames(*app_, line);
   Game& g = game();
   g.solarScale = 1e-07;

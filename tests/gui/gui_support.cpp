@@ -44,7 +44,7 @@ void clickNamesRow(GameApp& app, int row) {
 }
 
 void clickNames(GameApp& app, const std::string& text) {
-  const auto& lines = app.game().names.lines;
+  const auto& lines = app.game().names.lines();
   const auto at = std::find(lines.begin(), lines.end(), text);
   ASSERT_NE(at, lines.end()) << "no Names line \"" << text << "\"";
   clickNamesRow(app, static_cast<int>(at - lines.begin()));

@@ -104,10 +104,10 @@ std::string kept(const Game& g) {
 
 // The wizard: the name the game offers, a human, strength 12.
 void makeFighter(Played& p) {
-  p.click(p.app.game().names.lines.at(static_cast<std::size_t>(p.app.game().names.selected)));
+  p.click(p.app.game().names.lines().at(static_cast<std::size_t>(p.app.game().names.selected())));
   p.click("human");
   p.click("12");
-  ASSERT_EQ(p.app.game().names.state, MenuState::Fight);
+  ASSERT_EQ(p.app.game().names.state(), MenuState::Fight);
 }
 
 TEST(FirstGame, PlayedRecordedReplayedAndBroughtBackAtTheNextStart) {
@@ -134,10 +134,10 @@ TEST(FirstGame, PlayedRecordedReplayedAndBroughtBackAtTheNextStart) {
     runEventsFor(60);
     clickLog(p.app);
     ASSERT_FALSE(g.fightRunning);
-    const std::size_t linesWhenPaused = g.log.lines.size();
+    const std::size_t linesWhenPaused = g.log.lines().size();
     const int turnWhenPaused = g.turnCounter;
     runEventsFor(300);
-    EXPECT_EQ(g.log.lines.size(), linesWhenPaused);
+    EXPECT_EQ(g.log.lines().size(), linesWhenPaused);
     EXPECT_EQ(g.turnCounter, turnWhenPaused);
     clickLog(p.app);
     EXPECT_TRUE(g.fightRunning);
@@ -146,7 +146,7 @@ TEST(FirstGame, PlayedRecordedReplayedAndBroughtBackAtTheNextStart) {
     EXPECT_TRUE(g.gridOverlay);
     QTest::keyClick(listOf(p.app, WindowId::Names), Qt::Key_F1);
     ASSERT_TRUE(p.fightOver());
-    ASSERT_EQ(g.names.state, MenuState::BetweenFights);
+    ASSERT_EQ(g.names.state(), MenuState::BetweenFights);
 
     // A fighter worth keeping goes to the farm (with seed 2024 the first
     // one lives through his fight; until then the player gambles again),
@@ -162,10 +162,10 @@ TEST(FirstGame, PlayedRecordedReplayedAndBroughtBackAtTheNextStart) {
     ASSERT_TRUE(alive());
     const std::string farmed = slot(g, 1).Name_String.str();
     p.click("pay for breeding");
-    ASSERT_EQ(g.names.state, MenuState::Farm);
+    ASSERT_EQ(g.names.state(), MenuState::Farm);
     EXPECT_EQ(slot(g, kFirstFarmSlot).Name_String.str(), farmed);
     p.click(" leave out to pasture");
-    ASSERT_EQ(g.names.state, MenuState::ChooseName);
+    ASSERT_EQ(g.names.state(), MenuState::ChooseName);
     makeFighter(p);
 
     // Paused at once, the player zaps his own fighter: the beam flickers on
@@ -217,7 +217,7 @@ TEST(FirstGame, PlayedRecordedReplayedAndBroughtBackAtTheNextStart) {
     Played p(77);
     ASSERT_TRUE(p.started);
     EXPECT_EQ(kept(p.app.game()), keptAtClose);
-    ASSERT_EQ(p.app.game().names.state, MenuState::BetweenFights);
+    ASSERT_EQ(p.app.game().names.state(), MenuState::BetweenFights);
     p.click("rest week");
     runEventsFor(100);
     state2 = p.close();

@@ -24,6 +24,7 @@
 #include "gui_support.h"
 #include "management/between_fights.h"
 #include "panels/designed_bounds.h"
+#include "panels/sheet.h"
 #include "panels/tiling.h"
 #include "settings/qt_settings_store.h"
 #include "support/spy_platform.h"
@@ -194,12 +195,12 @@ TEST_F(Windows, FirstStartTilesOuterBoundsWithExactCaptionsFontsKeysAndKeepsTheS
   // below the last line acts on nothing and leaves nothing selected.
   QListWidget* names = listOf(app, WindowId::Names);
   clickNamesRow(app, 1);
-  EXPECT_EQ(app.game().us.lines[0].substr(5, 5), "Birch");
+  EXPECT_EQ(app.game().us.lines()[0].substr(5, 5), "Birch");
   EXPECT_EQ(names->count(), 1) << "the races list (no races.txt: a human is offered)";
   QTest::mouseClick(names->viewport(), Qt::LeftButton, {},
                     QPoint(10, names->viewport()->height() - 3));
-  EXPECT_EQ(app.game().names.state, MenuState::ChooseRace);
-  EXPECT_EQ(app.game().names.selected, -1);
+  EXPECT_EQ(app.game().names.state(), MenuState::ChooseRace);
+  EXPECT_EQ(app.game().names.selected(), -1);
   EXPECT_TRUE(names->selectedItems().isEmpty());
 
   // The close keeps the outer placement the game reads and sets, and the pace
@@ -247,8 +248,9 @@ TEST_F(Windows, TheNewestOddsShowOnHoveringAndCtrlSInTheLogSavesTheLinesItShows)
   sinceSetUp.start();
   slot(g, 2).Name_String = "Zed";
   slot(g, 2).ST += 4;
-  g.names.lines[2] = "Zed$1";
-  ++g.names.revision;
+  std::vector<std::string> wagers = g.names.lines();
+  wagers[2] = "Zed$1";
+  namesReplace(g.names, wagers);
   app.sync();
   const std::uint32_t seed = g.rng.seed;
   // Asked before the count is done, the tooltip says that it goes on; the
@@ -298,7 +300,7 @@ TEST_F(Windows, TheNewestOddsShowOnHoveringAndCtrlSInTheLogSavesTheLinesItShows)
     shownAtSave = items(listOf(app, WindowId::Log));
     return answer;
   });
-  ASSERT_TRUE(waitFor([&] { return g.log.lines.size() > 30; }));
+  ASSERT_TRUE(waitFor([&] { return g.log.lines().size() > 30; }));
   QListWidget* log = listOf(app, WindowId::Log);
   const bool running = g.fightRunning;
   QTest::keyClick(log, Qt::Key_S, Qt::ControlModifier);

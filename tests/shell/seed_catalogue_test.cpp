@@ -29,8 +29,8 @@ const char* const kRegenerate =
     "VORLUND_REGENERATE_GOLDEN=1 <build>/tests/shell_tests --gtest_filter='SeedCatalogue.*'";
 
 void clickLine(Game& g, const std::string& text) {
-  for (std::size_t i = 0; i < g.names.lines.size(); ++i)
-    if (g.names.lines[i] == text) return clickNames(g, static_cast<int>(i));
+  for (std::size_t i = 0; i < g.names.lines().size(); ++i)
+    if (g.names.lines()[i] == text) return clickNames(g, static_cast<int>(i));
   ADD_FAILURE() << "no line \"" << text << "\"";
 }
 
@@ -61,7 +61,7 @@ std::string catalogueLine(unsigned seed) {
   clickLine(g, "release fighters");
   playFightToEnd(g, kTickLimit);
   int turns = 0;
-  for (const auto& l : g.log.lines)
+  for (const auto& l : g.log.lines())
     if (l.rfind(kTurnHeader, 0) == 0) turns = std::stoi(l.substr(std::strlen(kTurnHeader)));
   const bool usDead = isDead(us), guestDead = isDead(guest);
   const std::string winner = usDead == guestDead ? "nobody"
