@@ -70,16 +70,16 @@ TEST(Wayland, EveryFunctionWorksTheLogSaysOnceThatTheDesktopPlacesTheWindows) {
   // A fighter made by clicks, a gamble fought to its end, all told in the Log.
   Game& g = app.game();
   const auto told = [&g] {
-    return std::count(g.log.lines.begin(), g.log.lines.end(), kDesktopPlacesWindowsLine);
+    return std::count(g.log.lines().begin(), g.log.lines().end(), kDesktopPlacesWindowsLine);
   };
   EXPECT_EQ(told(), 1);
-  clickNamesRow(app, g.names.selected);
+  clickNamesRow(app, g.names.selected());
   clickNames(app, "human");
   clickNames(app, "12");
   clickNames(app, "release fighters");
   ASSERT_GE(g.turnCounter, 1);
   EXPECT_TRUE(waitFor([&] { return g.turnCounter == 0; }, 60000));
-  EXPECT_GT(g.log.lines.size(), 10u);
+  EXPECT_GT(g.log.lines().size(), 10u);
   app.mainWindow()->close();
   EXPECT_TRUE(QFile::exists("aapla2.pla")) << "the close saved nothing";
 }
