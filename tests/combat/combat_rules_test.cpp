@@ -3,10 +3,7 @@
 // rules before they were kept.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
-#include <cstdlib>
-#include <fstream>
 
 #include "arena.h"
 #include "combat/action_step.h"
@@ -16,6 +13,7 @@
 #include "combat/movement.h"
 #include "combat/turn_step.h"
 #include "management/zaps.h"
+#include "support/golden.h"
 
 namespace vorlund::test {
 namespace {
@@ -327,20 +325,9 @@ TEST_P(GoldenFight, LogMatchesTheReviewedFight) {
   Arena arena(c.us, c.them, c.toTheDeath);
   arena.g().rng.seed = c.seed;
   playFightToEnd(arena.g(), 200000);
-  const Lines& log = arena.g().log.lines();
-  const std::string path = std::string(VORLUND_GOLDEN_DIR) + "/fight_" + c.name + ".log";
-  if (std::getenv("VORLUND_REGENERATE_GOLDEN") != nullptr) {
-    std::ofstream out(path, std::ios::trunc);
-    for (const auto& line : log) out << line << '\n';
-    GTEST_SKIP() << "rewrote " << path << ": review it line by line";
-  }
-  Lines golden;
-  std::ifstream in(path);
-  for (std::string line; std::getline(in, line);) golden.push_back(line);
-  const std::size_t i =
-      std::mismatch(log.begin(), log.end(), golden.begin(), golden.end()).first - log.begin();
-  EXPECT_EQ(log, golden) << path << " differs at line " << i + 1
-                         << "; regenerate with VORLUND_REGENERATE_GOLDEN=1 and review every line";
+  expectGolden("fight_" + c.name + ".log", arena.g().log.lines(),
+               "VORLUND_REGENERATE_GOLDEN=1 <build>/tests/combat_tests "
+               "--gtest_filter='Fights/GoldenFight.*'");
 }
 
 INSTANTIATE_TEST_SUITE_P(
