@@ -82,6 +82,13 @@ play() {
   kill "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
   [ "$(wc -l <"$tmp/windows")" = 5 ] || { cat "$tmp/game.log" >&2; fail "the game showed no windows: $(cat "$tmp/windows")"; }
+  # The next game must not be taken for this one, whose windows the
+  # compositor may still hold for a moment.
+  for _ in $(seq 200); do
+    [ -z "$(windows "$name")" ] && return 0
+    sleep 0.05
+  done
+  fail "the windows of the ended game stayed"
 }
 
 # all_on KIND: every window reached weston as KIND.
