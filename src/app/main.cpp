@@ -1,6 +1,6 @@
 #include <QApplication>
 #include <QDateTime>
-#include <QMessageBox>
+#include <QStringList>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -11,6 +11,7 @@
 #include "app/command_line.h"
 #include "app/game_app.h"
 #include "app/game_folder.h"
+#include "app/message_boxes.h"
 #include "shell/data_folder.h"
 
 namespace {
@@ -48,14 +49,12 @@ bool enterGameFolder() {
     fs::current_path(choice.dir, ec);
     if (ec) choice.errors.push_back("Cannot enter " + choice.dir.string() + ": " + ec.message());
   }
-  QString message;
-  for (const std::string& e : choice.errors) {
-    std::fprintf(stderr, "vorlund: %s\n", e.c_str());
-    message += QString::fromStdString(e) + "\n";
-  }
-  if (!choice.dir.empty() && !ec) return true;
-  QMessageBox::critical(nullptr, "Vorlund", message);
-  return false;
+  QStringList errors;
+  for (const std::string& e : choice.errors) errors << QString::fromStdString(e);
+  const bool found = !choice.dir.empty() && !ec;
+  if (found && !errors.isEmpty()) vorlund::app::tellConsole(errors.join('\n'));
+  if (!found) vorlund::app::showMessage(nullptr, errors.join('\n'));
+  return found;
 }
 
 }  // namespace
