@@ -227,7 +227,7 @@ void GameApp::shutDown(CloseBy by) {
   if (by == CloseBy::Exit) return;
   for (WindowId w : {WindowId::Us, WindowId::Them, WindowId::Names, WindowId::Log})
     window(w)->close();
-  QCoreApplication::exit(unsaved_.empty() ? 0 : 1);
+  QCoreApplication::quit();
 }
 
 void GameApp::tellUnsaved(CloseBy by) {

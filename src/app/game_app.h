@@ -80,10 +80,12 @@ class GameApp : public QObject, public Platform {
   // the game still runs (the display went away).
   enum class CloseBy { Player, Session, Exit };
   // Runs the shutdown once, tells in one message every file it could not
-  // save, closes every window and ends the event loop (exit status 1 when a
-  // file was not saved). Only the player is shown a box; a session's or an
-  // exit's close writes to standard error, since nobody is there to answer.
+  // save, closes every window and ends the event loop. Only the player is
+  // shown a box; a session's or an exit's close writes to standard error,
+  // since nobody is there to answer.
   void shutDown(CloseBy by = CloseBy::Player);
+  // The program's exit status once closed: 1 when a file was not saved.
+  int exitStatus() const { return unsaved_.empty() ? 0 : 1; }
 
   Game& game() { return *game_; }
   // What the player does, written to last-game.vsim as it happens.

@@ -88,5 +88,6 @@ int main(int argc, char** argv) {
   if (line.speed) game.setSpeed(*line.speed);
   const auto seed = static_cast<unsigned>(QDateTime::currentMSecsSinceEpoch());
   if (!game.start(seed)) return 1;
-  return QApplication::exec();
+  const int status = QApplication::exec();
+  return status != 0 ? status : game.exitStatus();
 }

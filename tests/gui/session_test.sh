@@ -17,7 +17,7 @@ if [ -z "${SESSION_PRIVATE:-}" ]; then
 fi
 tmp=$(mktemp -d)
 pids=()
-trap 'kill "${pids[@]}" 2>/dev/null; umount "$tmp/ro" 2>/dev/null; rm -rf "$tmp"' EXIT
+trap 'set +e; kill "${pids[@]}" 2>/dev/null; umount "$tmp/ro" 2>/dev/null; rm -rf "$tmp"' EXIT
 export XDG_CONFIG_HOME=$tmp/config
 settings=$tmp/config/Vorlund/Vorlund.ini
 state=(aapla2.pla adia2.equ characters.svd graveL.ist)
@@ -75,11 +75,12 @@ Xvfb -displayfd 3 -screen 0 1024x768x24 >/dev/null 2>&1 &
 server=$!
 pids+=("$server")
 await '[ -s "$tmp/display" ]' || fail "no second X server"
-(cd "$tmp/g" && DISPLAY=:$(cat "$tmp/display") exec "$game") 2>"$tmp/err" &
+display=:$(cat "$tmp/display")
+(cd "$tmp/g" && DISPLAY=$display exec "$game") 2>"$tmp/err" &
 pid=$!
 pids+=("$pid")
-await '[ -s "$tmp/g/last-game.vsim" ]' || fail "the game did not start on the second server"
-sleep 1
+await 'DISPLAY=$display xdotool search --onlyvisible --name "^Names\$" >/dev/null 2>&1' ||
+  fail "the game did not start on the second server"
 kill "$server"
 ended "$pid" "the game without its display"
 saved "$tmp/g" "without a display"

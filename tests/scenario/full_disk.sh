@@ -15,7 +15,7 @@ if [ -z "${FULL_DISK_PRIVATE:-}" ]; then
   FULL_DISK_PRIVATE=1 exec unshare --mount --propagation private bash "$0" "$@"
 fi
 tmp=$(mktemp -d)
-trap 'umount "$tmp/game" "$tmp/config" 2>/dev/null; rm -rf "$tmp"' EXIT
+trap 'set +e; umount "$tmp/game" "$tmp/config" 2>/dev/null; rm -rf "$tmp"' EXIT
 game=$tmp/game settings=$tmp/config/s.ini kept=$tmp/kept
 mkdir "$game" "$tmp/config" "$kept"
 mount -t tmpfs -o size=2m tmpfs "$game" || fail "cannot mount a tmpfs"
