@@ -41,7 +41,9 @@ void closeWithTheSession(GameApp& app) {
 }
 
 void forgetSession(const GameApp& app) {
-  if (running == &app) running = nullptr;
+  if (running != &app) return;
+  running = nullptr;
+  unwatchCloseSignals();
 }
 
 }  // namespace vorlund::app

@@ -12,7 +12,8 @@ class GameApp;
 // desktop session), the close runs on the way out.
 void closeWithTheSession(GameApp& app);
 
-// The app is going away: nothing is closed for it at exit any more.
+// The app is going away: nothing is closed for it any more, and the
+// signals end the program again.
 void forgetSession(const GameApp& app);
 
 }  // namespace vorlund::app

@@ -5,7 +5,6 @@
 
 #include <cerrno>
 #include <csignal>
-#include <initializer_list>
 
 namespace vorlund {
 namespace {
@@ -20,20 +19,30 @@ extern "C" void noteCloseSignal(int signal) {
   errno = saved;
 }
 
+constexpr int kCloseSignals[] = {SIGTERM, SIGHUP, SIGINT};
+
+void handleCloseSignals(void (*handler)(int)) {
+  struct sigaction action {};
+  action.sa_handler = handler;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  for (int signal : kCloseSignals) ::sigaction(signal, &action, nullptr);
+}
+
 }  // namespace
 
 int watchCloseSignals() {
-  if (pipeEnds[0] >= 0) return pipeEnds[0];
-  if (::pipe2(pipeEnds, O_NONBLOCK | O_CLOEXEC) != 0) {
+  if (pipeEnds[0] < 0 && ::pipe2(pipeEnds, O_NONBLOCK | O_CLOEXEC) != 0) {
     pipeEnds[0] = pipeEnds[1] = -1;
     return -1;
   }
-  struct sigaction action {};
-  action.sa_handler = noteCloseSignal;
-  sigemptyset(&action.sa_mask);
-  action.sa_flags = SA_RESTART;
-  for (int signal : {SIGTERM, SIGHUP, SIGINT}) ::sigaction(signal, &action, nullptr);
+  handleCloseSignals(noteCloseSignal);
   return pipeEnds[0];
+}
+
+void unwatchCloseSignals() {
+  handleCloseSignals(SIG_DFL);
+  takeCloseSignal();
 }
 
 int takeCloseSignal() {

@@ -9,10 +9,13 @@ namespace vorlund {
 // other end the loop watches, since nothing that saves may run inside a
 // signal handler.
 //
-// Installs the handlers once and returns the pipe's read end: it becomes
+// Installs the handlers and returns the pipe's read end: it becomes
 // readable when one of the signals has come. -1 when no pipe could be made
 // (the signals then keep their default action).
 int watchCloseSignals();
+
+// Gives the signals their default action back: nothing is left to close.
+void unwatchCloseSignals();
 
 // The signal that came since the last call (draining the pipe), or 0.
 int takeCloseSignal();

@@ -57,7 +57,8 @@ saved() {
 }
 
 # A logout's SIGTERM, a closed terminal's SIGHUP, Ctrl+C's SIGINT: the close
-# of the main window, saves included, and a quiet exit.
+# of the main window, saves included, and a quiet exit. The sim, waiting
+# for its next command, runs its close.
 for signal in TERM HUP INT; do
   fresh "$tmp/g" && rm -rf "$tmp/config"
   start "$tmp/g" && started
@@ -65,6 +66,19 @@ for signal in TERM HUP INT; do
   ended "$pid" "the game on SIG$signal"
   [ "$status" = 0 ] || fail "SIG$signal: exit status $status"
   saved "$tmp/g" "SIG$signal"
+  fresh "$tmp/s" && rm -f "$tmp/in" "$tmp/sim.ini" && mkfifo "$tmp/in"
+  (cd "$tmp/s" && exec "$sim" --settings "$tmp/sim.ini" <"$tmp/in" >"$tmp/out" 2>&1) &
+  pid=$!
+  pids+=("$pid")
+  exec 4>"$tmp/in"
+  printf 'tick\nset 1 Coin 77\nnames\n' >&4
+  await 'grep -q "^names " "$tmp/out"' || fail "the sim did not start: $(cat "$tmp/out")"
+  kill -"$signal" "$pid"
+  ended "$pid" "the sim on SIG$signal"
+  exec 4>&-
+  [ "$status" = 0 ] || fail "the sim on SIG$signal: exit status $status, $(cat "$tmp/out")"
+  grep -q 'MainForm\\Coin1=77$' "$tmp/sim.ini" || fail "the sim on SIG$signal saved no purses"
+  for f in "${state[@]}"; do [ -f "$tmp/s/$f" ] || fail "the sim on SIG$signal: $f not saved"; done
 done
 
 # The display goes away, as at the end of a desktop session: the toolkit
