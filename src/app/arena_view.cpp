@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QOpenGLContext>
 #include <QOpenGLWindow>
@@ -166,6 +165,9 @@ void ArenaView::initializeGl(QOpenGLContext* context) {
   } catch (const render::GlError& e) {
     fail(e.what());
   }
+  // A texture GL refused is told once; the arena goes on without it.
+  if (const std::string refused = painter_->textures.takeRefusals(); !refused.empty())
+    fail(refused);
 }
 
 void ArenaView::paintGl() {
@@ -197,9 +199,9 @@ void ArenaView::resizeGl(int width, int height) {
   }
 }
 
-// GL errors are read while the context is current; the boxes are shown once
-// the painting is over, and one failure is shown at a time (the next tick
-// paints again and would only repeat it).
+// GL errors are read while the context is current; they are told once the
+// painting is over, and one failure at a time (the next tick paints again
+// and would only repeat it).
 void ArenaView::fail(const std::string& message) {
   std::vector<std::string> texts{message};
   for (std::string& pending : render::drainGlErrors()) texts.push_back(std::move(pending));
@@ -210,11 +212,7 @@ void ArenaView::fail(const std::string& message) {
   if (reporting_) return;
   reporting_ = true;
   QTimer::singleShot(0, this, [this, texts] {
-    for (const std::string& t : texts) {
-      QString shown = QString::fromStdString(t);
-      shown.replace('\r', '\n');
-      QMessageBox::critical(window(), "Vorlund", shown);
-    }
+    for (const std::string& t : texts) reportFailure(painter_->game(), Failure::shown(t));
     reporting_ = false;
   });
 }

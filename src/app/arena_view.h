@@ -49,8 +49,8 @@ class ArenaView : public QWidget {
   // Paints a frame soon (the tick's last step).
   void requestFrame();
 
-  // Failures of the GL work go here; by default they are shown in message
-  // boxes, the failure's message first, then every GL error still pending.
+  // Failures of the GL work go here, the failure's message first, then every
+  // GL error still pending; by default they are reported to the game.
   using ErrorReport = std::function<void(const std::string& message)>;
   void setErrorReport(ErrorReport report) { report_ = std::move(report); }
 

@@ -8,7 +8,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QVBoxLayout>
 #include <QWheelEvent>
@@ -24,7 +23,9 @@
 #include "app/arena_view.h"
 #include "app/fonts.h"
 #include "app/key_codes.h"
+#include "app/message_boxes.h"
 #include "app/odds_tooltip.h"
+#include "app/session_end.h"
 #include "app/text_windows.h"
 #include "app/window_system.h"
 #include "management/names_window.h"
@@ -35,6 +36,7 @@
 #include "settings/qt_settings_store.h"
 #include "shell/data_folder.h"
 #include "shell/failure.h"
+#include "shell/game_files.h"
 #include "shell/input.h"
 #include "shell/pointer_input.h"
 #include "shell/settings.h"
@@ -128,13 +130,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 GameApp::GameApp() : game_(std::make_unique<Game>()), odds_(std::make_unique<OddsTooltip>()) {
   game_->platform = this;
   game_->dir = QDir::currentPath().toStdString();
-  settings_ = QtSettingsStore::forUser(executableFolder());
   timer_.setTimerType(Qt::PreciseTimer);
   timer_.setSingleShot(true);
   connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
 }
 
-GameApp::~GameApp() = default;
+GameApp::~GameApp() {
+  forgetSession(*this);
+}
 
 QWidget* GameApp::window(WindowId w) const {
   switch (w) {
@@ -154,6 +157,13 @@ QWidget* GameApp::window(WindowId w) const {
 
 bool GameApp::start(unsigned seed) {
   Game& g = *game_;
+  // Nothing of the folder is read or written before it is held.
+  hold_ = FolderHold::take(g.dir);
+  if (hold_.refused()) {
+    reportFailure(g, Failure::fatal(hold_.refusal()));
+    return false;
+  }
+  settings_ = QtSettingsStore::forUser(executableFolder());
   auto textHooks = [this, &g](WindowId w) {
     TextWindowHooks h;
     h.key = [this, &g](int vk) {
@@ -205,19 +215,38 @@ bool GameApp::start(unsigned seed) {
   clock_.start();
   pace_.emplace(speedChoice_.value_or(readSpeed(*settings_)), clock_.elapsed());
   scheduleNextTick();
+  closeWithTheSession(*this);
   return true;
 }
 
-void GameApp::shutDown() {
+void GameApp::shutDown(CloseBy by) {
   if (closed_) return;
   closed_ = true;
   timer_.stop();
   odds_->stop();
   recording_.close();
   formClose(*game_);
+  tellUnsaved(by);
+  if (by == CloseBy::Exit) return;
   for (WindowId w : {WindowId::Us, WindowId::Them, WindowId::Names, WindowId::Log})
     window(w)->close();
   QCoreApplication::quit();
+}
+
+void GameApp::tellUnsaved(CloseBy by) {
+  if (unsaved_.empty()) return;
+  QString text = "These files could not be saved, and were left as they were:";
+  for (const Failure& f : unsaved_) {
+    const std::filesystem::path file = std::filesystem::path(f.file).is_absolute()
+                                           ? std::filesystem::path(f.file)
+                                           : gameFile(*game_, f.file);
+    text += "\n" + QString::fromStdString(file.string());
+    if (!f.reason.empty()) text += " (" + QString::fromStdString(f.reason) + ")";
+  }
+  if (by == CloseBy::Player)
+    showMessage(main_.get(), text);
+  else
+    tellConsole(text);
 }
 
 void GameApp::scheduleNextTick() {
@@ -252,20 +281,30 @@ void GameApp::saveLogAs() {
   localtime_r(&now, &local);
   const QString offered = QDir(QString::fromStdString(game_->dir.string()))
                               .absoluteFilePath(QString::fromStdString(logFileName(local)));
-  const QString file = chooseLogFile_ ? chooseLogFile_(offered)
-                                      : QFileDialog::getSaveFileName(log_.get(), "Save the Log",
-                                                                     offered, "Text (*.txt)");
-  if (file.isEmpty()) return;
+  const QString file =
+      chooseLogFile_ ? chooseLogFile_(offered)
+                     : QFileDialog::getSaveFileName(log_.get(), "Save the Log", offered,
+                                                    "Text (*.txt)", nullptr,
+                                                    QFileDialog::DontConfirmOverwrite);
+  // The dialog may have outlived the game: a logout closes it while it is open.
+  if (file.isEmpty() || closed_) return;
+  const std::filesystem::path chosen = QFile::encodeName(file).toStdString();
   // Told in a box, not in the Log: the Log is what was being saved.
-  const FileResult r = saveLogFile(lines, QFile::encodeName(file).toStdString());
+  if (isGameFile(game_->dir, settings_->fileName(), chosen)) {
+    reportFailure(*game_, Failure::shown("The Log was not saved: " + chosen.string() +
+                                         " is one of the game's own files"));
+    return;
+  }
+  std::error_code ec;
+  if (std::filesystem::symlink_status(chosen, ec).type() != std::filesystem::file_type::not_found &&
+      !askPlayer(log_.get(), file + " already exists. Replace it with the Log?"))
+    return;
+  const FileResult r = saveLogFile(lines, chosen);
   // A Log saved in the game folder is saved by the replay too.
   const QFileInfo saved(file);
   if (r && saved.absoluteDir() == QDir(QString::fromStdString(game_->dir.string())))
     recording_.logSaved(saved.fileName().toStdString());
-  if (!r)
-    QMessageBox::warning(
-        log_.get(), "Vorlund",
-        "Cannot create file " + file + " (" + QString::fromStdString(r.reason()) + ")");
+  if (!r) reportFailure(*game_, Failure::shown("Cannot create file " + chosen.string(), r.reason()));
 }
 
 void GameApp::windowResized(WindowId w, QSize inside) {
@@ -376,13 +415,22 @@ void GameApp::musicResume() {
   musicPlay();
 }
 
-// The Log already tells what goes wrong during play; what stops the start-up,
-// and a save that fails while the game closes, the player must still read.
+// The Log already tells what goes wrong during play; what stops the start-up
+// and what must be read at once are shown, and the files a close cannot save
+// are gathered for its one message.
 void GameApp::report(const Failure& failure) {
-  const bool shown =
-      failure.kind == Failure::Kind::Fatal || (failure.kind == Failure::Kind::NotSaved && closed_);
-  if (shown)
-    QMessageBox::critical(main_.get(), "Vorlund", QString::fromStdString(describe(failure)));
+  switch (failure.kind) {
+    case Failure::Kind::Fatal:
+    case Failure::Kind::Shown:
+      showMessage(main_.get(), QString::fromStdString(describe(failure)));
+      break;
+    case Failure::Kind::NotSaved:
+      if (closed_) unsaved_.push_back(failure);
+      break;
+    case Failure::Kind::Logged:
+    case Failure::Kind::Beeped:
+      break;
+  }
 }
 
 void GameApp::paintArena() {

@@ -6,9 +6,11 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "app/frame_placer.h"
 #include "app/tick_clock.h"
+#include "shell/folder_hold.h"
 #include "shell/game.h"
 #include "shell/platform.h"
 #include "shell/recording.h"
@@ -69,11 +71,21 @@ class GameApp : public QObject, public Platform {
   void setLogFileChooser(LogFileChooser chooser) { chooseLogFile_ = std::move(chooser); }
   OddsTooltip& odds() { return *odds_; }
 
-  // Creates the five windows and runs the start-up; false when start-up had
-  // to stop (the player has been told why).
+  // Holds the game folder, creates the five windows and runs the start-up;
+  // false when start-up had to stop (the player has been told why).
   bool start(unsigned seed);
-  // Runs the shutdown once and closes every window.
-  void shutDown();
+
+  // Who asked for the close: the player (closing the main window), the
+  // session (a logout, SIGTERM, SIGHUP, SIGINT), or the program's exit while
+  // the game still runs (the display went away).
+  enum class CloseBy { Player, Session, Exit };
+  // Runs the shutdown once, tells in one message every file it could not
+  // save, closes every window and ends the event loop. Only the player is
+  // shown a box; a session's or an exit's close writes to standard error,
+  // since nobody is there to answer.
+  void shutDown(CloseBy by = CloseBy::Player);
+  // The program's exit status once closed: 1 when a file was not saved.
+  int exitStatus() const { return unsaved_.empty() ? 0 : 1; }
 
   Game& game() { return *game_; }
   // What the player does, written to last-game.vsim as it happens.
@@ -118,6 +130,8 @@ class GameApp : public QObject, public Platform {
   void openMusic();
   // Ctrl+S in the Log: its lines as they stand, saved where the player says.
   void saveLogAs();
+  // The one message of a close about the files it could not save.
+  void tellUnsaved(CloseBy by);
 
   std::unique_ptr<Game> game_;
   GameRecording recording_;
@@ -134,7 +148,9 @@ class GameApp : public QObject, public Platform {
   std::optional<TickClock> pace_;
   std::unique_ptr<OddsTooltip> odds_;
   LogFileChooser chooseLogFile_;
+  FolderHold hold_;
   bool closed_ = false;
+  std::vector<Failure> unsaved_;  // what the close could not save
   QMediaPlayer* player_ = nullptr;
   QAudioOutput* audio_ = nullptr;
 };

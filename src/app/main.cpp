@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QDateTime>
-#include <QMessageBox>
+#include <QStringList>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -13,6 +13,7 @@
 #include "app/game_app.h"
 #include "app/game_folder.h"
 #include "app/window_system.h"
+#include "app/message_boxes.h"
 #include "shell/data_folder.h"
 #include "shell/version_text.h"
 
@@ -56,14 +57,12 @@ bool enterGameFolder() {
     fs::current_path(choice.dir, ec);
     if (ec) choice.errors.push_back("Cannot enter " + choice.dir.string() + ": " + ec.message());
   }
-  QString message;
-  for (const std::string& e : choice.errors) {
-    std::fprintf(stderr, "vorlund: %s\n", e.c_str());
-    message += QString::fromStdString(e) + "\n";
-  }
-  if (!choice.dir.empty() && !ec) return true;
-  QMessageBox::critical(nullptr, "Vorlund", message);
-  return false;
+  QStringList errors;
+  for (const std::string& e : choice.errors) errors << QString::fromStdString(e);
+  const bool found = !choice.dir.empty() && !ec;
+  if (found && !errors.isEmpty()) vorlund::app::tellConsole(errors.join('\n'));
+  if (!found) vorlund::app::showMessage(nullptr, errors.join('\n'));
+  return found;
 }
 
 }  // namespace
@@ -99,5 +98,6 @@ int main(int argc, char** argv) {
   if (line.speed) game.setSpeed(*line.speed);
   const auto seed = static_cast<unsigned>(QDateTime::currentMSecsSinceEpoch());
   if (!game.start(seed)) return 1;
-  return QApplication::exec();
+  const int status = QApplication::exec();
+  return status != 0 ? status : game.exitStatus();
 }

@@ -80,6 +80,7 @@ Bytes encodeGraveyard(const Graveyard& yard) {
 }
 
 void loadGraveyard(Game& g) {
+  g.graveyardLoaded = true;
   Graveyard& yard = g.graveyard;
   yard.count = 1;
   yard.graves[0].cell = g.rng.random(kSphereCellCount) + 1;

@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include "render/gl_error.h"
 #include "render/open_gl.h"
 #include "shell/data_folder.h"
 
@@ -51,9 +52,17 @@ void PlanetTextures::upload(const TOpenGL& gl) {
     if (mode_ == TextureMode::Objects) {
       glBindTexture(GL_TEXTURE_2D, objects_[k]);
       setTextureParameters();
-      uploadImage(images_[k]);
     }
-    gl.CheckError(fileName(k));
+    // Uploaded once in either mode, so that an image GL refuses is found
+    // here and not by every frame that would select it.
+    uploadImage(images_[k]);
+    try {
+      gl.CheckError(fileName(k));
+    } catch (const GlError& refused) {
+      images_[k] = {};
+      uploadImage(images_[k]);
+      refusals_ += (refusals_.empty() ? "" : "\r") + std::string(refused.what());
+    }
   }
   if (mode_ == TextureMode::Objects) glBindTexture(GL_TEXTURE_2D, 0);
 }

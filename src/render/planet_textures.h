@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "render/bitmap_file.h"
 #include "shell/failure.h"
@@ -36,8 +37,14 @@ class PlanetTextures {
 
   // With the context current: in object mode makes one texture object per
   // image with the start-up texture parameters. After each texture GL is
-  // checked with the file name as the place (throws GlError).
+  // checked with the file name as the place. An image GL refuses (a
+  // top-down bitmap's negative height) is dropped, so that its body shows
+  // without a texture, and the others go on; takeRefusals() tells it.
   void upload(const TOpenGL& gl);
+
+  // What GL said of the images it refused at upload, once, as
+  // "Error in Fig13007.bmp" + '\r' + the GL error for each; "" for none.
+  std::string takeRefusals() { return std::exchange(refusals_, {}); }
 
   // Makes texture k the current 2D texture (k outside 0..144: nothing).
   void select(int k) const;
@@ -49,6 +56,7 @@ class PlanetTextures {
   TextureMode mode_;
   std::array<BitmapImage, kTextureCount> images_{};
   std::array<unsigned, kTextureCount> objects_{};
+  std::string refusals_;
 };
 
 }  // namespace vorlund::render

@@ -146,6 +146,12 @@ struct Game {
   bool rosterFileRefused = false;
   bool graveFileRefused = false;
   bool planetFileRefused = false;
+  // The farm, graveyard or planet file has been loaded (or found missing):
+  // the close writes only these, so that a close before the first tick
+  // leaves the player's farm and graveyard as they are on disk.
+  bool rosterLoaded = false;
+  bool graveyardLoaded = false;
+  bool planetLoaded = false;
 
   WorldState world;
   SolarSystem solar;

@@ -85,11 +85,11 @@ bool startGame(Game& g, unsigned seed) {
 }
 
 void formClose(Game& g) {
-  saveSolarSystem(g);
+  if (g.planetLoaded) saveSolarSystem(g);
   saveRingTable(g);
   writeSettings(g);
-  saveRoster(g);
-  saveGraveyard(g);
+  if (g.rosterLoaded) saveRoster(g);
+  if (g.graveyardLoaded) saveGraveyard(g);
 }
 
 }  // namespace vorlund

@@ -1,10 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <unistd.h>
+
 #include <chrono>
 #include <cstdlib>
 #include <iostream>
 #include <string>
 
+#include "settings/settings_path.h"
+#include "shell/folder_hold.h"
+#include "shell/game_files.h"
 #include "shell/version_text.h"
+#include "sim/command_input.h"
 #include "sim/sim_session.h"
 
 namespace {
@@ -16,6 +22,9 @@ bool parseSeed(const char* text, unsigned& seed) {
   seed = static_cast<unsigned>(v);
   return true;
 }
+
+// Another program plays in the game folder.
+constexpr int kExitFolderHeld = 3;
 
 int usageError(const std::string& message) {
   std::cerr << "vorlund-sim: " << message << "\n" << vorlund::sim::usageText();
@@ -54,7 +63,27 @@ int main(int argc, char** argv) {
   if (!options.seeded)
     options.seed = static_cast<unsigned>(
         std::chrono::steady_clock::now().time_since_epoch().count() & 0xFFFFFFFFu);
+  if (!options.settingsFile.empty()) {
+    std::string fault = vorlund::settingsPathFault(options.settingsFile, false);
+    if (fault.empty() && vorlund::isGameFile(options.dir, {}, options.settingsFile))
+      fault = "it is one of the game's own files";
+    if (!fault.empty()) {
+      std::cerr << "vorlund-sim: cannot keep the settings in " << options.settingsFile << ": "
+                << fault << "\n";
+      return vorlund::sim::kExitBadInput;
+    }
+  }
+  const vorlund::FolderHold hold = vorlund::FolderHold::take(options.dir);
+  if (hold.refused()) {
+    std::cerr << "vorlund-sim: " << hold.refusal() << "\n";
+    return kExitFolderHeld;
+  }
 
   vorlund::sim::SimSession session(options, std::cout, std::cerr);
-  return session.run(std::cin);
+  vorlund::sim::CommandInput input(STDIN_FILENO);
+  std::istream commands(&input);
+  const int code = session.run(commands);
+  // Ended by SIGTERM, SIGHUP or SIGINT: the close a player's script would end with.
+  if (code == 0 && input.interrupted()) return session.execute("close").exitCode;
+  return code;
 }

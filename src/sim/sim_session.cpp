@@ -15,6 +15,7 @@
 #include "settings/qt_settings_store.h"
 #include "shell/data_folder.h"
 #include "shell/failure.h"
+#include "shell/game_files.h"
 #include "shell/input.h"
 #include "shell/pointer_input.h"
 #include "shell/startup.h"
@@ -38,6 +39,8 @@ const char* kHelp =
     "of the folder as it was when that game started.\n"
     "Every Log line is echoed as 'log: TEXT' ('-- log cleared' when the Log is emptied);\n"
     "every failure the game reports is printed on standard error when it happens.\n"
+    "SIGTERM, SIGHUP and SIGINT end the input and run 'close'. Exit status 3: another\n"
+    "program plays in DIR (one game or sim at a time may play in a folder).\n"
     "A count beyond 1000000 ticks (tick, fight) or 10000 fights (odds), and a fighter\n"
     "value beyond its sane range (set), are refused as bad input.\n"
     "\n"
@@ -298,6 +301,8 @@ CommandResult SimSession::saveLog(const std::string& name) {
   const std::filesystem::path file(name);
   if (name.empty() || file.has_parent_path() || name == "." || name == "..")
     return badArgument("save-log takes a file name of the game folder: " + name);
+  if (isGameFile(game_->dir, options_.settingsFile, gameFile(*game_, name)))
+    return badArgument("save-log will not write over the game's own file " + name);
   if (const FileResult r = saveLogFile(game_->log.lines(), gameFile(*game_, name)); !r) {
     out_.flush();
     // Told, not logged: the Log is what was being saved.

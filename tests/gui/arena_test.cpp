@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QtEndian>
 #include <QTest>
 #include <QWindow>
 #include <algorithm>
@@ -14,6 +16,7 @@
 
 #include "app/arena_view.h"
 #include "app/glyph_bitmaps.h"
+#include "app/message_boxes.h"
 #include "gui_support.h"
 #include "render/arena_painter.h"
 #include "shell/game.h"
@@ -339,6 +342,56 @@ TEST_F(Arena, LabelsKeepTheirSizeAgainstTheArenaAtEveryScale) {
   const Difference label = drawnBy([](Game& g) { g.solar.labels[0].clear(); });
   EXPECT_NEAR(label.box.height(), designed * ratio, 1.0) << "at " << ratio;
   EXPECT_LT(label.box.bottom(), frame.height() / 8) << "not the corner label";
+}
+
+// A texture GL refuses at upload (a top-down bitmap, its height negative)
+// is told once. The arena goes on: the textures after it were uploaded, and
+// presses on the arena pick with nothing more to tell.
+TEST(ArenaTextures, ATextureGLRefusesIsToldOnceAndTheRestWorks) {
+  QTemporaryDir folder;
+  copyFiles(QDir::currentPath(), folder.path());
+  QFile bitmap(folder.filePath("Fig13007.bmp"));
+  ASSERT_TRUE(bitmap.open(QIODevice::ReadWrite) && bitmap.seek(22));
+  const QByteArray height = bitmap.read(4);
+  const auto flipped = -qFromLittleEndian<qint32>(height.constData());
+  ASSERT_TRUE(bitmap.seek(22));
+  bitmap.write(reinterpret_cast<const char*>(&flipped), 4);
+  bitmap.close();
+  QStringList told;
+  answerBoxesWith([&](const QString& text, bool) {
+    told << text;
+    return false;
+  });
+  const QString home = QDir::currentPath();
+  QDir::setCurrent(folder.path());
+  {
+    GameApp app;
+    ASSERT_TRUE(startAndShow(app, 7));
+    runEventsFor(300);
+    EXPECT_EQ(told, QStringList{"Error in Fig13007.bmp\ninvalid value"});
+    // Every other texture object holds its image.
+    ArenaView& view = *app.mainWindow()->view();
+    view.makeCurrent();
+    int filled = 0;
+    for (GLuint name = 1; name <= 2 * render::kTextureCount; ++name) {
+      GLint width = 0;
+      if (!glIsTexture(name)) continue;
+      glBindTexture(GL_TEXTURE_2D, name);
+      glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+      filled += width > 0;
+    }
+    glBindTexture(GL_TEXTURE_2D, 0);
+    view.doneCurrent();
+    EXPECT_EQ(filled, render::kTextureCount - 1);
+    // Presses on the arena pick, and tell nothing more.
+    for (const QPoint at : {QPoint(100, 100), QPoint(300, 200)})
+      QTest::mouseClick(view.glWindow(), Qt::LeftButton, {}, at);
+    runEventsFor(300);
+    EXPECT_EQ(told.size(), 1) << told.join(" / ").toStdString();
+    app.mainWindow()->close();
+  }
+  QDir::setCurrent(home);
+  answerBoxesWith({});
 }
 
 // A metric-compatible Times New Roman in a cell 20 pixels high: a capital

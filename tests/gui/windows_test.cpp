@@ -18,6 +18,7 @@
 #include <QTextEdit>
 #include <QToolTip>
 
+#include "app/message_boxes.h"
 #include "app/odds_tooltip.h"
 #include "app/text_windows.h"
 #include "combat/fight_odds.h"
@@ -322,6 +323,38 @@ TEST_F(Windows, TheNewestOddsShowOnHoveringAndCtrlSInTheLogSavesTheLinesItShows)
   QTest::keyClick(log, Qt::Key_S);
   QTest::keyClick(names, Qt::Key_S, Qt::ControlModifier);
   EXPECT_EQ(asked, 2);
+
+  // Never over a file the game reads or writes; over another file only once
+  // the player says yes.
+  QStringList told;
+  bool yes = false;
+  answerBoxesWith([&](const QString& text, bool question) {
+    told << text;
+    return question && yes;
+  });
+  const QString own = QDir::current().absoluteFilePath("names.txt");
+  answer = own;
+  QFile list(own);
+  ASSERT_TRUE(list.open(QIODevice::ReadOnly));
+  const QByteArray listed = list.readAll();
+  QTest::keyClick(log, Qt::Key_S, Qt::ControlModifier);
+  EXPECT_EQ(told, QStringList{"The Log was not saved: " + own + " is one of the game's own files"});
+  ASSERT_TRUE(list.seek(0));
+  EXPECT_EQ(list.readAll(), listed);
+  answer = saves.filePath("mine.txt");
+  for (bool answered : {false, true}) {
+    QFile mine(answer);
+    ASSERT_TRUE(mine.open(QIODevice::WriteOnly) && mine.write("mine\n") == 5);
+    mine.close();
+    yes = answered;
+    told.clear();
+    QTest::keyClick(log, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(told, QStringList{answer + " already exists. Replace it with the Log?"});
+    ASSERT_TRUE(mine.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(mine.readAll()),
+              answered ? shownAtSave.join('\n') + '\n' : QString("mine\n"));
+  }
+  answerBoxesWith({});
   app.mainWindow()->close();
   EXPECT_EQ(stored("Speed"), "128") << "the command line's pace is not stored";
 }
