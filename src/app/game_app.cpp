@@ -26,15 +26,10 @@
 #include "app/key_codes.h"
 #include "app/odds_tooltip.h"
 #include "app/text_windows.h"
-#include "management/names_window.h"
 #include "panels/designed_bounds.h"
 #include "panels/log_file.h"
-#include "panels/text_keys.h"
-#include "panels/tiling.h"
 #include "settings/qt_settings_store.h"
 #include "shell/failure.h"
-#include "shell/input.h"
-#include "shell/pointer_input.h"
 #include "shell/settings.h"
 #include "shell/startup.h"
 #include "shell/tick.h"
@@ -74,43 +69,35 @@ std::optional<MouseButton> arenaButton(Qt::MouseButton b) {
 }  // namespace
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-  const int vk = virtualKey(*event);
-  if (vk != 0) app_.recording().arenaKey(vk, keyModifiers(event->modifiers()));
-  formKeyDown(app_.game(), vk, keyModifiers(event->modifiers()));
+  if (const int vk = virtualKey(*event); vk != 0)
+    app_.play(ArenaKey{vk, keyModifiers(event->modifiers())});
   app_.sync();
 }
 
-// A press starts a drag, then the frame is painted in selection mode under
-// the pointer, and the nearest thing named there is handed to the editor.
+// A press paints the frame in selection mode under the pointer, and the
+// nearest thing named there goes with the press to the editor; a drag
+// starts from the press.
 void MainWindow::mousePressEvent(QMouseEvent* event) {
   const std::optional<MouseButton> button = arenaButton(event->button());
   if (!button) return;
-  Game& g = app_.game();
-  const QPointF at = event->position();
-  formMouseDown(g, at.x(), at.y());
-  const auto name = view_->pickAt(view_->mapFrom(this, at));
-  app_.recording().press(name, *button, keyModifiers(event->modifiers()));
-  if (name) pickAction(g, *button, keyModifiers(event->modifiers()), *name);
+  pressAt_ = event->position();
+  const auto hit = view_->pickAt(view_->mapFrom(this, pressAt_));
+  app_.play(ArenaPress{hit, *button, keyModifiers(event->modifiers())});
   app_.sync();
 }
 
 void MainWindow::mouseMoveEvent(QMouseEvent* event) {
-  Game& g = app_.game();
-  const QPointF at = event->position();
-  if (g.mouseDrag)
-    app_.recording().drag(at.x() - g.dragStartX, at.y() - g.dragStartY, width(), height());
-  formMouseMove(g, at.x(), at.y(), width(), height(), view_->frustum());
+  if (!app_.game().mouseDrag) return;
+  const QPointF from = event->position() - pressAt_;
+  app_.play(ArenaDrag{from.x(), from.y(), width(), height()});
 }
 
 void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
-  if (!arenaButton(event->button())) return;
-  app_.recording().release();
-  formMouseUp(app_.game());
+  if (arenaButton(event->button())) app_.play(MouseUp{});
 }
 
 void MainWindow::wheelEvent(QWheelEvent* event) {
-  app_.recording().wheel(event->angleDelta().y());
-  mouseWheel(app_.game(), event->angleDelta().y());
+  app_.play(WheelTurn{event->angleDelta().y()});
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -152,11 +139,10 @@ QWidget* GameApp::window(WindowId w) const {
 
 bool GameApp::start(unsigned seed) {
   Game& g = *game_;
-  auto textHooks = [this, &g](WindowId w) {
+  auto textHooks = [this](WindowId w) {
     TextWindowHooks h;
-    h.key = [this, &g](int vk) {
-      recording_.textWindowKey(vk);
-      textWindowKey(g, vk);
+    h.key = [this](int vk) {
+      play(TextKey{vk});
       sync();
     };
     h.resized = [this, w](QSize inside) { windowResized(w, inside); };
@@ -168,8 +154,7 @@ bool GameApp::start(unsigned seed) {
   them_ = std::make_unique<SheetWindow>("Them", textHooks(WindowId::Them));
   TextWindowHooks namesHooks = textHooks(WindowId::Names);
   namesHooks.mouseDown = [this, &g](int row) {
-    recording_.namesClick(row, g.names.lines.size());
-    clickNames(g, row);
+    play(NamesClick::at(row, g.names.lines.size()));
     sync();
   };
   namesHooks.toolTip = [this](QPoint global) { odds_->showAt(global, names_->list()->viewport()); };
@@ -177,9 +162,8 @@ bool GameApp::start(unsigned seed) {
   // The odds show whichever of the five windows the player used last.
   names_->setAttribute(Qt::WA_AlwaysShowToolTips);
   TextWindowHooks logHooks = textHooks(WindowId::Log);
-  logHooks.mouseDown = [this, &g](int) {
-    recording_.logClick();
-    logMouseDown(g);
+  logHooks.mouseDown = [this](int) {
+    play(LogClick{});
     sync();
   };
   logHooks.save = [this] { saveLogAs(); };
@@ -231,6 +215,11 @@ void GameApp::tick() {
   scheduleNextTick();
 }
 
+std::optional<Failure> GameApp::play(const PlayerInput& input) {
+  recording_.input(input);
+  return playInput(*game_, input);
+}
+
 void GameApp::sync() {
   if (!main_) return;
   const QString caption = QString::fromStdString(game_->mainCaption);
@@ -258,7 +247,7 @@ void GameApp::saveLogAs() {
   // A Log saved in the game folder is saved by the replay too.
   const QFileInfo saved(file);
   if (r && saved.absoluteDir() == QDir(QString::fromStdString(game_->dir.string())))
-    recording_.logSaved(saved.fileName().toStdString());
+    recording_.input(LogSave{saved.fileName().toStdString()});
   if (!r)
     QMessageBox::warning(
         log_.get(), "Vorlund",
@@ -267,11 +256,7 @@ void GameApp::saveLogAs() {
 
 void GameApp::windowResized(WindowId w, QSize inside) {
   if (!frames_.resizedByPlayer(window(w), inside)) return;
-  recording_.resize(w, bounds(w));
-  if (w == WindowId::Main)
-    mainWindowResized(*game_);
-  else
-    textWindowResized(*game_, w);
+  play(WindowResize{w, bounds(w)});
   sync();
 }
 

@@ -11,6 +11,7 @@
 #include "app/tick_clock.h"
 #include "shell/game.h"
 #include "shell/platform.h"
+#include "shell/player_input.h"
 #include "shell/recording.h"
 
 class QMediaPlayer;
@@ -47,6 +48,7 @@ class MainWindow : public QWidget {
  private:
   GameApp& app_;
   ArenaView* view_;
+  QPointF pressAt_;  // where the drag started
 };
 
 // The whole program: the game state, the five windows, the clock, and the
@@ -81,6 +83,8 @@ class GameApp : public QObject, public Platform {
   MainWindow* mainWindow() const { return main_.get(); }
   QWidget* window(WindowId w) const;
 
+  // The player's input: recorded, then played on the game.
+  std::optional<Failure> play(const PlayerInput& input);
   // Mirrors the models into the windows after any event.
   void sync();
   // One tick of the main loop, then the windows catch up.

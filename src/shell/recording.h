@@ -6,8 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/platform.h"
-#include "shell/pointer_input.h"
+#include "shell/player_input.h"
 
 namespace vorlund {
 struct Game;
@@ -53,32 +52,15 @@ class GameRecording {
 
   // A tick of the main loop is about to run.
   void tick();
-  // A press on Names line `line` of `lineCount` (negative or past the end:
-  // below the last line).
-  void namesClick(int line, std::size_t lineCount);
-  void logClick();
-  // A key on the arena view, and Esc or F1..F4 in a text window.
-  void arenaKey(int code, KeyModifiers mods);
-  void textWindowKey(int code);
-  // A press on the arena view and what its selection pass hit (nothing, or
-  // a selection name); only Ctrl and Alt count for a pick.
-  void press(std::optional<std::uint32_t> hit, MouseButton button, KeyModifiers mods);
-  // The pointer moved while a button is held: its offset from the press, in
-  // the main window's client area of the given size. Only the last move
-  // before a tick or another input is written (each move sets the view
+  // An input, just before it reaches the rules. Of a run of drags only the
+  // last before a tick or another input is written (each sets the view
   // afresh from the press).
-  void drag(double dx, double dy, int clientWidth, int clientHeight);
-  void release();
-  void wheel(int delta);
-  // The Log was saved as the file `name` of the game folder (Ctrl+S).
-  void logSaved(const std::string& name);
-  // The player resized a window; its outer bounds now.
-  void resize(WindowId w, const WindowBounds& b);
+  void input(const PlayerInput& in);
   // The game closes: the ticks since the last input, then `close`.
   void close();
 
  private:
-  void input(std::string_view line);
+  void write(std::string_view line);
   void writePendingDrag();
   void writeLine(std::string_view line);
   void fail(const std::string& why);
@@ -88,8 +70,5 @@ class GameRecording {
   std::int64_t ticks_ = 0;
   std::string pendingDrag_;
 };
-
-// The sim's name of a window in `resize`: main, us, them, names, log.
-const char* simWindowName(WindowId w);
 
 }  // namespace vorlund

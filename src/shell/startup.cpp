@@ -7,6 +7,7 @@
 #include "panels/sheet.h"
 #include "shell/game.h"
 #include "shell/settings.h"
+#include "shell/start_conditions.h"
 #include "solar/solar.h"
 #include "world/arena_start.h"
 #include "world/world_load.h"
@@ -38,8 +39,7 @@ void setViewAndSolarFirstValues(Game& g) {
 void setUpWheel(Game& g) {
   g.wheelPresent = true;
   g.wheelMessage = 522;
-  g.wheelScrollLines = g.platform->wheelScrollLines();
-  if (g.wheelScrollLines < 0 || g.wheelScrollLines > 100) g.wheelScrollLines = 3;
+  g.wheelScrollLines = saneWheelLines(g.platform->wheelScrollLines());
 }
 
 void setFightFirstValues(Game& g) {

@@ -7,6 +7,7 @@
 
 #include "shell/game.h"
 #include "shell/null_platform.h"
+#include "shell/player_input.h"
 
 namespace vorlund::sim {
 
@@ -57,31 +58,26 @@ class SimSession {
  private:
   CommandResult tick(const std::string& args);
   CommandResult fight(const std::string& args);
-  CommandResult click(const std::string& args);
-  CommandResult key(const std::string& args);
-  CommandResult pick(const std::string& args);
-  CommandResult drag(const std::string& args);
-  CommandResult wheel(const std::string& args);
-  CommandResult textKey(const std::string& args);
-  CommandResult resize(const std::string& args);
-  CommandResult purses(const std::string& args);
-  CommandResult betrayal(const std::string& args);
-  CommandResult wheelLines(const std::string& args);
+  CommandResult click(const std::string& text);
+  CommandResult play(const PlayerInput& input);
+  CommandResult printRing(const std::string& args);
+  CommandResult printNeighbours(const std::string& args);
   CommandResult printRow(const std::string& args, bool ringRow);
   CommandResult set(const std::string& args);
   CommandResult seed(const std::string& args);
   CommandResult odds(const std::string& args);
-  CommandResult saveLog(const std::string& name);
-  CommandResult close();
+  CommandResult printNames(const std::string& args);
+  CommandResult printSheet(const std::string& args);
+  CommandResult printState(const std::string& args);
+  CommandResult printGraves(const std::string& args);
+  CommandResult close(const std::string& args);
+  CommandResult quit(const std::string& args);
   CommandResult expect(const std::string& args);
   CommandResult badArgument(const std::string& what);
+  std::optional<CommandResult> unexpected(const std::string& args);
   // A count of 0..most from `text`, or nothing when it is none (told as bad
   // input, naming `what`).
   std::optional<long long> count(const std::string& text, long long most, const char* what);
-  void printNames();
-  void printSheet(const SheetModel& sheet);
-  void printState();
-  void printGraves();
 
   // The expectations: "" when it holds, else what was found instead.
   std::string expectLog(const std::string& text, bool wanted);
@@ -103,6 +99,7 @@ class SimSession {
   std::unique_ptr<NullPlatform> platform_;
   std::unique_ptr<Game> game_;
   int lineNumber_ = 0;
+  std::string line_;  // the command being run
   bool started_ = false;
   // Every Log line appended since the start, and how far `expect log` has read.
   std::vector<std::string> logHistory_;

@@ -48,33 +48,33 @@ TEST(Recording, EachKindOfInputIsTheSimCommandThatDoesTheSame) {
   EXPECT_EQ(opening.substr(opening.find("\npurses")),
             "\npurses 1000 2000 3000 4000 5000 6000 7000 -5\nbetrayal true\nwheel-lines 4\n");
   EXPECT_EQ(std::count(opening.begin(), opening.end(), '#'), 4);
-  r.namesClick(2, 5);
+  r.input(NamesClick::at(2, 5));
   r.tick();
   r.tick();
-  r.namesClick(-1, 5);
-  r.namesClick(9, 5);
+  r.input(NamesClick::at(-1, 5));
+  r.input(NamesClick::at(9, 5));
   EXPECT_EQ(inputsOf(t.dir), "click #2\ntick 2\nclick #5\nclick #5\n") << "written as they happen";
   r.tick();
-  r.logClick();
-  r.arenaKey(38, {});
-  r.arenaKey(37, {true, true, true});
-  r.textWindowKey(27);
-  r.press(std::nullopt, MouseButton::Left, {true, true, true});
-  r.press(100268u, MouseButton::Right, {true, true, false});
-  r.press(269u, MouseButton::Middle, {false, false, true});
-  r.press(4294967295u, MouseButton::Left, {true, false, false});
-  r.wheel(-120);
-  r.release();
-  r.logSaved("vorlund-log-2026-12-06-2315.txt");
-  r.resize(WindowId::Them, {450, 275, 250, 150});
+  r.input(LogClick{});
+  r.input(ArenaKey{38, {}});
+  r.input(ArenaKey{37, {true, true, true}});
+  r.input(TextKey{27});
+  r.input(ArenaPress{std::nullopt, MouseButton::Left, {true, true, true}});
+  r.input(ArenaPress{100268u, MouseButton::Right, {true, true, false}});
+  r.input(ArenaPress{269u, MouseButton::Middle, {false, false, true}});
+  r.input(ArenaPress{4294967295u, MouseButton::Left, {true, false, false}});
+  r.input(WheelTurn{-120});
+  r.input(MouseUp{});
+  r.input(LogSave{"vorlund-log-2026-12-06-2315.txt"});
+  r.input(WindowResize{WindowId::Them, {450, 275, 250, 150}});
   r.tick();
-  r.press(std::nullopt, MouseButton::Left, {});
-  r.drag(1, 2, 691, 480);
-  r.drag(-3.5, 0.1 + 0.2, 691, 480);
+  r.input(ArenaPress{});
+  r.input(ArenaDrag{1, 2, 691, 480});
+  r.input(ArenaDrag{-3.5, 0.1 + 0.2, 691, 480});
   r.tick();
   r.tick();
-  r.drag(12, -7, 700, 490);
-  r.release();
+  r.input(ArenaDrag{12, -7, 700, 490});
+  r.input(MouseUp{});
   for (std::int64_t i = 0; i < 2 * kMostTicksPerLine + 5; ++i) r.tick();
   r.close();
   const std::string expected =
@@ -86,7 +86,16 @@ TEST(Recording, EachKindOfInputIsTheSimCommandThatDoesTheSame) {
       "mouse-up\ntick 1000000\ntick 1000000\ntick 5\nclose\n";
   EXPECT_EQ(inputsOf(t.dir), expected);
   EXPECT_TRUE(failures.empty());
-  r.logClick();
+  // Each input's line reads back as the same input.
+  for (std::size_t at = 0, end = 0; (end = expected.find('\n', at)) != std::string::npos;
+       at = end + 1) {
+    const std::string line = expected.substr(at, end - at);
+    const ParsedInput parsed = parseInput(line);
+    if (line.starts_with("tick") || line == "close") continue;
+    ASSERT_TRUE(parsed.value) << line << ": " << parsed.error;
+    EXPECT_EQ(inputLine(*parsed.value), line);
+  }
+  r.input(LogClick{});
   EXPECT_EQ(inputsOf(t.dir), expected) << "nothing after the close";
 }
 
@@ -112,7 +121,7 @@ TEST(Recording, KeepsTheLastGameAsThePreviousOneOrRecordsNothing) {
   EXPECT_FALSE(blocked.start(t.g(), 3));
   EXPECT_FALSE(blocked.recording());
   blocked.tick();
-  blocked.logClick();
+  blocked.input(LogClick{});
   blocked.close();
   EXPECT_EQ(t.dir.read(kLastGameFile), "seed 2\nclose\n");
   ASSERT_EQ(failures.size(), 1u);
