@@ -52,6 +52,14 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
       if (!parseSpeed(args[++i], line)) return line;
     } else if (arg.starts_with(kSpeedOption + "=")) {
       if (!parseSpeed(arg.substr(kSpeedOption.size() + 1), line)) return line;
+    } else if (arg == "--replay" || arg.starts_with("--replay=")) {
+      const bool joined = arg != "--replay";
+      if (!joined && i + 1 >= args.size()) {
+        line.action = CommandLine::Action::Refuse;
+        line.error = "--replay needs a recording, such as last-game.vsim";
+        return line;
+      }
+      line.replay = joined ? arg.substr(std::string("--replay=").size()) : args[++i];
     }
   }
   return line;

@@ -12,6 +12,8 @@ struct CommandLine {
   Action action = Action::Play;
   // --speed N or --speed=N: ticks per second for this run only.
   std::optional<int> speed;
+  // --replay FILE: a recording to watch instead of a game to play.
+  std::optional<std::string> replay;
   // Why the command line was refused, for standard error.
   std::string error;
 };

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <ctime>
+#include <utility>
 
 #ifdef VORLUND_HAVE_MULTIMEDIA
 #include <QAudioDevice>
@@ -110,10 +111,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-GameApp::GameApp() : game_(std::make_unique<Game>()), odds_(std::make_unique<OddsTooltip>()) {
+GameApp::GameApp(std::unique_ptr<SettingsStore> settings)
+    : game_(std::make_unique<Game>()), odds_(std::make_unique<OddsTooltip>()) {
   game_->platform = this;
   game_->dir = QDir::currentPath().toStdString();
-  settings_ = QtSettingsStore::forUser(executableFolder());
+  settings_ = std::move(settings);
+  if (!settings_) settings_ = QtSettingsStore::forUser(executableFolder());
   timer_.setTimerType(Qt::PreciseTimer);
   timer_.setSingleShot(true);
   connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
@@ -178,13 +181,13 @@ bool GameApp::start(unsigned seed) {
     reportFailure(g, *failure);
     return false;
   }
-  if (!startGame(g, seed)) return false;
-  recording_.onFailure = [](const std::string& why) { qWarning("vorlund: %s", why.c_str()); };
-  recording_.start(g, seed);
+  recording_.onFailure = [this](const Failure& f) { reportFailure(*game_, f); };
+  const int pace = speedChoice_.value_or(readSpeed(*settings_));
+  if (!beginGame(seed, pace)) return false;
   main_->show();
   sync();
   clock_.start();
-  pace_.emplace(speedChoice_.value_or(readSpeed(*settings_)), clock_.elapsed());
+  pace_.emplace(pace, clock_.elapsed());
   scheduleNextTick();
   return true;
 }
@@ -194,8 +197,12 @@ void GameApp::shutDown() {
   closed_ = true;
   timer_.stop();
   odds_->stop();
-  recording_.close();
-  formClose(*game_);
+  // A replay's folder is thrown away. A game saves first and then records its
+  // close: a recording without it was stopped before its files were saved.
+  if (!replay_) {
+    formClose(*game_);
+    recording_.close();
+  }
   for (WindowId w : {WindowId::Us, WindowId::Them, WindowId::Names, WindowId::Log})
     window(w)->close();
   QCoreApplication::quit();
@@ -209,13 +216,19 @@ void GameApp::tick() {
   if (closed_) return;
   pace_->ticked();
   frames_.settle();
-  recording_.tick();
-  timer1Timer(*game_);
+  if (replay_) {
+    if (!replayTick()) return sync();
+  } else {
+    if (std::exchange(tileAfterRecovery_, false)) tileTextWindows();
+    recording_.tick();
+    timer1Timer(*game_);
+  }
   sync();
   scheduleNextTick();
 }
 
 std::optional<Failure> GameApp::play(const PlayerInput& input) {
+  if (replay_) return replayInput(input);
   recording_.input(input);
   return playInput(*game_, input);
 }
@@ -228,30 +241,46 @@ void GameApp::sync() {
   them_->mirror(game_->them);
   names_->mirror(game_->names);
   log_->mirror(game_->log);
+  if (replay_) markReplayCaptions();
   if (!closed_) odds_->follow(*game_);
 }
 
 void GameApp::saveLogAs() {
-  const std::vector<std::string> lines = game_->log.lines;
+  // The game waits while the player names the file: the Log saved is the
+  // Log of the moment he asked, and its replay saves it at that same tick.
+  timer_.stop();
   const std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);
-  const QString offered = QDir(QString::fromStdString(game_->dir.string()))
-                              .absoluteFilePath(QString::fromStdString(logFileName(local)));
+  const QDir folder(QString::fromStdString(game_->dir.string()));
+  const QString offered = folder.absoluteFilePath(QString::fromStdString(logFileName(local)));
   const QString file = chooseLogFile_ ? chooseLogFile_(offered)
                                       : QFileDialog::getSaveFileName(log_.get(), "Save the Log",
                                                                      offered, "Text (*.txt)");
-  if (file.isEmpty()) return;
-  // Told in a box, not in the Log: the Log is what was being saved.
-  const FileResult r = saveLogFile(lines, QFile::encodeName(file).toStdString());
-  // A Log saved in the game folder is saved by the replay too.
-  const QFileInfo saved(file);
-  if (r && saved.absoluteDir() == QDir(QString::fromStdString(game_->dir.string())))
-    recording_.input(LogSave{saved.fileName().toStdString()});
-  if (!r)
-    QMessageBox::warning(
-        log_.get(), "Vorlund",
-        "Cannot create file " + file + " (" + QString::fromStdString(r.reason()) + ")");
+  if (closed_) return;
+  if (!file.isEmpty()) {
+    // A Log saved in the game folder is an input the replay saves too; one
+    // that could not be saved is not recorded.
+    const QFileInfo saved(file);
+    std::optional<std::string> why;
+    if (saved.absoluteDir() == folder && !replay_) {
+      const LogSave in{saved.fileName().toStdString()};
+      if (const std::optional<Failure> failure = playInput(*game_, in))
+        why = failure->reason;
+      else
+        recording_.input(in);
+    } else if (const FileResult r =
+                   saveLogFile(game_->log.lines, QFile::encodeName(file).toStdString());
+               !r) {
+      why = r.reason();
+    }
+    // Told in a box, not in the Log: the Log is what was being saved.
+    if (why)
+      QMessageBox::warning(
+          log_.get(), "Vorlund",
+          "Cannot create file " + file + " (" + QString::fromStdString(*why) + ")");
+  }
+  scheduleNextTick();
 }
 
 void GameApp::windowResized(WindowId w, QSize inside) {
@@ -287,6 +316,7 @@ void GameApp::focusWindow(WindowId w) {
 
 void GameApp::setCaption(WindowId w, const std::string& caption) {
   window(w)->setWindowTitle(QString::fromStdString(caption));
+  if (replay_) markReplayCaptions();
 }
 
 WindowState GameApp::mainWindowState() {

@@ -12,6 +12,7 @@
 #include "shell/game.h"
 #include "shell/platform.h"
 #include "shell/player_input.h"
+#include "shell/recorded_game.h"
 #include "shell/recording.h"
 
 class QMediaPlayer;
@@ -59,7 +60,9 @@ class GameApp : public QObject, public Platform {
   // Offers a file name for the Log and returns the one chosen, "" for none.
   using LogFileChooser = std::function<QString(const QString& offered)>;
 
-  GameApp();
+  // The settings of the player, unless others are given (a replay has its
+  // own, which start empty).
+  explicit GameApp(std::unique_ptr<SettingsStore> settings = nullptr);
   ~GameApp() override;
 
   // The pace asked for on the command line, for this run only; without it
@@ -71,8 +74,16 @@ class GameApp : public QObject, public Platform {
   void setLogFileChooser(LogFileChooser chooser) { chooseLogFile_ = std::move(chooser); }
   OddsTooltip& odds() { return *odds_; }
 
+  // Plays `recording` in the windows instead of a game of the player's: set
+  // before start(), which then takes the recording's seed.
+  void setReplay(std::unique_ptr<RecordedGame> recording);
+  bool replaying() const { return replay_ != nullptr; }
+  bool replayPaused() const { return replayPaused_; }
+  bool replayOver() const;
+
   // Creates the five windows and runs the start-up; false when start-up had
-  // to stop (the player has been told why).
+  // to stop (the player has been told why). A last game that did not close
+  // is played again first and goes on.
   bool start(unsigned seed);
   // Runs the shutdown once and closes every window.
   void shutDown();
@@ -119,13 +130,27 @@ class GameApp : public QObject, public Platform {
 
  private:
   void scheduleNextTick();
+  // The start-up after the windows: a crashed last game played again, or a
+  // new game recorded from its start, or the replay.
+  bool beginGame(unsigned seed, int pace);
+  bool recoverLastGame(const RecordedGame& last, int pace);
+  bool playAgainHeadless(const RecordedGame& last);
+  void showAfterRecovery();
+  // The text windows laid out round the main window and shown, as the first
+  // tick does; after a recovery, at the first tick in the windows.
+  void tileTextWindows();
+  // The replay: its next tick (false once it is over), a player's input
+  // (a click in the Log pauses or resumes it), and the captions that say so.
+  bool replayTick();
+  std::optional<Failure> replayInput(const PlayerInput& input);
+  void markReplayCaptions();
   void openMusic();
   // Ctrl+S in the Log: its lines as they stand, saved where the player says.
   void saveLogAs();
 
   std::unique_ptr<Game> game_;
   GameRecording recording_;
-  std::unique_ptr<QtSettingsStore> settings_;
+  std::unique_ptr<SettingsStore> settings_;
   std::unique_ptr<MainWindow> main_;
   std::unique_ptr<SheetWindow> us_;
   std::unique_ptr<SheetWindow> them_;
@@ -139,6 +164,10 @@ class GameApp : public QObject, public Platform {
   std::unique_ptr<OddsTooltip> odds_;
   LogFileChooser chooseLogFile_;
   bool closed_ = false;
+  std::unique_ptr<RecordedGame> replayed_;
+  std::unique_ptr<RecordingPlayer> replay_;
+  bool replayPaused_ = false;
+  bool tileAfterRecovery_ = false;
   QMediaPlayer* player_ = nullptr;
   QAudioOutput* audio_ = nullptr;
 };

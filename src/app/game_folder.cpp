@@ -44,7 +44,8 @@ std::optional<std::string> copyOne(const fs::path& from, const fs::path& to) {
 
 }  // namespace
 
-std::vector<std::string> copyMissing(const fs::path& data, const fs::path& dir) {
+std::vector<std::string> copyMissing(const fs::path& data, const fs::path& dir,
+                                     const std::function<bool(const std::string& name)>& wanted) {
   std::vector<std::string> errors;
   std::error_code ec;
   fs::create_directories(dir, ec);
@@ -53,7 +54,7 @@ std::vector<std::string> copyMissing(const fs::path& data, const fs::path& dir) 
     std::error_code typeError;
     if (!it->is_regular_file(typeError)) continue;
     const fs::path to = dir / it->path().filename();
-    if (!missing(to)) continue;
+    if (!missing(to) || (wanted && !wanted(it->path().filename().string()))) continue;
     if (auto error = copyOne(it->path(), to)) errors.push_back(*error);
   }
   if (ec) errors.push_back("Cannot read " + data.string() + ": " + ec.message());

@@ -1,5 +1,6 @@
 #pragma once
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,9 +16,11 @@ std::filesystem::path userGameFolder(const char* xdgDataHome, const char* home);
 // `dir` when needed. A file already there is never overwritten: play changes
 // some of them. Copies are written aside and renamed into place, so a copy
 // cut short never passes for a whole file; they are writable by the player.
-// Returns one line per file or folder that could not be made.
-std::vector<std::string> copyMissing(const std::filesystem::path& data,
-                                     const std::filesystem::path& dir);
+// Returns one line per file or folder that could not be made. Only the files
+// whose names `wanted` takes are copied, when it is given.
+std::vector<std::string> copyMissing(
+    const std::filesystem::path& data, const std::filesystem::path& dir,
+    const std::function<bool(const std::string& name)>& wanted = {});
 
 struct FolderChoice {
   std::filesystem::path dir;        // where the game plays; empty when there is none

@@ -98,9 +98,12 @@ bool tryForm(const LineForm<T>& form, const std::string& word, const std::string
 
 template <class V, class Forms>
 ParsedLine<V> parse(const Forms& table, const std::string& line) {
-  const auto [word, args] = firstWord(line);
+  // Plain names, not a structured binding, for the lambda to see.
+  const std::pair<std::string, std::string> words = firstWord(line);
   ParsedLine<V> parsed;
-  std::apply([&](const auto&... f) { (tryForm(f, word, args, line, parsed) || ...); }, table);
+  std::apply(
+      [&](const auto&... f) { (tryForm(f, words.first, words.second, line, parsed) || ...); },
+      table);
   return parsed;
 }
 

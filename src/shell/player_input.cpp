@@ -190,6 +190,26 @@ std::optional<Failure> playLogSave(Game& g, const LogSave& in) {
   return std::nullopt;
 }
 
+bool parseRecovered(const std::string& args, Recovered& out, std::string& error) {
+  long long n = 0;
+  if (!parseInt(args, n) || n < 0) return error = "bad input count: " + args, false;
+  out.inputs = n;
+  return true;
+}
+
+bool parseLogNote(const std::string& args, LogNote& out, std::string&) {
+  out.text = args;
+  return true;
+}
+
+// One line: a line break in the text would end the command early.
+std::string noteText(const LogNote& in) {
+  std::string text = in.text;
+  std::ranges::replace(text, '\n', ' ');
+  std::ranges::replace(text, '\r', ' ');
+  return text;
+}
+
 // The table of inputs: one row per kind, in the order of the variant and of
 // the help.
 constexpr std::tuple kForms{
@@ -289,6 +309,27 @@ constexpr std::tuple kForms{
                       parseLogSave,
                       [](const LogSave& in) { return in.name; },
                       playLogSave},
+    LineForm<Recovered>{"recovered",
+                        {"recovered N",
+                         "the game went on after a crash, its N inputs played again;\n"
+                         "the Log says so, its last line shown"},
+                        {},
+                        parseRecovered,
+                        [](const Recovered& in) { return std::to_string(in.inputs); },
+                        [](Game& g, const Recovered& in) -> std::optional<Failure> {
+                          logAdd(g.log, recoveredText(in.inputs));
+                          logShowLast(g.log);
+                          return std::nullopt;
+                        }},
+    LineForm<LogNote>{"note",
+                      {"note TEXT", "a line the game told in the Log about its recordings"},
+                      {},
+                      parseLogNote,
+                      noteText,
+                      [](Game& g, const LogNote& in) -> std::optional<Failure> {
+                        logAdd(g.log, noteText(in));
+                        return std::nullopt;
+                      }},
 };
 
 }  // namespace
@@ -308,6 +349,11 @@ ParsedInput parseInput(const std::string& line) {
 
 std::optional<Failure> playInput(Game& g, const PlayerInput& input) {
   return forms::play(kForms, g, input);
+}
+
+std::string recoveredText(std::int64_t inputs) {
+  return "The last game did not close: it goes on from its last input, " + std::to_string(inputs) +
+         (inputs == 1 ? " input" : " inputs") + " played again";
 }
 
 bool supersedesItself(const PlayerInput& input) {

@@ -70,8 +70,22 @@ struct LogSave {
   std::string name;
 };
 
+// What the game told the player in the Log about the recording itself, so
+// that a replay's Log is the game's: the game went on after a crash, its
+// `inputs` played again; or another line (a last game that could not be
+// played again and was set aside).
+struct Recovered {
+  std::int64_t inputs = 0;
+};
+struct LogNote {
+  std::string text;
+};
+
 using PlayerInput = std::variant<NamesClick, LogClick, ArenaKey, TextKey, ArenaPress, ArenaDrag,
-                                 MouseUp, WheelTurn, WindowResize, LogSave>;
+                                 MouseUp, WheelTurn, WindowResize, LogSave, Recovered, LogNote>;
+
+// The Log line of a game that went on after a crash.
+std::string recoveredText(std::int64_t inputs);
 
 // The line that plays the input in vorlund-sim.
 std::string inputLine(const PlayerInput& input);

@@ -41,6 +41,13 @@ bool parseWheelLines(const std::string& args, WheelLines& out, std::string& erro
   return true;
 }
 
+bool parsePace(const std::string& args, Pace& out, std::string& error) {
+  long long n = 0;
+  if (!parseInt(args, n) || n < 1 || n > 1'000'000) return error = "bad pace: " + args, false;
+  out.ticksPerSecond = static_cast<std::int32_t>(n);
+  return true;
+}
+
 constexpr std::tuple kForms{
     LineForm<Purses>{
         "purses",
@@ -71,6 +78,14 @@ constexpr std::tuple kForms{
                            g.wheelScrollLines = w.lines;
                            return std::nullopt;
                          }},
+    LineForm<Pace>{"pace",
+                   {"pace N",
+                    "the ticks per second the game ran at; the sim has no clock\n"
+                    "and passes it over"},
+                   {},
+                   parsePace,
+                   [](const Pace& p) { return std::to_string(p.ticksPerSecond); },
+                   [](Game&, const Pace&) -> std::optional<Failure> { return std::nullopt; }},
 };
 
 }  // namespace

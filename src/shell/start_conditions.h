@@ -24,10 +24,16 @@ struct BetrayalFlag {
 struct WheelLines {
   std::int32_t lines = 0;
 };
+// The ticks per second the game's clock ran at (from then on): a replay in
+// the windows keeps that pace; the rules count ticks and never read it.
+struct Pace {
+  std::int32_t ticksPerSecond = 0;
+};
 
-using StartCondition = std::variant<Purses, BetrayalFlag, WheelLines>;
+using StartCondition = std::variant<Purses, BetrayalFlag, WheelLines, Pace>;
 
-// The conditions the game holds now, in the order a recording writes them.
+// The conditions the game holds now, in the order a recording writes them
+// (the pace is the clock's, not the game's).
 std::vector<StartCondition> startConditionsOf(const Game& g);
 
 std::string conditionLine(const StartCondition& c);

@@ -17,7 +17,8 @@ bool parseSeed(const char* text, unsigned& seed) {
 
 int usageError(const std::string& message) {
   std::cerr << "vorlund-sim: " << message << "\n"
-            << "usage: vorlund-sim [--seed N] [--settings FILE] [--dir DIR]\n";
+            << "usage: vorlund-sim [--seed N] [--settings FILE] [--dir DIR]\n"
+            << "       vorlund-sim --replay FILE [--dir DIR] [--settings FILE]\n";
   return 2;
 }
 
@@ -36,7 +37,7 @@ int main(int argc, char** argv) {
       std::cout << "vorlund-sim " VORLUND_VERSION "\n";
       return 0;
     }
-    if (arg != "--seed" && arg != "--settings" && arg != "--dir")
+    if (arg != "--seed" && arg != "--settings" && arg != "--dir" && arg != "--replay")
       return usageError("unknown option " + arg);
     if (i + 1 >= argc) return usageError(arg + " needs a value");
     const char* value = argv[++i];
@@ -45,14 +46,19 @@ int main(int argc, char** argv) {
       options.seeded = true;
     } else if (arg == "--settings") {
       options.settingsFile = value;
+    } else if (arg == "--replay") {
+      options.replay = value;
     } else {
       options.dir = value;
+      options.dirGiven = true;
     }
   }
+  if (options.seeded && !options.replay.empty())
+    return usageError("--seed and --replay do not go together: a recording has its own seed");
   if (!options.seeded)
     options.seed = static_cast<unsigned>(
         std::chrono::steady_clock::now().time_since_epoch().count() & 0xFFFFFFFFu);
 
   vorlund::sim::SimSession session(options, std::cout, std::cerr);
-  return session.run(std::cin);
+  return options.replay.empty() ? session.run(std::cin) : session.replay(std::cin);
 }

@@ -1,16 +1,24 @@
 #include "sim/sim_session.h"
 
+#include <stdlib.h>
+
 #include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <iostream>
 #include <sstream>
+#include <utility>
 
 #include "combat/fight_odds.h"
 #include "fighters/character_properties.h"
 #include "settings/qt_settings_store.h"
 #include "shell/command_words.h"
+#include "shell/data_folder.h"
 #include "shell/failure.h"
+#include "shell/file_io.h"
+#include "shell/packed_bytes.h"
+#include "shell/recorded_game.h"
+#include "shell/recorded_start.h"
 #include "shell/start_conditions.h"
 #include "shell/startup.h"
 #include "shell/tick.h"
@@ -21,17 +29,25 @@ namespace {
 
 const char* kUsage =
     "usage: vorlund-sim [--seed N] [--settings FILE] [--dir DIR]\n"
+    "       vorlund-sim --replay FILE [--dir DIR] [--settings FILE]\n"
     "       vorlund-sim --help | --version\n"
     "\n"
     "Runs Vorlund headless in DIR (default: the current directory). Commands come on\n"
     "standard input, one per line; blank lines and lines starting with # are skipped.\n"
-    "The game records every game it plays as such a script, last-game.vsim in its\n"
-    "folder: 'vorlund-sim --dir COPY < last-game.vsim' plays it again on COPY, a copy\n"
-    "of the folder as it was when that game started.\n"
     "Every Log line is echoed as 'log: TEXT' ('-- log cleared' when the Log is emptied);\n"
     "every failure the game reports is printed on standard error when it happens.\n"
     "A count beyond 1000000 ticks (tick, fight) or 10000 fights (odds), and a fighter\n"
     "value beyond its sane range (set), are refused as bad input.\n"
+    "\n"
+    "The game records every game it plays as such a script, last-game.vsim in its\n"
+    "folder, which carries the game folder as it was when the game started (its\n"
+    "start-file lines). With --replay FILE the sim lays that folder out in DIR (a new\n"
+    "or empty folder; without --dir a temporary one, removed at the end), taking the\n"
+    "files the recording does not carry from the installed game data; plays the\n"
+    "recording; then reads commands on standard input, and plays the recording's\n"
+    "close, if it has one, when they end. A damaged recording is refused before it is\n"
+    "played, naming its line, with exit status 2. Without --replay the start-file\n"
+    "lines are passed over and the folder is taken as it is.\n"
     "\n";
 
 constexpr CommandHelp kClockCommands[] = {
@@ -47,6 +63,9 @@ constexpr CommandHelp kQueryCommands[] = {
     {"sheet us | sheet them", "print the sheet's caption and its six lines"},
     {"state", "print the game state as one line of JSON"},
     {"graves", "print the graveyard"},
+    {"log-digest",
+     "print 'log-digest N CRC': the N Log lines since the start, each\n"
+     "ended by a line feed, as one CRC-32"},
     {"set SLOT PROPERTY VALUE", "set one fighter property of slot 1..8"},
     {"seed N",
      "reseed the random generator; as the first command: start\n"
@@ -107,6 +126,23 @@ const char* helpText() {
   return help.c_str();
 }
 
+namespace {
+
+// A new folder of the system's temporary ones; empty when none can be made.
+std::filesystem::path makeTemporaryFolder() {
+  std::error_code ec;
+  std::string name = (std::filesystem::temp_directory_path(ec) / "vorlund-replay-XXXXXX").string();
+  if (ec || ::mkdtemp(name.data()) == nullptr) return {};
+  return name;
+}
+
+}  // namespace
+
+SimSession::~SimSession() {
+  std::error_code ec;
+  if (!tempDir_.empty()) std::filesystem::remove_all(tempDir_, ec);
+}
+
 SimSession::SimSession(const SimOptions& options, std::ostream& out, std::ostream& err)
     : options_(options), out_(out), err_(err) {
   std::unique_ptr<SettingsStore> store;
@@ -163,15 +199,73 @@ int SimSession::run(std::istream& in) {
     }
     const CommandResult r = execute(line, number);
     out_.flush();
-    if (r.stop) return r.exitCode;
+    if (r.stop) return stopped_ = true, r.exitCode;
   }
   if (!started_ && !start()) return kExitFailed;
   return 0;
 }
 
+// The recording, read and checked whole, its start laid out in the folder,
+// its commands played up to its close; then standard input, and the close
+// at its end.
+int SimSession::replay(std::istream& in) {
+  const std::string& file = options_.replay;
+  const auto refuse = [this, &file](const std::string& why) {
+    err_ << "vorlund-sim: " << file << ": " << why << '\n';
+    return kExitBadInput;
+  };
+  Bytes bytes;
+  if (const FileResult read = readFileBounded(file, kLargestRecording, bytes); !read)
+    return refuse(read.reason());
+  const std::string text(bytes.begin(), bytes.end());
+  RecordedGame recording;
+  if (std::string error = readRecording(text, recording); !error.empty()) return refuse(error);
+  if (recording.start.files.empty())
+    return refuse(
+        "it does not carry the game folder it started from: play it with "
+        "'vorlund-sim --dir COPY < FILE' on a copy of that folder");
+  const std::filesystem::path installed = installedDataFolder();
+  if (std::string why = checkInstalled(recording.start, installed); !why.empty())
+    return refuse(why);
+  std::filesystem::path dir = options_.dir;
+  std::error_code ec;
+  if (!options_.dirGiven) {
+    tempDir_ = makeTemporaryFolder();
+    if (tempDir_.empty()) return refuse("cannot make a temporary folder to play it in");
+    dir = tempDir_;
+  } else if (std::filesystem::exists(dir, ec) && !std::filesystem::is_empty(dir, ec)) {
+    return refuse("the folder to play it in must be new or empty: " + dir.string());
+  }
+  if (std::string why = layOutStart(recording.start, dir, installed); !why.empty()) {
+    err_ << "vorlund-sim: " << why << '\n';
+    return kExitFailed;
+  }
+  game_->dir = dir;
+  options_.seed = recording.seed;
+  if (!start()) return kExitFailed;
+  source_ = file;
+  std::istringstream lines(text.substr(0, recording.wholeBytes));
+  std::string line;
+  bool seedLine = true;
+  for (int number = 1; std::getline(lines, line); ++number) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty() || line[0] == '#') continue;
+    // The seed started the game; the close waits for the end of input.
+    if (std::exchange(seedLine, false) || line == "close") continue;
+    if (const CommandResult r = execute(line, number); r.stop) return r.exitCode;
+  }
+  out_.flush();
+  source_.clear();
+  const int status = run(in);
+  if (stopped_ || !recording.closed) return status;
+  return close("").exitCode;
+}
+
 CommandResult SimSession::badArgument(const std::string& what) {
-  err_ << "vorlund-sim: " << (lineNumber_ > 0 ? "line " + std::to_string(lineNumber_) + ": " : "")
-       << what << '\n';
+  const std::string where = source_.empty() ? "" : source_ + ", ";
+  err_ << "vorlund-sim: "
+       << (lineNumber_ > 0 ? where + "line " + std::to_string(lineNumber_) + ": " : "") << what
+       << '\n';
   return {true, kExitBadInput};
 }
 
@@ -205,6 +299,9 @@ CommandResult SimSession::execute(const std::string& line, int lineNumber) {
       {"graves", &SimSession::printGraves},
       {"close", &SimSession::close},
       {"quit", &SimSession::quit},
+      {"log-digest", &SimSession::logDigest},
+      {"start-file", &SimSession::passOver},
+      {"start-data", &SimSession::passOver},
   };
   const auto [command, args] = firstWord(line);
   for (const auto& [word, run] : kCommands)
@@ -224,6 +321,23 @@ CommandResult SimSession::play(const PlayerInput& input) {
 std::optional<CommandResult> SimSession::unexpected(const std::string& args) {
   if (args.empty()) return std::nullopt;
   return badArgument("unexpected argument: " + line_);
+}
+
+// The recording's start: laid out by --replay before the game starts, and
+// passed over when the game folder is given as it is.
+CommandResult SimSession::passOver(const std::string&) {
+  return {};
+}
+
+// Every Log line since the start, each ended by a line feed, as one CRC-32.
+CommandResult SimSession::logDigest(const std::string& args) {
+  if (auto refused = unexpected(args)) return *refused;
+  std::string text;
+  for (const std::string& l : logHistory_) text += l + '\n';
+  const auto* first = reinterpret_cast<const unsigned char*>(text.data());
+  out_ << "log-digest " << logHistory_.size() << ' '
+       << crcText(crc32Of(std::span(first, text.size()))) << '\n';
+  return {};
 }
 
 CommandResult SimSession::quit(const std::string& args) {

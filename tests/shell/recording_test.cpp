@@ -7,6 +7,7 @@
 #include "management/zaps.h"
 #include "shell/game.h"
 #include "shell/pointer_input.h"
+#include "shell/recorded_start.h"
 #include "shell/startup.h"
 #include "shell/tick.h"
 #include "support/test_game.h"
@@ -17,22 +18,21 @@ namespace {
 using Lines = std::vector<std::string>;
 namespace fs = std::filesystem;
 
-// The recorded script less its opening (the seed, the comments and the start
-// lines), one command a line.
+// The recorded script less its opening (the seed, the comments, the start
+// and the conditions, the pace last), one command a line.
 std::string inputsOf(const test::TempDir& dir) {
   const std::string script = dir.read(kLastGameFile);
-  std::size_t at = 0;
-  for (int i = 0; i < 8 && at != std::string::npos; ++i) at = script.find('\n', at + 1);
+  const std::size_t pace = script.find("\npace ");
+  const std::size_t at = pace == std::string::npos ? pace : script.find('\n', pace + 1);
   return at == std::string::npos ? "" : script.substr(at + 1);
 }
 
-// The script opens with the seed and what the game read from outside its
-// folder (four comment lines among them). Every input is one sim command,
-// after the ticks run since the one before; each is in the file as soon as it
-// happened, before the game closes. Each drag move sets the view afresh from
-// the press, so only the last move before a tick or another input counts,
-// its offsets exact. A game left alone for hours takes several tick lines: no
-// line holds more ticks than the sim runs for one command.
+// The script opens with the seed, the game folder as it was (here empty:
+// every file missing), and what the game read from outside its folder. Every input is one sim
+// command, after the ticks run since the one before; each is in the file as soon as it happened,
+// before the game closes. Each drag move sets the view afresh from the press, so only the last move
+// before a tick or another input counts, its offsets exact. A game left alone for hours takes
+// several tick lines: no line holds more ticks than the sim runs for one command.
 TEST(Recording, EachKindOfInputIsTheSimCommandThatDoesTheSame) {
   test::TestGame t;
   for (int s = 1; s <= kSlotCount; ++s) slot(t.g(), s).Coin = 1000 * s;
@@ -41,13 +41,17 @@ TEST(Recording, EachKindOfInputIsTheSimCommandThatDoesTheSame) {
   t.g().wheelScrollLines = 4;
   GameRecording r;
   Lines failures;
-  r.onFailure = [&](const std::string& why) { failures.push_back(why); };
-  ASSERT_TRUE(r.start(t.g(), 4000000000u));
+  r.onFailure = [&](const Failure& f) { failures.push_back(f.message); };
+  ASSERT_TRUE(r.start(t.g(), 4000000000u, 96, {}));
   const std::string opening = t.dir.read(kLastGameFile);
   EXPECT_EQ(opening.rfind("seed 4000000000\n#", 0), 0u) << opening;
+  std::string start;
+  for (const char* name : gameFolderFiles())
+    start += std::string("\nstart-file ") + name + " missing";
+  EXPECT_NE(opening.find(start + "\n#"), std::string::npos) << opening;
   EXPECT_EQ(opening.substr(opening.find("\npurses")),
-            "\npurses 1000 2000 3000 4000 5000 6000 7000 -5\nbetrayal true\nwheel-lines 4\n");
-  EXPECT_EQ(std::count(opening.begin(), opening.end(), '#'), 4);
+            "\npurses 1000 2000 3000 4000 5000 6000 7000 -5\nbetrayal true\nwheel-lines 4\n"
+            "pace 96\n");
   r.input(NamesClick::at(2, 5));
   r.tick();
   r.tick();
@@ -106,10 +110,10 @@ TEST(Recording, KeepsTheLastGameAsThePreviousOneOrRecordsNothing) {
   test::TestGame t;
   GameRecording r;
   Lines failures;
-  r.onFailure = [&](const std::string& why) { failures.push_back(why); };
+  r.onFailure = [&](const Failure& f) { failures.push_back(f.message); };
   t.dir.write(kLastGameFile, "seed 2\nclose\n");
   t.dir.write(kPreviousGameFile, "seed 1\nclose\n");
-  ASSERT_TRUE(r.start(t.g(), 3));
+  ASSERT_TRUE(r.start(t.g(), 3, 64, {}));
   EXPECT_EQ(t.dir.read(kPreviousGameFile), "seed 2\nclose\n");
   EXPECT_EQ(t.dir.read(kLastGameFile).rfind("seed 3\n", 0), 0u);
 
@@ -118,7 +122,7 @@ TEST(Recording, KeepsTheLastGameAsThePreviousOneOrRecordsNothing) {
   t.dir.write(kLastGameFile, "seed 2\nclose\n");
   GameRecording blocked;
   blocked.onFailure = r.onFailure;
-  EXPECT_FALSE(blocked.start(t.g(), 3));
+  EXPECT_FALSE(blocked.start(t.g(), 3, 64, {}));
   EXPECT_FALSE(blocked.recording());
   blocked.tick();
   blocked.input(LogClick{});
