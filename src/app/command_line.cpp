@@ -9,7 +9,7 @@
 
 namespace vorlund::app {
 
-const char* const kUsage = "Usage: vorlund [--speed N] [QT-OPTION]...\n";
+const char* const kUsage = "Usage: vorlund [--speed N] [--replay FILE] [QT-OPTION]...\n";
 
 namespace {
 
@@ -92,6 +92,12 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
       const std::string value = arg == kSpeedOption ? args[++i] : arg.substr(kSpeedOption.size() + 1);
       line.speed = parseSpeed(value);
       if (!line.speed) return refused("--speed takes " + speedRange() + ", not \"" + value + "\"");
+      continue;
+    }
+    if (arg == "--replay" || arg.starts_with("--replay=")) {
+      const bool joined = arg != "--replay";
+      if (!joined && !hasNext) return refused("--replay needs a recording, such as last-game.vsim");
+      line.replay = joined ? arg.substr(std::string("--replay=").size()) : args[++i];
       continue;
     }
     bool valueInside = false;

@@ -21,6 +21,8 @@ struct CommandLine {
   bool platformChosen = false;
   // -display NAME: the X server the player named instead of DISPLAY's.
   std::string display;
+  // --replay FILE: a recording to watch instead of a game to play.
+  std::optional<std::string> replay;
   // Why the command line was refused, for standard error.
   std::string error;
 };

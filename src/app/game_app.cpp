@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <ctime>
+#include <utility>
 
 #ifdef VORLUND_HAVE_MULTIMEDIA
 #include <QAudioDevice>
@@ -28,17 +29,12 @@
 #include "app/session_end.h"
 #include "app/text_windows.h"
 #include "app/window_system.h"
-#include "management/names_window.h"
 #include "panels/designed_bounds.h"
 #include "panels/log_file.h"
-#include "panels/text_keys.h"
-#include "panels/tiling.h"
 #include "settings/qt_settings_store.h"
 #include "shell/data_folder.h"
 #include "shell/failure.h"
 #include "shell/game_files.h"
-#include "shell/input.h"
-#include "shell/pointer_input.h"
 #include "shell/settings.h"
 #include "shell/startup.h"
 #include "shell/tick.h"
@@ -78,43 +74,35 @@ std::optional<MouseButton> arenaButton(Qt::MouseButton b) {
 }  // namespace
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-  const int vk = virtualKey(*event);
-  if (vk != 0) app_.recording().arenaKey(vk, keyModifiers(event->modifiers()));
-  formKeyDown(app_.game(), vk, keyModifiers(event->modifiers()));
+  if (const int vk = virtualKey(*event); vk != 0)
+    app_.play(ArenaKey{vk, keyModifiers(event->modifiers())});
   app_.sync();
 }
 
-// A press starts a drag, then the frame is painted in selection mode under
-// the pointer, and the nearest thing named there is handed to the editor.
+// A press paints the frame in selection mode under the pointer, and the
+// nearest thing named there goes with the press to the editor; a drag
+// starts from the press.
 void MainWindow::mousePressEvent(QMouseEvent* event) {
   const std::optional<MouseButton> button = arenaButton(event->button());
   if (!button) return;
-  Game& g = app_.game();
-  const QPointF at = event->position();
-  formMouseDown(g, at.x(), at.y());
-  const auto name = view_->pickAt(view_->mapFrom(this, at));
-  app_.recording().press(name, *button, keyModifiers(event->modifiers()));
-  if (name) pickAction(g, *button, keyModifiers(event->modifiers()), *name);
+  pressAt_ = event->position();
+  const auto hit = view_->pickAt(view_->mapFrom(this, pressAt_));
+  app_.play(ArenaPress{hit, *button, keyModifiers(event->modifiers())});
   app_.sync();
 }
 
 void MainWindow::mouseMoveEvent(QMouseEvent* event) {
-  Game& g = app_.game();
-  const QPointF at = event->position();
-  if (g.mouseDrag)
-    app_.recording().drag(at.x() - g.dragStartX, at.y() - g.dragStartY, width(), height());
-  formMouseMove(g, at.x(), at.y(), width(), height(), view_->frustum());
+  if (!app_.game().mouseDrag) return;
+  const QPointF from = event->position() - pressAt_;
+  app_.play(ArenaDrag{from.x(), from.y(), width(), height()});
 }
 
 void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
-  if (!arenaButton(event->button())) return;
-  app_.recording().release();
-  formMouseUp(app_.game());
+  if (arenaButton(event->button())) app_.play(MouseUp{});
 }
 
 void MainWindow::wheelEvent(QWheelEvent* event) {
-  app_.recording().wheel(event->angleDelta().y());
-  mouseWheel(app_.game(), event->angleDelta().y());
+  app_.play(WheelTurn{event->angleDelta().y()});
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -127,9 +115,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-GameApp::GameApp() : game_(std::make_unique<Game>()), odds_(std::make_unique<OddsTooltip>()) {
+GameApp::GameApp(std::unique_ptr<SettingsStore> settings)
+    : game_(std::make_unique<Game>()), odds_(std::make_unique<OddsTooltip>()) {
   game_->platform = this;
   game_->dir = QDir::currentPath().toStdString();
+  settings_ = std::move(settings);
   timer_.setTimerType(Qt::PreciseTimer);
   timer_.setSingleShot(true);
   connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
@@ -163,12 +153,11 @@ bool GameApp::start(unsigned seed) {
     reportFailure(g, Failure::fatal(hold_.refusal()));
     return false;
   }
-  settings_ = QtSettingsStore::forUser(executableFolder());
-  auto textHooks = [this, &g](WindowId w) {
+  if (!settings_) settings_ = QtSettingsStore::forUser(executableFolder());
+  auto textHooks = [this](WindowId w) {
     TextWindowHooks h;
-    h.key = [this, &g](int vk) {
-      recording_.textWindowKey(vk);
-      textWindowKey(g, vk);
+    h.key = [this](int vk) {
+      play(TextKey{vk});
       sync();
     };
     h.resized = [this, w](QSize inside) { windowResized(w, inside); };
@@ -180,8 +169,7 @@ bool GameApp::start(unsigned seed) {
   them_ = std::make_unique<SheetWindow>("Them", textHooks(WindowId::Them));
   TextWindowHooks namesHooks = textHooks(WindowId::Names);
   namesHooks.mouseDown = [this, &g](int row) {
-    recording_.namesClick(row, g.names.lines().size());
-    clickNames(g, row);
+    play(NamesClick::at(row, g.names.lines().size()));
     sync();
   };
   namesHooks.toolTip = [this](QPoint global) { odds_->showAt(global, names_->list()->viewport()); };
@@ -189,9 +177,8 @@ bool GameApp::start(unsigned seed) {
   // The odds show whichever of the five windows the player used last.
   names_->setAttribute(Qt::WA_AlwaysShowToolTips);
   TextWindowHooks logHooks = textHooks(WindowId::Log);
-  logHooks.mouseDown = [this, &g](int) {
-    recording_.logClick();
-    logMouseDown(g);
+  logHooks.mouseDown = [this](int) {
+    play(LogClick{});
     sync();
   };
   logHooks.save = [this] { saveLogAs(); };
@@ -206,14 +193,14 @@ bool GameApp::start(unsigned seed) {
     reportFailure(g, *failure);
     return false;
   }
-  if (!startGame(g, seed)) return false;
+  recording_.onFailure = [this](const Failure& f) { reportFailure(*game_, f); };
+  const int pace = speedChoice_.value_or(readSpeed(*settings_));
+  if (!beginGame(seed, pace)) return false;
   if (desktopPlacesWindows()) logAdd(g.log, kDesktopPlacesWindowsLine);
-  recording_.onFailure = [](const std::string& why) { qWarning("vorlund: %s", why.c_str()); };
-  recording_.start(g, seed);
   main_->show();
   sync();
   clock_.start();
-  pace_.emplace(speedChoice_.value_or(readSpeed(*settings_)), clock_.elapsed());
+  pace_.emplace(pace, clock_.elapsed());
   scheduleNextTick();
   closeWithTheSession(*this);
   return true;
@@ -224,8 +211,12 @@ void GameApp::shutDown(CloseBy by) {
   closed_ = true;
   timer_.stop();
   odds_->stop();
-  recording_.close();
-  formClose(*game_);
+  // A replay's folder is thrown away. A game saves first and then records its
+  // close: a recording without it was stopped before its files were saved.
+  if (!replay_) {
+    formClose(*game_);
+    recording_.close();
+  }
   tellUnsaved(by);
   if (by == CloseBy::Exit) return;
   for (WindowId w : {WindowId::Us, WindowId::Them, WindowId::Names, WindowId::Log})
@@ -257,10 +248,21 @@ void GameApp::tick() {
   if (closed_) return;
   pace_->ticked();
   frames_.settle();
-  recording_.tick();
-  timer1Timer(*game_);
+  if (replay_) {
+    if (!replayTick()) return sync();
+  } else {
+    if (std::exchange(tileAfterRecovery_, false)) tileTextWindows();
+    recording_.tick();
+    timer1Timer(*game_);
+  }
   sync();
   scheduleNextTick();
+}
+
+std::optional<Failure> GameApp::play(const PlayerInput& input) {
+  if (replay_) return replayInput(input);
+  recording_.input(input);
+  return playInput(*game_, input);
 }
 
 void GameApp::sync() {
@@ -271,25 +273,33 @@ void GameApp::sync() {
   them_->mirror(game_->them);
   names_->mirror(game_->names);
   log_->mirror(game_->log);
+  if (replay_) markReplayCaptions();
   if (!closed_) odds_->follow(*game_);
 }
 
 void GameApp::saveLogAs() {
-  const std::vector<std::string> lines = game_->log.lines();
+  // The game waits while the player names the file: the Log saved is the
+  // Log of the moment he asked, and its replay saves it at that same tick.
+  timer_.stop();
   const std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);
-  const QString offered = QDir(QString::fromStdString(game_->dir.string()))
-                              .absoluteFilePath(QString::fromStdString(logFileName(local)));
+  const QDir folder(QString::fromStdString(game_->dir.string()));
+  const QString offered = folder.absoluteFilePath(QString::fromStdString(logFileName(local)));
   const QString file =
       chooseLogFile_ ? chooseLogFile_(offered)
                      : QFileDialog::getSaveFileName(log_.get(), "Save the Log", offered,
                                                     "Text (*.txt)", nullptr,
                                                     QFileDialog::DontConfirmOverwrite);
   // The dialog may have outlived the game: a logout closes it while it is open.
-  if (file.isEmpty() || closed_) return;
+  if (closed_) return;
+  if (!file.isEmpty()) saveLogTo(file);
+  scheduleNextTick();
+}
+
+// Told in a box, not in the Log: the Log is what was being saved.
+void GameApp::saveLogTo(const QString& file) {
   const std::filesystem::path chosen = QFile::encodeName(file).toStdString();
-  // Told in a box, not in the Log: the Log is what was being saved.
   if (isGameFile(game_->dir, settings_->fileName(), chosen)) {
     reportFailure(*game_, Failure::shown("The Log was not saved: " + chosen.string() +
                                          " is one of the game's own files"));
@@ -299,21 +309,25 @@ void GameApp::saveLogAs() {
   if (std::filesystem::symlink_status(chosen, ec).type() != std::filesystem::file_type::not_found &&
       !askPlayer(log_.get(), file + " already exists. Replace it with the Log?"))
     return;
-  const FileResult r = saveLogFile(lines, chosen);
-  // A Log saved in the game folder is saved by the replay too.
+  // A Log saved in the game folder is an input the replay saves too; one
+  // that could not be saved is not recorded.
   const QFileInfo saved(file);
-  if (r && saved.absoluteDir() == QDir(QString::fromStdString(game_->dir.string())))
-    recording_.logSaved(saved.fileName().toStdString());
-  if (!r) reportFailure(*game_, Failure::shown("Cannot create file " + chosen.string(), r.reason()));
+  std::optional<std::string> why;
+  if (saved.absoluteDir() == QDir(QString::fromStdString(game_->dir.string())) && !replay_) {
+    const LogSave in{saved.fileName().toStdString()};
+    if (const std::optional<Failure> failure = playInput(*game_, in))
+      why = failure->reason;
+    else
+      recording_.input(in);
+  } else if (const FileResult r = saveLogFile(game_->log.lines(), chosen); !r) {
+    why = r.reason();
+  }
+  if (why) reportFailure(*game_, Failure::shown("Cannot create file " + chosen.string(), *why));
 }
 
 void GameApp::windowResized(WindowId w, QSize inside) {
   if (!frames_.resizedByPlayer(window(w), inside)) return;
-  recording_.resize(w, bounds(w));
-  if (w == WindowId::Main)
-    mainWindowResized(*game_);
-  else
-    textWindowResized(*game_, w);
+  play(WindowResize{w, bounds(w)});
   sync();
 }
 
@@ -343,6 +357,7 @@ void GameApp::focusWindow(WindowId w) {
 
 void GameApp::setCaption(WindowId w, const std::string& caption) {
   window(w)->setWindowTitle(QString::fromStdString(caption));
+  if (replay_) markReplayCaptions();
 }
 
 WindowState GameApp::mainWindowState() {

@@ -14,8 +14,9 @@ std::filesystem::path userGameFolder(const char* xdgDataHome, const char* home);
 // Copies every regular file of `data` that `dir` lacks into `dir`, creating
 // `dir` when needed, but for the read-only data (textures and tune), which the
 // game reads from `data` so that an upgrade reaches the player. A file
-// already there is never overwritten: play changes some of them. Copies are written aside and renamed into place, so a copy
-// cut short never passes for a whole file; they are writable by the player.
+// already there is never overwritten: play changes some of them. Copies are
+// written aside and renamed into place, so a copy cut short never passes for
+// a whole file; they are writable by the player.
 // Returns one line per file or folder that could not be made.
 std::vector<std::string> copyMissing(const std::filesystem::path& data,
                                      const std::filesystem::path& dir);

@@ -2,9 +2,12 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,9 +15,12 @@
 #include "app/command_line.h"
 #include "app/game_app.h"
 #include "app/game_folder.h"
-#include "app/window_system.h"
 #include "app/message_boxes.h"
+#include "app/replay_mode.h"
+#include "app/window_system.h"
 #include "shell/data_folder.h"
+#include "shell/memory_settings_store.h"
+#include "shell/settings.h"
 #include "shell/version_text.h"
 
 namespace {
@@ -36,6 +42,10 @@ constexpr const char* kHelp =
     "      --speed N  play at N ticks per second, 8 to 256, for this run (the\n"
     "                 designed pace is 64; without the option the Speed kept in\n"
     "                 the settings is taken)\n"
+    "      --replay FILE  watch a recorded game (such as last-game.vsim) in the\n"
+    "                 windows, at the pace it was played or at --speed, in a\n"
+    "                 temporary folder: the game folder and the settings are\n"
+    "                 left alone; a click in the Log pauses and resumes it\n"
     "  -h, --help     show this help and exit\n"
     "      --version  show the version and the licence, and exit\n"
     "\n"
@@ -65,6 +75,29 @@ bool enterGameFolder() {
   return found;
 }
 
+// Plays a recording in the windows, in a folder of its own that goes with it.
+int watchReplay(const std::string& file, std::optional<int> speed) {
+  QTemporaryDir folder;
+  auto recording = std::make_unique<vorlund::RecordedGame>();
+  std::string why = folder.isValid() ? "" : "Cannot make a temporary folder to play it in";
+  if (why.empty()) why = vorlund::app::prepareReplay(file, folder.path().toStdString(), *recording);
+  if (!why.empty()) {
+    vorlund::app::showMessage(nullptr, QString::fromStdString(why));
+    return 2;
+  }
+  QDir::setCurrent(folder.path());
+  vorlund::app::GameApp game(std::make_unique<vorlund::MemorySettingsStore>());
+  const int recorded = recording->pace.value_or(vorlund::kDesignedSpeed);
+  game.setSpeed(
+      speed.value_or(vorlund::speedInRange(recorded) ? recorded : vorlund::kDesignedSpeed));
+  const unsigned seed = recording->seed;
+  game.setReplay(std::move(recording));
+  if (!game.start(seed)) return 1;
+  const int status = QApplication::exec();
+  QDir::setCurrent(QDir::tempPath());
+  return status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -92,6 +125,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName("Vorlund");
   QApplication::setDesktopFileName("io.github.vorlund.Vorlund");
   QApplication::setQuitOnLastWindowClosed(false);
+  if (line.replay) return watchReplay(*line.replay, line.speed);
   if (!enterGameFolder()) return 1;
 
   vorlund::app::GameApp game;

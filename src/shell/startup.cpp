@@ -7,6 +7,7 @@
 #include "panels/sheet.h"
 #include "shell/game.h"
 #include "shell/settings.h"
+#include "shell/start_conditions.h"
 #include "solar/solar.h"
 #include "world/arena_start.h"
 #include "world/world_load.h"
@@ -37,8 +38,7 @@ void setViewAndSolarFirstValues(Game& g) {
 // lines a notch scrolls, and a desktop that reports nonsense gets three, the
 // common default.
 void setUpWheel(Game& g) {
-  g.wheelScrollLines = g.platform->wheelScrollLines();
-  if (g.wheelScrollLines < 0 || g.wheelScrollLines > 100) g.wheelScrollLines = 3;
+  g.wheelScrollLines = saneWheelLines(g.platform->wheelScrollLines());
 }
 
 void setFightFirstValues(Game& g) {

@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
       return 0;
     }
     if (arg.size() < 2 || arg[0] != '-') return usageError("unexpected argument \"" + arg + "\"");
-    if (arg != "--seed" && arg != "--settings" && arg != "--dir")
+    if (arg != "--seed" && arg != "--settings" && arg != "--dir" && arg != "--replay")
       return usageError("unknown option " + arg);
     if (i + 1 >= argc) return usageError(arg + " needs a value");
     const char* value = argv[++i];
@@ -56,10 +56,15 @@ int main(int argc, char** argv) {
       options.seeded = true;
     } else if (arg == "--settings") {
       options.settingsFile = value;
+    } else if (arg == "--replay") {
+      options.replay = value;
     } else {
       options.dir = value;
+      options.dirGiven = true;
     }
   }
+  if (options.seeded && !options.replay.empty())
+    return usageError("--seed and --replay do not go together: a recording has its own seed");
   if (!options.seeded)
     options.seed = static_cast<unsigned>(
         std::chrono::steady_clock::now().time_since_epoch().count() & 0xFFFFFFFFu);
@@ -73,7 +78,10 @@ int main(int argc, char** argv) {
       return vorlund::sim::kExitBadInput;
     }
   }
-  const vorlund::FolderHold hold = vorlund::FolderHold::take(options.dir);
+  // A replay without --dir plays in a temporary folder of its own.
+  const bool ownFolder = options.replay.empty() || options.dirGiven;
+  const vorlund::FolderHold hold =
+      ownFolder ? vorlund::FolderHold::take(options.dir) : vorlund::FolderHold();
   if (hold.refused()) {
     std::cerr << "vorlund-sim: " << hold.refusal() << "\n";
     return kExitFolderHeld;
@@ -82,8 +90,8 @@ int main(int argc, char** argv) {
   vorlund::sim::SimSession session(options, std::cout, std::cerr);
   vorlund::sim::CommandInput input(STDIN_FILENO);
   std::istream commands(&input);
-  const int code = session.run(commands);
+  const int code = options.replay.empty() ? session.run(commands) : session.replay(commands);
   // Ended by SIGTERM, SIGHUP or SIGINT: the close a player's script would end with.
-  if (code == 0 && input.interrupted()) return session.execute("close").exitCode;
+  if (code == 0 && input.interrupted() && !session.stopped()) return session.execute("close").exitCode;
   return code;
 }

@@ -98,6 +98,34 @@ void copyFirstGameFolder(const QString& to) {
             [](const QString& name) { return name.endsWith(".txt") && name != "CMakeLists.txt"; });
 }
 
+QByteArray bytesOf(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
+}
+
+SimReplay replayAlone(const QString& recording, const QString& dir, const QString& input) {
+  SimReplay r;
+  QProcess sim;
+  sim.start(VORLUND_SIM, {"--replay", recording, "--dir", dir});
+  sim.write(input.toUtf8());
+  sim.closeWriteChannel();
+  if (!sim.waitForFinished(180000)) return r;
+  r.exitCode = sim.exitCode();
+  r.errors = QString::fromUtf8(sim.readAllStandardError());
+  for (const QString& line : QString::fromUtf8(sim.readAllStandardOutput()).split('\n')) {
+    if (line.startsWith("log: ") || line == "-- log cleared") r.log << line;
+    if (line.startsWith('{')) r.state = line;
+    if (line.startsWith("log-digest ")) r.digest = line;
+  }
+  return r;
+}
+
+void expectSameFiles(const QString& a, const QString& b) {
+  for (const char* file : {"characters.svd", "graveL.ist", "aapla2.pla", "adia2.equ", "names.txt"})
+    EXPECT_TRUE(bytesOf(QDir(a).filePath(file)) == bytesOf(QDir(b).filePath(file)))
+        << file << " differs between " << a.toStdString() << " and " << b.toStdString();
+}
+
 int runGuiTests(int argc, char** argv, const std::function<void(const QString& dir)>& prepare) {
   QTemporaryDir config;
   QTemporaryDir game;
