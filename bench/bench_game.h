@@ -3,11 +3,11 @@
 // two plain human fighters, as the benchmarks measure them.
 #include "combat/fight_queues.h"
 #include "fighters/race_traits.h"
+#include "loop/null_platform.h"
+#include "loop/startup.h"
 #include "management/between_fights.h"
 #include "management/match_setup.h"
-#include "shell/game.h"
-#include "shell/null_platform.h"
-#include "shell/startup.h"
+#include "state/game.h"
 
 namespace vorlund {
 

@@ -17,9 +17,9 @@
 #include "app/glyph_bitmaps.h"
 #include "bench_game.h"
 #include "combat/turn_step.h"
+#include "loop/tick.h"
 #include "render/arena_painter.h"
-#include "shell/game.h"
-#include "shell/tick.h"
+#include "state/game.h"
 
 namespace vorlund {
 namespace {

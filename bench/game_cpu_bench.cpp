@@ -20,7 +20,7 @@
 #include "app/arena_view.h"
 #include "app/game_app.h"
 #include "management/names_window.h"
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace vorlund::app {
 namespace {

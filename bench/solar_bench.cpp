@@ -8,11 +8,11 @@
 #include <memory>
 #include <string>
 
-#include "shell/game.h"
 #include "solar/body_table.h"
 #include "solar/kick_terms.h"
 #include "solar/orbits.h"
 #include "solar/solar.h"
+#include "state/game.h"
 
 namespace {
 

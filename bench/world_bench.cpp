@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "shell/file_io.h"
-#include "shell/game.h"
+#include "state/file_io.h"
+#include "state/game.h"
 #include "world/neighbour_table.h"
 #include "world/ring_table.h"
 #include "world/world_load.h"

@@ -11,10 +11,10 @@
 #include <memory>
 #include <string>
 
+#include "loop/null_platform.h"
 #include "panels/sheet.h"
-#include "shell/file_io.h"
-#include "shell/game.h"
-#include "shell/null_platform.h"
+#include "state/file_io.h"
+#include "state/game.h"
 
 namespace vorlund::fuzz {
 

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "fuzz_game.h"
-#include "shell/game.h"
-#include "shell/null_platform.h"
+#include "loop/null_platform.h"
 #include "sphere_maker.h"
+#include "state/game.h"
 #include "world/mesh_files.h"
 #include "world/neighbour_table.h"
 #include "world/ring_table.h"

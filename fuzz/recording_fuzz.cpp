@@ -9,7 +9,7 @@
 #include <variant>
 
 #include "fuzz_game.h"
-#include "shell/recorded_game.h"
+#include "loop/recorded_game.h"
 
 using namespace vorlund;
 

@@ -9,9 +9,9 @@
 #include <memory>
 
 #include "fuzz_game.h"
+#include "loop/settings.h"
 #include "panels/tiling.h"
 #include "settings/qt_settings_store.h"
-#include "shell/settings.h"
 
 using namespace vorlund;
 

@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "fuzz_world.h"
-#include "shell/command_words.h"
+#include "loop/command_words.h"
 #include "sim/sim_session.h"
 #include "solar/planet_file.h"
 #include "solar/solar.h"

@@ -15,7 +15,7 @@
 #include "app/glyph_bitmaps.h"
 #include "render/arena_painter.h"
 #include "render/gl_error.h"
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace vorlund::app {
 

@@ -7,10 +7,10 @@
 #include <optional>
 #include <string>
 
+#include "loop/pointer_input.h"
 #include "render/glyph_lists.h"
 #include "render/planet_textures.h"
-#include "shell/failure.h"
-#include "shell/pointer_input.h"
+#include "state/failure.h"
 
 class QOpenGLContext;
 class QOpenGLWindow;

@@ -5,7 +5,7 @@
 #include <charconv>
 #include <string_view>
 
-#include "shell/settings.h"
+#include "loop/settings.h"
 
 namespace vorlund::app {
 

@@ -5,7 +5,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "shell/platform.h"
+#include "state/platform.h"
 
 class QWidget;
 

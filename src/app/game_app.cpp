@@ -29,15 +29,15 @@
 #include "app/session_end.h"
 #include "app/text_windows.h"
 #include "app/window_system.h"
+#include "loop/data_folder.h"
+#include "loop/game_files.h"
+#include "loop/settings.h"
+#include "loop/startup.h"
+#include "loop/tick.h"
 #include "panels/designed_bounds.h"
 #include "panels/log_file.h"
 #include "settings/qt_settings_store.h"
-#include "shell/data_folder.h"
-#include "shell/failure.h"
-#include "shell/game_files.h"
-#include "shell/settings.h"
-#include "shell/startup.h"
-#include "shell/tick.h"
+#include "state/failure.h"
 
 namespace vorlund::app {
 

@@ -10,12 +10,12 @@
 
 #include "app/frame_placer.h"
 #include "app/tick_clock.h"
-#include "shell/folder_hold.h"
-#include "shell/game.h"
-#include "shell/platform.h"
-#include "shell/player_input.h"
-#include "shell/recorded_game.h"
-#include "shell/recording.h"
+#include "loop/folder_hold.h"
+#include "loop/player_input.h"
+#include "loop/recorded_game.h"
+#include "loop/recording.h"
+#include "state/game.h"
+#include "state/platform.h"
 
 class QMediaPlayer;
 class QAudioOutput;

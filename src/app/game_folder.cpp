@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <system_error>
 
-#include "shell/data_folder.h"
-#include "shell/file_io.h"
+#include "loop/data_folder.h"
+#include "state/file_io.h"
 
 namespace vorlund::app {
 

@@ -6,12 +6,12 @@
 #include <memory>
 
 #include "app/game_app.h"
+#include "loop/data_folder.h"
+#include "loop/last_game.h"
+#include "loop/null_platform.h"
+#include "loop/settings.h"
+#include "loop/startup.h"
 #include "panels/tiling.h"
-#include "shell/data_folder.h"
-#include "shell/last_game.h"
-#include "shell/null_platform.h"
-#include "shell/settings.h"
-#include "shell/startup.h"
 
 namespace vorlund::app {
 

@@ -18,10 +18,10 @@
 #include "app/message_boxes.h"
 #include "app/replay_mode.h"
 #include "app/window_system.h"
-#include "shell/data_folder.h"
-#include "shell/memory_settings_store.h"
-#include "shell/settings.h"
-#include "shell/version_text.h"
+#include "loop/data_folder.h"
+#include "loop/memory_settings_store.h"
+#include "loop/settings.h"
+#include "loop/version_text.h"
 
 namespace {
 

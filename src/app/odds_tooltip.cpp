@@ -9,7 +9,7 @@
 #include <mutex>
 
 #include "management/between_fights.h"
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace vorlund::app {
 namespace {

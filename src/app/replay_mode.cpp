@@ -7,9 +7,9 @@
 #include <QWidget>
 
 #include "app/game_app.h"
-#include "shell/data_folder.h"
-#include "shell/file_io.h"
-#include "shell/recorded_start.h"
+#include "loop/data_folder.h"
+#include "loop/recorded_start.h"
+#include "state/file_io.h"
 
 namespace vorlund::app {
 

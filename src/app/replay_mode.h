@@ -2,7 +2,7 @@
 #include <filesystem>
 #include <string>
 
-#include "shell/recorded_game.h"
+#include "loop/recorded_game.h"
 
 namespace vorlund::app {
 

@@ -8,7 +8,7 @@
 #include <cstdlib>
 
 #include "app/game_app.h"
-#include "shell/close_signals.h"
+#include "loop/close_signals.h"
 
 namespace vorlund::app {
 namespace {

@@ -9,10 +9,10 @@
 
 #include "app/fonts.h"
 #include "app/key_codes.h"
-#include "panels/log_model.h"
-#include "panels/names_model.h"
 #include "panels/sheet.h"
-#include "shell/utf8_text.h"
+#include "state/log_model.h"
+#include "state/names_model.h"
+#include "state/utf8_text.h"
 
 namespace vorlund::app {
 

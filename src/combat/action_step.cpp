@@ -3,8 +3,8 @@
 #include "combat/attack.h"
 #include "combat/fight_queues.h"
 #include "combat/grappling.h"
-#include "panels/log_model.h"
-#include "shell/game.h"
+#include "state/game.h"
+#include "state/log_model.h"
 
 namespace vorlund {
 

@@ -1,8 +1,8 @@
 #include "combat/arena_cells.h"
 
-#include "shell/game.h"
-#include "world/geometry.h"
-#include "world/world_state.h"
+#include "state/game.h"
+#include "state/geometry.h"
+#include "state/world_state.h"
 
 namespace vorlund {
 

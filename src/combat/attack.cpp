@@ -5,10 +5,10 @@
 
 #include "combat/fight_queues.h"
 #include "fighters/race_traits.h"
-#include "panels/log_model.h"
 #include "panels/sheet.h"
-#include "shell/game.h"
-#include "shell/wrap32.h"
+#include "state/game.h"
+#include "state/log_model.h"
+#include "state/wrap32.h"
 
 namespace vorlund {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "fighters/character.h"
-#include "fighters/graveyard.h"
-#include "world/world_state.h"
+#include "state/character.h"
+#include "state/graveyard.h"
+#include "state/world_state.h"
 
 namespace vorlund {
 

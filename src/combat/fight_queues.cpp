@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace vorlund {
 

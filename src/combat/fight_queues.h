@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "fighters/character.h"
-#include "shell/wrap32.h"
+#include "state/character.h"
+#include "state/wrap32.h"
 
 namespace vorlund {
 

@@ -8,9 +8,9 @@
 #include "combat/attack.h"
 #include "combat/fight_queues.h"
 #include "combat/movement.h"
-#include "panels/log_model.h"
-#include "shell/game.h"
-#include "world/world_state.h"
+#include "state/game.h"
+#include "state/log_model.h"
+#include "state/world_state.h"
 
 namespace vorlund {
 

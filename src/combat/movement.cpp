@@ -3,10 +3,10 @@
 #include "combat/arena_cells.h"
 #include "combat/fight_queues.h"
 #include "combat/grappling.h"
-#include "panels/log_model.h"
-#include "shell/game.h"
-#include "world/geometry.h"
-#include "world/world_state.h"
+#include "state/game.h"
+#include "state/geometry.h"
+#include "state/log_model.h"
+#include "state/world_state.h"
 
 namespace vorlund {
 

@@ -5,9 +5,9 @@
 #include "combat/action_step.h"
 #include "combat/fight_queues.h"
 #include "combat/movement.h"
-#include "panels/log_model.h"
 #include "panels/sheet.h"
-#include "shell/game.h"
+#include "state/game.h"
+#include "state/log_model.h"
 #include "world/arena_start.h"
 
 namespace vorlund {

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <variant>
 
-#include "fighters/character.h"
+#include "state/character.h"
 
 namespace vorlund {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "shell/wrap32.h"
+#include "state/wrap32.h"
 
 namespace vorlund {
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "fighters/character.h"
+#include "state/character.h"
 
 namespace vorlund {
 

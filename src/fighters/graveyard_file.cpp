@@ -1,9 +1,9 @@
 #include "fighters/graveyard_file.h"
 
-#include "shell/failure.h"
-#include "shell/file_io.h"
-#include "shell/game.h"
-#include "shell/state_save.h"
+#include "state/failure.h"
+#include "state/file_io.h"
+#include "state/game.h"
+#include "state/state_save.h"
 
 namespace vorlund {
 

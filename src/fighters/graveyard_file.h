@@ -3,8 +3,8 @@
 #include <span>
 #include <string>
 
-#include "fighters/graveyard.h"
-#include "shell/little_endian.h"
+#include "state/graveyard.h"
+#include "state/little_endian.h"
 
 namespace vorlund {
 struct Game;

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <unordered_set>
 
-#include "shell/random.h"
+#include "state/random.h"
 
 namespace vorlund {
 

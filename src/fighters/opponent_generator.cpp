@@ -8,9 +8,9 @@
 #include "fighters/name_taking.h"
 #include "fighters/race_traits.h"
 #include "fighters/text_files.h"
-#include "panels/log_model.h"
-#include "panels/names_model.h"
-#include "shell/game.h"
+#include "state/game.h"
+#include "state/log_model.h"
+#include "state/names_model.h"
 
 namespace vorlund {
 

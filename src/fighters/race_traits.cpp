@@ -4,10 +4,10 @@
 #include <optional>
 #include <string>
 
-#include "panels/names_model.h"
-#include "shell/game.h"
-#include "shell/random.h"
-#include "shell/wrap32.h"
+#include "state/game.h"
+#include "state/names_model.h"
+#include "state/random.h"
+#include "state/wrap32.h"
 
 namespace vorlund {
 

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "fighters/character.h"
+#include "state/character.h"
 
 namespace vorlund {
 

@@ -1,11 +1,11 @@
 #include "fighters/roster_files.h"
 
 #include "fighters/sane_ranges.h"
-#include "shell/state_save.h"
-#include "panels/log_model.h"
-#include "shell/failure.h"
-#include "shell/file_io.h"
-#include "shell/game.h"
+#include "state/failure.h"
+#include "state/file_io.h"
+#include "state/game.h"
+#include "state/log_model.h"
+#include "state/state_save.h"
 
 namespace vorlund {
 

@@ -5,8 +5,8 @@
 #include <span>
 #include <string>
 
-#include "fighters/character.h"
-#include "shell/little_endian.h"
+#include "state/character.h"
+#include "state/little_endian.h"
 
 namespace vorlund {
 struct Game;

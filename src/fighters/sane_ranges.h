@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "fighters/character.h"
+#include "state/character.h"
 
 namespace vorlund {
 

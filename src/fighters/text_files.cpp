@@ -1,9 +1,9 @@
 #include "fighters/text_files.h"
 
-#include "panels/names_model.h"
-#include "shell/failure.h"
-#include "shell/file_io.h"
-#include "shell/game.h"
+#include "state/failure.h"
+#include "state/file_io.h"
+#include "state/game.h"
+#include "state/names_model.h"
 
 namespace vorlund {
 

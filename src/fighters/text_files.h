@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/failure.h"
-#include "shell/file_io.h"
+#include "state/failure.h"
+#include "state/file_io.h"
 
 namespace vorlund {
 struct Game;

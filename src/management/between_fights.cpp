@@ -6,10 +6,10 @@
 
 #include "fighters/text_files.h"
 #include "management/menu_texts.h"
-#include "panels/log_model.h"
-#include "panels/names_model.h"
-#include "shell/failure.h"
-#include "shell/game.h"
+#include "state/failure.h"
+#include "state/game.h"
+#include "state/log_model.h"
+#include "state/names_model.h"
 
 namespace vorlund {
 

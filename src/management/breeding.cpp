@@ -2,10 +2,10 @@
 
 #include "management/farm.h"
 #include "management/menu_texts.h"
-#include "panels/log_model.h"
-#include "panels/names_model.h"
 #include "panels/sheet.h"
-#include "shell/game.h"
+#include "state/game.h"
+#include "state/log_model.h"
+#include "state/names_model.h"
 
 namespace vorlund {
 

@@ -3,10 +3,10 @@
 #include "fighters/opponent_generator.h"
 #include "management/between_fights.h"
 #include "management/menu_texts.h"
-#include "panels/log_model.h"
-#include "panels/names_model.h"
 #include "panels/sheet.h"
-#include "shell/game.h"
+#include "state/game.h"
+#include "state/log_model.h"
+#include "state/names_model.h"
 
 namespace vorlund {
 

@@ -4,9 +4,9 @@
 #include "management/farm.h"
 #include "management/menu_texts.h"
 #include "management/names_window.h"
-#include "panels/names_model.h"
 #include "panels/sheet.h"
-#include "shell/game.h"
+#include "state/game.h"
+#include "state/names_model.h"
 
 namespace vorlund {
 

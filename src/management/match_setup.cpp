@@ -6,10 +6,10 @@
 #include "fighters/opponent_generator.h"
 #include "fighters/race_traits.h"
 #include "management/menu_texts.h"
-#include "panels/names_model.h"
 #include "panels/sheet.h"
-#include "shell/game.h"
-#include "shell/wrap32.h"
+#include "state/game.h"
+#include "state/names_model.h"
+#include "state/wrap32.h"
 #include "world/arena_start.h"
 
 namespace vorlund {

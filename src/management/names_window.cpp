@@ -13,7 +13,7 @@
 #include "management/rest_week.h"
 #include "management/zaps.h"
 #include "panels/sheet.h"
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace vorlund {
 

@@ -4,9 +4,9 @@
 #include <limits>
 #include <string_view>
 
-#include "panels/log_model.h"
-#include "shell/game.h"
-#include "shell/wrap32.h"
+#include "state/game.h"
+#include "state/log_model.h"
+#include "state/wrap32.h"
 
 namespace vorlund {
 

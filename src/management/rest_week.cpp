@@ -2,10 +2,10 @@
 
 #include "management/farm.h"
 #include "management/necromancer.h"
-#include "panels/log_model.h"
 #include "panels/sheet.h"
-#include "shell/game.h"
-#include "shell/wrap32.h"
+#include "state/game.h"
+#include "state/log_model.h"
+#include "state/wrap32.h"
 
 namespace vorlund {
 

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "combat/attack.h"
-#include "panels/log_model.h"
-#include "shell/game.h"
+#include "state/game.h"
+#include "state/log_model.h"
 
 namespace vorlund {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/platform.h"
+#include "state/platform.h"
 
 namespace vorlund {
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "shell/utf8_text.h"
+#include "state/utf8_text.h"
 
 namespace vorlund {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/file_io.h"
+#include "state/file_io.h"
 
 namespace vorlund {
 

@@ -1,6 +1,6 @@
 #include "panels/sheet.h"
 
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace vorlund {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "panels/sheet_model.h"
+#include "state/sheet_model.h"
 
 namespace vorlund {
 

@@ -1,6 +1,6 @@
 #include "panels/text_keys.h"
 
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace vorlund {
 namespace {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace vorlund {
 namespace {

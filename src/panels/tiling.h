@@ -2,7 +2,7 @@
 #include <array>
 #include <utility>
 
-#include "shell/platform.h"
+#include "state/platform.h"
 
 namespace vorlund {
 

@@ -3,11 +3,11 @@
 #include <cstdint>
 #include <optional>
 
+#include "loop/pointer_input.h"
 #include "render/glyph_lists.h"
 #include "render/main_window_components.h"
 #include "render/planet_textures.h"
 #include "render/selection_pass.h"
-#include "shell/pointer_input.h"
 
 namespace vorlund {
 struct Game;

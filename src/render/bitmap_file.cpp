@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "shell/file_io.h"
-#include "shell/little_endian.h"
+#include "state/file_io.h"
+#include "state/little_endian.h"
 
 namespace vorlund::render {
 namespace {

@@ -9,7 +9,7 @@
 #include "render/arena_painter.h"
 #include "render/marker_cube.h"
 #include "render/scene_math.h"
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace vorlund::render {
 namespace {

@@ -8,7 +8,7 @@
 #include "render/gl_rotate.h"
 #include "render/marker_cube.h"
 #include "render/scene_math.h"
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace vorlund::render {
 namespace {

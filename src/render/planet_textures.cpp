@@ -2,9 +2,9 @@
 
 #include <GL/gl.h>
 
+#include "loop/data_folder.h"
 #include "render/gl_error.h"
 #include "render/open_gl.h"
-#include "shell/data_folder.h"
 
 namespace vorlund::render {
 namespace {

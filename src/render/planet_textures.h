@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "render/bitmap_file.h"
-#include "shell/failure.h"
+#include "state/failure.h"
 
 namespace vorlund::render {
 

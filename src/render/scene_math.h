@@ -1,7 +1,7 @@
 #pragma once
 #include <GL/gl.h>
 
-#include "world/geometry.h"
+#include "state/geometry.h"
 
 namespace vorlund::render {
 

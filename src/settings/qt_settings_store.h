@@ -8,7 +8,7 @@
 #include <string>
 #include <utility>
 
-#include "shell/settings_store.h"
+#include "state/settings_store.h"
 
 namespace vorlund {
 

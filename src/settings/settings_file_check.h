@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string>
 
-#include "shell/file_io.h"
+#include "state/file_io.h"
 
 namespace vorlund {
 

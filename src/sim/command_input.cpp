@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 
-#include "shell/close_signals.h"
+#include "loop/close_signals.h"
 
 namespace vorlund::sim {
 

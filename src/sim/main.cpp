@@ -6,10 +6,10 @@
 #include <iostream>
 #include <string>
 
+#include "loop/folder_hold.h"
+#include "loop/game_files.h"
+#include "loop/version_text.h"
 #include "settings/settings_path.h"
-#include "shell/folder_hold.h"
-#include "shell/game_files.h"
-#include "shell/version_text.h"
 #include "sim/command_input.h"
 #include "sim/sim_session.h"
 

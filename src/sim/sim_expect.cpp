@@ -8,10 +8,10 @@
 
 #include "fighters/character_properties.h"
 #include "fighters/text_files.h"
-#include "shell/command_words.h"
-#include "shell/game.h"
+#include "loop/command_words.h"
 #include "sim/sim_session.h"
 #include "sim/sim_state.h"
+#include "state/game.h"
 
 namespace vorlund::sim {
 namespace {

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "shell/game.h"
-#include "shell/null_platform.h"
-#include "shell/player_input.h"
+#include "loop/null_platform.h"
+#include "loop/player_input.h"
+#include "state/game.h"
 
 namespace vorlund::sim {
 

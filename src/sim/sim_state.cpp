@@ -6,7 +6,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace vorlund::sim {
 namespace {

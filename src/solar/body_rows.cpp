@@ -15,7 +15,7 @@
 #include <array>
 
 #include "solar/body_table.h"
-#include "solar/solar_state.h"
+#include "state/solar_state.h"
 
 namespace vorlund {
 namespace {

@@ -3,7 +3,7 @@
 #include <array>
 #include <cmath>
 
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace vorlund {
 namespace {

@@ -6,7 +6,7 @@
 // would give those machines different bits from the others.
 #include "solar/kick_terms.h"
 
-#include "solar/solar_state.h"
+#include "state/solar_state.h"
 
 #undef HWY_TARGET_INCLUDE
 #define HWY_TARGET_INCLUDE "solar/kick_terms.cpp"

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "shell/game.h"
 #include "solar/kick_terms.h"
+#include "state/game.h"
 
 namespace vorlund {
 namespace {

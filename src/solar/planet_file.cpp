@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include "shell/extended10.h"
-#include "shell/failure.h"
-#include "shell/file_io.h"
-#include "shell/game.h"
-#include "shell/little_endian.h"
-#include "shell/state_save.h"
 #include "solar/body_table.h"
 #include "solar/solar.h"
+#include "state/extended10.h"
+#include "state/failure.h"
+#include "state/file_io.h"
+#include "state/game.h"
+#include "state/little_endian.h"
+#include "state/state_save.h"
 
 namespace vorlund {
 namespace {

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "solar/solar_state.h"
+#include "state/solar_state.h"
 
 namespace vorlund {
 struct Game;

@@ -1,7 +1,7 @@
 #include "solar/solar.h"
 
-#include "shell/game.h"
 #include "solar/orbits.h"
+#include "state/game.h"
 
 namespace vorlund {
 namespace {

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "world/world_state.h"
+#include "state/world_state.h"
 
 namespace vorlund {
 

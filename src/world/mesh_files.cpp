@@ -1,8 +1,8 @@
 #include "world/mesh_files.h"
 
-#include "shell/file_io.h"
+#include "state/file_io.h"
+#include "state/world_state.h"
 #include "world/sphere_checks.h"
-#include "world/world_state.h"
 
 namespace vorlund {
 

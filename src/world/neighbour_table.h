@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <string>
 
-#include "shell/little_endian.h"
-#include "world/world_state.h"
+#include "state/little_endian.h"
+#include "state/world_state.h"
 
 namespace vorlund {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "world/world_state.h"
+#include "state/world_state.h"
 
 namespace vorlund {
 

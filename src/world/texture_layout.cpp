@@ -3,8 +3,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "shell/failure.h"
-#include "shell/game.h"
+#include "state/failure.h"
+#include "state/game.h"
 
 namespace vorlund {
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "world/world_state.h"
+#include "state/world_state.h"
 
 namespace vorlund {
 

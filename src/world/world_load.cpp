@@ -3,9 +3,9 @@
 #include <optional>
 #include <string>
 
-#include "shell/failure.h"
-#include "shell/file_io.h"
-#include "shell/game.h"
+#include "state/failure.h"
+#include "state/file_io.h"
+#include "state/game.h"
 #include "world/cell_distances.h"
 #include "world/mesh.h"
 #include "world/mesh_files.h"

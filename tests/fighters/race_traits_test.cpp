@@ -6,9 +6,9 @@
 #include <tuple>
 #include <vector>
 
-#include "fighters/character.h"
 #include "fighters/fighter_value.h"
-#include "shell/random.h"
+#include "state/character.h"
+#include "state/random.h"
 
 namespace vorlund {
 namespace {

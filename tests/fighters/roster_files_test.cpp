@@ -6,8 +6,8 @@
 #include <sys/stat.h>
 
 #include "fighters/graveyard_file.h"
+#include "loop/tick.h"
 #include "management/stable.h"
-#include "shell/tick.h"
 
 namespace vorlund::test {
 namespace {

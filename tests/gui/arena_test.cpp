@@ -19,7 +19,7 @@
 #include "app/message_boxes.h"
 #include "gui_support.h"
 #include "render/arena_painter.h"
-#include "shell/game.h"
+#include "state/game.h"
 #include "support/spy_platform.h"
 
 namespace vorlund::app {

@@ -18,7 +18,7 @@
 
 #include "app/arena_view.h"
 #include "gui_support.h"
-#include "shell/recording.h"
+#include "loop/recording.h"
 #include "sim/sim_state.h"
 
 namespace vorlund::app {

@@ -19,9 +19,9 @@
 #include "app/arena_view.h"
 #include "app/replay_mode.h"
 #include "gui_support.h"
-#include "shell/memory_settings_store.h"
-#include "shell/packed_bytes.h"
-#include "shell/recording.h"
+#include "loop/memory_settings_store.h"
+#include "loop/packed_bytes.h"
+#include "loop/recording.h"
 #include "sim/sim_state.h"
 
 namespace vorlund::app {

@@ -16,9 +16,9 @@
 
 #include "app/arena_view.h"
 #include "gui_support.h"
-#include "shell/game.h"
-#include "world/geometry.h"
-#include "world/world_state.h"
+#include "state/game.h"
+#include "state/geometry.h"
+#include "state/world_state.h"
 
 namespace vorlund::app {
 namespace {

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "fighters/race_traits.h"
+#include "loop/startup.h"
 #include "management/names_window.h"
-#include "shell/startup.h"
 #include "support/test_game.h"
 
 namespace vorlund::test {

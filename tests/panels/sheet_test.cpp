@@ -4,7 +4,7 @@
 
 #include <climits>
 
-#include "shell/utf8_text.h"
+#include "state/utf8_text.h"
 #include "support/test_game.h"
 
 namespace vorlund {

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "loop/settings.h"
 #include "settings/qt_settings_store.h"
-#include "shell/settings.h"
 #include "support/test_game.h"
 
 namespace vorlund {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "solar/solar_state.h"
 #include "solar_fixture.h"
+#include "state/solar_state.h"
 
 namespace vorlund::testing {
 namespace {

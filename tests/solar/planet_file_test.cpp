@@ -4,8 +4,8 @@
 #include <cstring>
 #include <limits>
 
-#include "shell/extended10.h"
 #include "solar_fixture.h"
+#include "state/extended10.h"
 
 namespace vorlund::testing {
 namespace {

@@ -5,10 +5,10 @@
 #include <memory>
 #include <string>
 
-#include "shell/game.h"
 #include "solar/body_table.h"
 #include "solar/kick_terms.h"
 #include "solar/solar.h"
+#include "state/game.h"
 #include "support/test_game.h"
 
 namespace vorlund::testing {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/null_platform.h"
+#include "loop/null_platform.h"
 
 namespace vorlund {
 

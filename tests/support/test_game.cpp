@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "shell/file_io.h"
+#include "state/file_io.h"
 #include "world/neighbour_table.h"
 #include "world/world_load.h"
 

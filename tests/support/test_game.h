@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/game.h"
+#include "state/game.h"
 #include "support/spy_platform.h"
 
 namespace vorlund::test {

@@ -7,10 +7,10 @@
 #include <fstream>
 #include <vector>
 
-#include "shell/file_io.h"
-#include "shell/game.h"
+#include "state/file_io.h"
+#include "state/game.h"
+#include "state/geometry.h"
 #include "support/test_game.h"
-#include "world/geometry.h"
 
 namespace vorlund::worldtest {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "fighters/name_syllables.h"
-#include "shell/file_io.h"
+#include "state/file_io.h"
 
 int main(int argc, char** argv) {
   if (argc != 2 || std::string(argv[1]) == "--help") {

@@ -13,13 +13,13 @@
 
 #include "cell_numbering.h"
 #include "mesh_report.h"
-#include "shell/file_io.h"
 #include "sphere_embedding.h"
 #include "sphere_files.h"
 #include "sphere_maker.h"
 #include "spiral_windup.h"
+#include "state/file_io.h"
+#include "state/world_state.h"
 #include "triangle_strip.h"
-#include "world/world_state.h"
 
 using namespace vorlund::sphere;
 using vorlund::Bytes;

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "shell/little_endian.h"
+#include "state/little_endian.h"
 #include "triangle_strip.h"
 #include "vec3.h"
 

@@ -6,8 +6,8 @@
 #include "sphere_embedding.h"
 #include "sphere_files.h"
 #include "spiral_windup.h"
+#include "state/world_state.h"
 #include "world/arena_start.h"
-#include "world/world_state.h"
 
 namespace vorlund::sphere {
 

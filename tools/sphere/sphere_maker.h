@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "mesh_report.h"
-#include "shell/little_endian.h"
+#include "state/little_endian.h"
 #include "triangle_strip.h"
 #include "vec3.h"
 

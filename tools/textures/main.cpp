@@ -9,7 +9,7 @@
 #include <string>
 
 #include "bmp_file.h"
-#include "shell/file_io.h"
+#include "state/file_io.h"
 #include "surfaces.h"
 
 namespace {
