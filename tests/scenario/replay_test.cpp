@@ -1,7 +1,7 @@
 // A recorded game, tests/replays/NAME.vsim, played alone by vorlund-sim from
-// the start it carries, must end as NAME.end beside it says: the state line,
-// the Log's digest, and every file the folder then holds, by name, with its
-// size and CRC-32.
+// the start it carries, must end as NAME.end beside it says: the state, one
+// field a line, the Log's digest, and every file the folder then holds, by
+// name, with its size and CRC-32.
 #include <gtest/gtest.h>
 #include <zlib.h>
 
@@ -29,6 +29,32 @@ std::string fileLine(const fs::path& file) {
   return "file " + file.filename().string() + " " + std::to_string(bytes.size()) + " " + crc;
 }
 
+// The sim's state line cut at its commas, one field a line, each fighter's
+// fields after his slot number, so that a failure names the field that differs.
+void addStateFields(const std::string& json, std::vector<std::string>& out) {
+  std::string field, prefix;
+  int slot = 0;
+  bool quoted = false;
+  for (std::size_t i = 1; i + 1 < json.size(); ++i) {
+    const char c = json[i];
+    if (quoted) {
+      field += c;
+      if (c == '\\' && i + 2 < json.size()) field += json[++i];
+      quoted = c != '"';
+    } else if (c == '{') {
+      prefix = "slot " + std::to_string(++slot) + " ";
+    } else if (c == ',' || c == '}' || c == ']' || c == '[') {
+      if (!field.empty() && c != '[') out.push_back(prefix + field);
+      field.clear();
+      if (c == '}') prefix.clear();
+    } else {
+      quoted = c == '"';
+      field += c;
+    }
+  }
+  if (!field.empty()) out.push_back(field);
+}
+
 TEST(Replay, EndsAsRecorded) {
   const fs::path work = fs::path(VORLUND_REPLAY_WORK) / gName;
   fs::remove_all(work);
@@ -48,7 +74,8 @@ TEST(Replay, EndsAsRecorded) {
   std::string errors;
   std::istringstream lines(output);
   for (std::string line; std::getline(lines, line);) {
-    if (line.starts_with("{") || line.starts_with("log-digest ")) end.push_back(line);
+    if (line.starts_with("{")) addStateFields(line, end);
+    if (line.starts_with("log-digest ")) end.push_back(line);
     if (line.starts_with("vorlund-sim:")) errors += line + "\n";
   }
   EXPECT_EQ(status, 0) << errors;
