@@ -116,19 +116,6 @@ TEST(RosterFile, ValuesNoFighterCanHaveAreDamage) {
   }
 }
 
-// A pipe in a file's place would block a reader that opened it plainly.
-TEST(StateFiles, APipeIsRefusedWithoutWaiting) {
-  Started t;
-  for (const char* name : {kRosterFileName, kGraveFileName})
-    ASSERT_EQ(::mkfifo((t.dir.path() / name).c_str(), 0600), 0);
-  timer1Timer(t.g());
-  EXPECT_EQ(t.log(),
-            Lines({kFarmRefused[0], "graveL.ist is damaged: the graveyard was not loaded"}));
-  ASSERT_EQ(t.platform->failures.size(), 2u);
-  EXPECT_EQ(std::make_pair(t.platform->failures[1].reason, t.g().graveyard.count),
-            std::make_pair("not a regular file"s, 1));
-}
-
 TEST(GraveFile, WithoutAFileOneGraveAtARandomCell) {
   Started t;
   t.g().graveyard.graves[3] = Grave{5, 5, 5};
