@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <tuple>
 
 #include "fighters/name_syllables.h"
 #include "fighters/name_taking.h"
@@ -24,48 +25,6 @@ struct Started : Stable {
     dir.write("races.txt", races);
   }
 };
-
-// Who the guest is, his cell and his stake are pinned by the seed catalogue;
-// here the draws it does not show, and a slot that held a fighter before.
-TEST(Generator, TemperamentFollowsTheStrengthAndTheSlotStartsAfresh) {
-  Started t("a\r\nb\r\nc\r\nd\r\n", "x\nhuman\norc\n");
-  Game& g = t.g();
-  TCharacterDMG& c = slot(g, 2);
-  c.Wounds = 5, c.EP = 500, c.IQ = 7, c.DX_next_turn = 3;
-  RandomGenerator r{g.rng.seed};
-  r.random(3), r.random(2), r.random(8);  // name, race, strength
-  const std::vector<int> temperament = {r.dice(2), r.dice(2), r.dice(2), r.dice(2)};
-  r.random(1461);  // the cell
-  generateFighter(g, 2);
-  EXPECT_EQ(std::vector<int>({c.Bravery, c.Honesty, c.Friendliness, c.Mood}), temperament);
-  EXPECT_EQ(std::vector<int>({c.IQ, c.Wounds, c.EP, c.DX_next_turn, c.Stance}),
-            std::vector<int>({8, 0, 0, 0, 5}));
-  EXPECT_EQ(g.rng.seed, r.seed) << "no draw beyond these";
-}
-
-TEST(Generator, NeverTheFirstLineNorTheStrongestAndTheTrailFollowsTheName) {
-  Started t("", "");
-  std::set<int> humanStrengths;
-  std::set<std::string> names;
-  slot(t.g(), 1).Name_String = "B";
-  for (unsigned seed = 0; seed < 120; ++seed) {
-    t.lists("First\nB\nC\n", "troll\nhuman\nboa constrictor\n");
-    t.g().rng.seed = seed;
-    t.g().cellHistory = {};
-    generateFighter(t.g(), 2);
-    const TCharacterDMG& c = slot(t.g(), 2);
-    names.insert(c.Name_String);
-    if (c.Race == "human") humanStrengths.insert(c.ST);
-    ASSERT_TRUE(c.Race == "human" || (c.Race == "boa constrictor" && c.ST == 12 && c.DX == 12));
-    // A guest who bears the player's name has his trail laid on the player's.
-    const bool twin = c.Name_String == "B";
-    ASSERT_EQ(
-        std::make_pair(t.g().cellHistory[twin ? 0 : 1][29], t.g().cellHistory[twin ? 1 : 0][0]),
-        std::make_pair(c.Hex, 0));
-  }
-  EXPECT_EQ(names, (std::set<std::string>{"B", "C"}));
-  EXPECT_EQ(humanStrengths, (std::set<int>{8, 9, 10, 11, 12, 13, 14, 15}));
-}
 
 TEST(Generator, SpentOrMissingListsStillGiveAFighter) {
   Started t("Last\r\n", "only\n");
@@ -153,6 +112,10 @@ TEST(ShippedData, EveryRaceThatCanBeDrawnIsADifferentOneTheRulesKnow) {
   EXPECT_EQ(std::set<std::string>(races.begin() + 1, races.end()).size(), races.size() - 1);
   for (std::size_t i = 1; i < races.size(); ++i)
     EXPECT_TRUE(raceCode(races[i]) != 0 || races[i] == "man dwarf" || races[i] == "wraith");
+  // The shipped names are the made-up list of their seed, name for name.
+  Lines names;
+  ASSERT_TRUE(readLines(t.g(), "names.txt", names));
+  EXPECT_EQ(names, makeNameList(kShippedNameSeed, kShippedNameCount));
 }
 
 }  // namespace

@@ -37,39 +37,6 @@ std::string farmFile(int named) {
   return {bytes.begin(), bytes.end()};
 }
 
-TEST(RosterFile, BytesOfTheFarmAndBackBlanksInsideKept) {
-  Started t;
-  TCharacterDMG& bo = t.make(3, "Bo Ru", "man orc", 13);
-  bo.EP = 300, bo.Rest_Last_Week = true, bo.Coin = 55;
-  t.make(4, std::string(30, 'x'), "human", 13);
-  t.g().necromancerHired = true;
-  saveRoster(t.g());
-  ASSERT_TRUE(t.platform->failures.empty());
-  const std::string bytes = t.read(kRosterFileName);
-  ASSERT_EQ(bytes.size(), 1619u);
-  EXPECT_EQ(bytes.substr(0, 5), le32(1) + "\x01"s);
-  EXPECT_EQ(bytes.substr(5, 84),
-            "Bo Ru" + std::string(23, ' ') + kBlanks28 + "man orc" + std::string(21, ' '));
-  EXPECT_EQ(bytes.substr(5 + 84, 84), kBlanks28 + kBlanks28 + kBlanks28);
-  EXPECT_EQ(bytes.substr(5 + 168, 8), le32(13) + le32(1));  // ST, then Bare_hand_D
-  EXPECT_EQ(bytes.substr(5 + 168 + 21 * 4, 4), le32(300));  // EP
-  EXPECT_EQ(bytes[5 + 268], '\x01');
-  EXPECT_EQ(bytes.substr(5 + 269, 28), std::string(28, 'x')) << "a name is cut to 28";
-  EXPECT_EQ(bytes.substr(5 + 2 * 269, 28), kBlanks28) << "a free slot";
-
-  Started next;
-  next.dir.write(kRosterFileName, bytes);
-  ASSERT_EQ(loadRoster(next.g()), 2);
-  const TCharacterDMG& back = slot(next.g(), 3);
-  EXPECT_EQ(std::make_tuple(back.Name_String.str(), back.Race.str(), back.EP, back.Rest_Last_Week),
-            std::make_tuple("Bo Ru", "man orc", 300, true));
-  EXPECT_EQ(std::make_pair(raceCode(back.Race.str()), back.Coin), std::make_pair(6, kFirstRunCoin))
-      << "the race still counts; the purse is not in the file";
-  EXPECT_EQ(slot(next.g(), 4).Name_String, std::string(28, 'x'));
-  EXPECT_TRUE(next.g().necromancerHired);
-  EXPECT_EQ(next.log(), Lines{"1"});
-}
-
 // A full farm on the first tick is played through by a scenario.
 TEST(RosterFile, FirstTickWithAnEmptyFarm) {
   Started empty;
@@ -147,19 +114,6 @@ TEST(RosterFile, ValuesNoFighterCanHaveAreDamage) {
                               slot(next.g(), 3).Name_String.str()),
               std::make_tuple(Lines{"1", kFarmRefused[0]}, c.fault, ""s));
   }
-}
-
-// A pipe in a file's place would block a reader that opened it plainly.
-TEST(StateFiles, APipeIsRefusedWithoutWaiting) {
-  Started t;
-  for (const char* name : {kRosterFileName, kGraveFileName})
-    ASSERT_EQ(::mkfifo((t.dir.path() / name).c_str(), 0600), 0);
-  timer1Timer(t.g());
-  EXPECT_EQ(t.log(),
-            Lines({kFarmRefused[0], "graveL.ist is damaged: the graveyard was not loaded"}));
-  ASSERT_EQ(t.platform->failures.size(), 2u);
-  EXPECT_EQ(std::make_pair(t.platform->failures[1].reason, t.g().graveyard.count),
-            std::make_pair("not a regular file"s, 1));
 }
 
 TEST(GraveFile, WithoutAFileOneGraveAtARandomCell) {

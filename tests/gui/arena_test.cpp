@@ -263,19 +263,6 @@ TEST_F(Arena, OnEmptySpaceAClickOnlyDragsAndTheFullWidthTurnsTheViewBy187AndAHal
   EXPECT_DOUBLE_EQ(g.viewYaw, 12.0 + 187.5) << "no button held: the view stays";
 }
 
-TEST_F(Arena, F1ToF4OnTheArenaBringTheTextWindowsForward) {
-  const WindowId raised[] = {WindowId::Log, WindowId::Names, WindowId::Us, WindowId::Them};
-  for (int f = 0; f < 4; ++f) {
-    app_->mainWindow()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(app_->mainWindow()));
-    QTest::keyClick(surface(), Qt::Key(Qt::Key_F1 + f));
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-      return QApplication::activeWindow() == app_->window(raised[f]);
-    })) << "F"
-        << f + 1;
-  }
-}
-
 // The highlighted ring cell is drawn after the ring's named markers but
 // carries no name of its own: a right click on it takes nothing away.
 TEST_F(Arena, TheHighlightedRingCellIsPickedAsNothing) {

@@ -1,8 +1,5 @@
-// The five windows under a real window manager, as a player sees them: outer
-// bounds and captions after the first tick and after a resize, the fonts, Esc
-// and the music, the Names list by clicks, the settings kept at close; and
-// what a player may use or ignore: the Log saved with Ctrl+S, the odds over
-// the Names list before a release, the pace of the clock.
+// The five windows of one started game under a real window manager, as a
+// player sees them; each test is named after what it catches.
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
@@ -87,11 +84,12 @@ QString stored(const QString& ident) {
       .toString();
 }
 
-// Every test starts a first game in the same folder: six names, no farm, no
-// graves, and of the settings only a pace of 128 ticks a second.
+// One first game, started once in its five windows and shared by the tests
+// below in their order: six names, no farm, no graves, of the settings only a
+// stored pace of 128 ticks a second, and a pace of 256 on the command line.
 class Windows : public ::testing::Test {
  protected:
-  void SetUp() override {
+  static void SetUpTestSuite() {
     QFile::remove(QString::fromStdString(QtSettingsStore::userFile().string()));
     QSettings(QSettings::IniFormat, QSettings::UserScope, "Vorlund", "Vorlund")
         .setValue(storedKey("Speed"), 128);
@@ -99,119 +97,117 @@ class Windows : public ::testing::Test {
     QFile names("names.txt");
     ASSERT_TRUE(names.open(QIODevice::WriteOnly));
     names.write("Ash\nBirch\nCedar\nDun\nElm\nFir\n");
+    names.close();
+    app_ = new GameApp;
+    app_->setSpeed(256);
+    // Framed by the window manager, so that points on the screen are where
+    // the player sees them.
+    started_ = startAndShow(*app_, 11) && waitFor([] {
+                 const QWidget* w = app_->window(WindowId::Names);
+                 return w->frameGeometry().top() < w->geometry().top();
+               });
   }
-  // Started, and framed by the window manager, so that points on the screen
-  // are where the player sees them.
-  static bool start(GameApp& app, unsigned seed) {
-    return startAndShow(app, seed) && waitFor([&] {
-             const QWidget* names = app.window(WindowId::Names);
-             return names->frameGeometry().top() < names->geometry().top();
-           });
+  static void TearDownTestSuite() {
+    delete app_;
+    app_ = nullptr;
   }
-  // The wizard by clicks: the first name, the one race offered (there is no
-  // races.txt), strength 8; the match with a guest then waits for its release.
-  static void makeFighterAndMatch(GameApp& app) {
-    for (int i = 0; i < 3; ++i) clickNamesRow(app, 0);
-  }
+  void SetUp() override { ASSERT_TRUE(started_) << "the game did not start"; }
+  GameApp& app() { return *app_; }
+  Game& g() { return app_->game(); }
+  static inline GameApp* app_ = nullptr;
+  static inline bool started_ = false;
 };
 
-TEST_F(Windows, FirstStartTilesOuterBoundsWithExactCaptionsFontsKeysAndKeepsTheSettings) {
-  GameApp app;
-  ASSERT_TRUE(app.start(1));
-  EXPECT_TRUE(app.mainWindow()->isVisible());
-  EXPECT_FALSE(app.window(WindowId::Log)->isVisible()) << "text windows wait for the first tick";
-  constexpr WindowId kAll[] = {WindowId::Main, WindowId::Us, WindowId::Them, WindowId::Names,
-                               WindowId::Log};
+constexpr WindowId kAll[] = {WindowId::Main, WindowId::Us, WindowId::Them, WindowId::Names,
+                             WindowId::Log};
+
+TEST_F(Windows, EveryWindowReachesItsTiledOuterBoundsWithItsCaption) {
   const WindowBounds main = designedBounds(WindowId::Main);
   std::map<WindowId, QRect> expected{{WindowId::Main, rectOf(main)}};
   for (const auto& [w, b] : textWindowLayout(main, false)) expected[w] = rectOf(b);
   EXPECT_TRUE(waitFor([&] {
-    if (app.game().startupCountdown > -1) return false;
     for (WindowId w : kAll)
-      if (wmView(app.window(w)).outer != expected.at(w)) return false;
+      if (wmView(app().window(w)).outer != expected.at(w)) return false;
     return true;
   })) << "the windows did not reach their outer bounds";
   for (WindowId w : kAll) {
-    const WmWindow v = wmView(app.window(w));
+    const WmWindow v = wmView(app().window(w));
     const char* caption = windowName(w);
-    EXPECT_TRUE(app.window(w)->isVisible()) << caption;
+    EXPECT_TRUE(app().window(w)->isVisible()) << caption;
     EXPECT_EQ(v.outer, expected.at(w)) << caption;
     EXPECT_EQ(v.netWmName, caption);
     EXPECT_EQ(v.wmName, caption);
-    EXPECT_EQ(rectOf(app.bounds(w)), expected.at(w)) << caption << " as the game reads it";
+    EXPECT_EQ(rectOf(app().bounds(w)), expected.at(w)) << caption << " as the game reads it";
   }
-  EXPECT_EQ(app.ticksPerSecond(), 128) << "the stored pace";
   // The Log reaches 4 pixels into the "Us" sheet, and no further: its title
   // bar is inside its height.
-  const QRect log = wmView(app.window(WindowId::Log)).outer;
-  const QRect us = wmView(app.window(WindowId::Us)).outer;
-  EXPECT_EQ(log.y() + log.height() - us.y(), 4);
+  const QRect log = wmView(app().window(WindowId::Log)).outer;
+  EXPECT_EQ(log.y() + log.height() - wmView(app().window(WindowId::Us)).outer.y(), 4);
+}
 
-  // The fonts are the named stand-ins, found on this machine.
-  auto* sheet = static_cast<TextWindow*>(app.window(WindowId::Us))->control();
-  EXPECT_EQ(QFontInfo(listOf(app, WindowId::Names)->font()).family(), "Liberation Serif");
-  EXPECT_EQ(QFontInfo(listOf(app, WindowId::Log)->font()).family(), "Liberation Serif");
-  EXPECT_EQ(QFontInfo(listOf(app, WindowId::Log)->font()).pixelSize(), 11);
+TEST_F(Windows, TheFontsAreTheNamedStandInsFoundOnThisMachine) {
+  auto* sheet = static_cast<TextWindow*>(app().window(WindowId::Us))->control();
+  EXPECT_EQ(QFontInfo(listOf(app(), WindowId::Names)->font()).family(), "Liberation Serif");
+  EXPECT_EQ(QFontInfo(listOf(app(), WindowId::Log)->font()).family(), "Liberation Serif");
+  EXPECT_EQ(QFontInfo(listOf(app(), WindowId::Log)->font()).pixelSize(), 11);
   EXPECT_EQ(QFontInfo(sheet->font()).family(), "Liberation Mono");
+}
 
-  // A name in UTF-8 reads the same on the sheet and in the title bar.
-  app.game().characters[0].Name_String = "Zoë";
-  refreshSheets(app.game());
-  app.sync();
+TEST_F(Windows, AUtf8NameReadsTheSameOnTheSheetAndInTheTitleBar) {
+  auto* sheet = static_cast<TextWindow*>(app().window(WindowId::Us))->control();
+  g().characters[0].Name_String = "Zo\u00eb";
+  refreshSheets(g());
+  app().sync();
   EXPECT_EQ(static_cast<QTextEdit*>(sheet)->document()->firstBlock().text(),
-            "NAME Zoë" + QString(43, ' ') + "|");
+            "NAME Zo\u00eb" + QString(43, ' ') + "|");
   EXPECT_TRUE(waitFor([&] {
-    return wmView(app.window(WindowId::Us)).netWmName == "Zoë  $1375000";
-  })) << wmView(app.window(WindowId::Us)).netWmName.toStdString();
+    return wmView(app().window(WindowId::Us)).netWmName == "Zo\u00eb  $1375000";
+  })) << wmView(app().window(WindowId::Us)).netWmName.toStdString();
+}
 
-  // The player makes "Us" reach down to 600 and across to 235 (outer edges):
-  // the others are tiled from that, "Them" to 275, 450, 250 x 150.
-  const QMargins frame = wmView(app.window(WindowId::Us)).frame;
-  run("xdotool", {"windowsize", QString::number(app.window(WindowId::Us)->winId()),
-                  QString::number(235 - us.x() - frame.left() - frame.right()),
-                  QString::number(600 - us.y() - frame.top() - frame.bottom())});
+// The player makes "Us" reach down to 600 and across to 235 (outer edges):
+// the others are tiled from that, "Them" to 275, 450, 250 x 150.
+TEST_F(Windows, ResizingUsTilesTheOthersFromIt) {
+  const WmWindow us = wmView(app().window(WindowId::Us));
+  run("xdotool", {"windowsize", QString::number(app().window(WindowId::Us)->winId()),
+                  QString::number(235 - us.outer.x() - us.frame.left() - us.frame.right()),
+                  QString::number(600 - us.outer.y() - us.frame.top() - us.frame.bottom())});
   const QRect them(275, 450, 250, 150);
-  waitFor([&] { return wmView(app.window(WindowId::Them)).outer == them; });
-  EXPECT_EQ(wmView(app.window(WindowId::Them)).outer, them);
-  EXPECT_EQ(wmView(app.window(WindowId::Us)).outer, QRect(0, us.y(), 235, 600 - us.y()));
+  waitFor([&] { return wmView(app().window(WindowId::Them)).outer == them; });
+  EXPECT_EQ(wmView(app().window(WindowId::Them)).outer, them);
+  EXPECT_EQ(wmView(app().window(WindowId::Us)).outer, QRect(0, us.outer.y(), 235, 600 - us.outer.y()));
+}
 
-  // Esc pauses the tune and resumes it, from each text window and the arena.
-  // Without a sound device the game is silent, and the keys still reach it.
-  ASSERT_TRUE(app.game().musicOn);
-  const bool sound = app.musicLoaded() && waitFor([&] { return app.musicPlaying(); }, 3000);
+// Without a sound device the game is silent, and the keys still reach it.
+TEST_F(Windows, EscPausesAndResumesTheTuneFromEveryTextWindowAndTheArena) {
+  ASSERT_TRUE(g().musicOn);
+  const bool sound = app().musicLoaded() && waitFor([&] { return app().musicPlaying(); }, 3000);
   if (!sound) std::puts("no sound output here: checked the keys only");
   for (WindowId w : {WindowId::Us, WindowId::Them, WindowId::Names, WindowId::Log}) {
-    for (QWidget* target : {static_cast<TextWindow*>(app.window(w))->control(),
-                            static_cast<QWidget*>(app.mainWindow())}) {
-      const bool wasOn = app.game().musicOn;
+    for (QWidget* target : {static_cast<TextWindow*>(app().window(w))->control(),
+                            static_cast<QWidget*>(app().mainWindow())}) {
+      const bool wasOn = g().musicOn;
       QTest::keyClick(target, Qt::Key_Escape);
-      EXPECT_EQ(app.game().musicOn, !wasOn) << windowName(w);
+      EXPECT_EQ(g().musicOn, !wasOn) << windowName(w);
       if (sound) {
-        EXPECT_TRUE(waitFor([&] { return app.musicPlaying() == !wasOn; }, 2000));
+        EXPECT_TRUE(waitFor([&] { return app().musicPlaying() == !wasOn; }, 2000));
       }
     }
   }
+}
 
-  // A press on a name takes it and moves the wizard on to the races; a press
-  // below the last line acts on nothing and leaves nothing selected.
-  QListWidget* names = listOf(app, WindowId::Names);
-  clickNamesRow(app, 1);
-  EXPECT_EQ(app.game().us.lines()[0].substr(5, 5), "Birch");
+// A press on a name takes it and moves the wizard on to the races; a press
+// below the last line acts on nothing and leaves nothing selected.
+TEST_F(Windows, ANamePressMovesTheWizardOnAndAPressBelowTheLinesSelectsNothing) {
+  QListWidget* names = listOf(app(), WindowId::Names);
+  clickNamesRow(app(), 1);
+  EXPECT_EQ(g().us.lines()[0].substr(5, 5), "Birch");
   EXPECT_EQ(names->count(), 1) << "the races list (no races.txt: a human is offered)";
   QTest::mouseClick(names->viewport(), Qt::LeftButton, {},
                     QPoint(10, names->viewport()->height() - 3));
-  EXPECT_EQ(app.game().names.state(), MenuState::ChooseRace);
-  EXPECT_EQ(app.game().names.selected(), -1);
+  EXPECT_EQ(g().names.state(), MenuState::ChooseRace);
+  EXPECT_EQ(g().names.selected(), -1);
   EXPECT_TRUE(names->selectedItems().isEmpty());
-
-  // The close keeps the outer placement the game reads and sets, and the pace
-  // as it was (the purses come back in the first game's next start).
-  const WindowBounds mainAtClose = app.bounds(WindowId::Main);
-  app.mainWindow()->close();
-  EXPECT_TRUE(stored("Status") == "1" || stored("Status") == "2") << stored("Status").toStdString();
-  EXPECT_EQ(stored("Height").toInt(), mainAtClose.height);
-  EXPECT_EQ(stored("Top").toInt(), mainAtClose.top);
-  EXPECT_EQ(stored("Speed"), "128");
 }
 
 QStringList items(QListWidget* list) {
@@ -229,19 +225,14 @@ int percentSum(const QString& text) {
 }
 
 // A match set up anew while the odds of the one before are still counted:
-// only the new match's odds are ever shown, counted aside within a second,
-// and shown when the player rests the mouse on the Names list. After the
-// release, Ctrl+S in the Log saves the lines it shows. The pace given on the
-// command line is for this run only: taken, and never stored.
-TEST_F(Windows, TheNewestOddsShowOnHoveringAndCtrlSInTheLogSavesTheLinesItShows) {
-  GameApp app;
-  app.setSpeed(256);
-  ASSERT_TRUE(start(app, 11));
-  EXPECT_EQ(app.ticksPerSecond(), 256);
+// only the new match's odds are ever shown, counted aside, and shown when the
+// player rests the mouse on the Names list; released, it has none.
+TEST_F(Windows, OnlyTheNewestMatchsOddsShowOnHoveringAndNoneOnceReleased) {
+  GameApp& app = this->app();
   QSignalSpy known(&app.odds(), &OddsTooltip::oddsKnown);
   QProcess::execute("xdotool", {"mousemove", "1279", "1023"});  // out of the way
   runEventsFor(100);
-  makeFighterAndMatch(app);
+  for (int i = 0; i < 2; ++i) clickNamesRow(app, 0);  // the race, strength 8
   Game& g = app.game();
   ASSERT_TRUE(awaitingRelease(g));
   const qsizetype before = known.count();
@@ -290,7 +281,15 @@ TEST_F(Windows, TheNewestOddsShowOnHoveringAndCtrlSInTheLogSavesTheLinesItShows)
   clickNames(app, "release fighters");
   ASSERT_GE(g.turnCounter, 1);
   EXPECT_TRUE(app.odds().text().isEmpty());
+}
 
+// Ctrl+S in the Log saves the lines it shows under the name the dialog gave;
+// a dialog closed without a name, a plain S and Ctrl+S elsewhere write nothing.
+TEST_F(Windows, CtrlSInTheLogSavesTheLinesItShowsAndNothingElseDoes) {
+  GameApp& app = this->app();
+  Game& g = app.game();
+  ASSERT_GE(g.turnCounter, 1) << "the fight of the test before";
+  QListWidget* names = listOf(app, WindowId::Names);
   QTemporaryDir saves;
   QString offered, answer = saves.filePath("fight.txt");
   QStringList shownAtSave;
@@ -323,9 +322,20 @@ TEST_F(Windows, TheNewestOddsShowOnHoveringAndCtrlSInTheLogSavesTheLinesItShows)
   QTest::keyClick(log, Qt::Key_S);
   QTest::keyClick(names, Qt::Key_S, Qt::ControlModifier);
   EXPECT_EQ(asked, 2);
+}
 
-  // Never over a file the game reads or writes; over another file only once
-  // the player says yes.
+// Never over a file the game reads or writes; over another file only once the
+// player says yes.
+TEST_F(Windows, CtrlSRefusesTheGamesOwnFilesAndReplacesAnotherOnlyOnYes) {
+  GameApp& app = this->app();
+  QListWidget* log = listOf(app, WindowId::Log);
+  QTemporaryDir saves;
+  QString answer;
+  QStringList shownAtSave;
+  app.setLogFileChooser([&](const QString&) {
+    shownAtSave = items(log);
+    return answer;
+  });
   QStringList told;
   bool yes = false;
   answerBoxesWith([&](const QString& text, bool question) {
@@ -355,7 +365,15 @@ TEST_F(Windows, TheNewestOddsShowOnHoveringAndCtrlSInTheLogSavesTheLinesItShows)
               answered ? shownAtSave.join('\n') + '\n' : QString("mine\n"));
   }
   answerBoxesWith({});
-  app.mainWindow()->close();
+}
+
+TEST_F(Windows, TheCloseKeepsThePlacementAndTheStoredPaceNotTheCommandLines) {
+  EXPECT_EQ(app().ticksPerSecond(), 256) << "the command line's pace";
+  const WindowBounds mainAtClose = app().bounds(WindowId::Main);
+  app().mainWindow()->close();
+  EXPECT_TRUE(stored("Status") == "1" || stored("Status") == "2") << stored("Status").toStdString();
+  EXPECT_EQ(stored("Height").toInt(), mainAtClose.height);
+  EXPECT_EQ(stored("Top").toInt(), mainAtClose.top);
   EXPECT_EQ(stored("Speed"), "128") << "the command line's pace is not stored";
 }
 

@@ -50,15 +50,5 @@ TEST(NullPlatform, StartsWithTheDesignedWindowsAndPassesFailuresOn) {
   EXPECT_EQ(heard, std::vector<Kind>{Kind::NotSaved});
 }
 
-// A Game made with no start-up at all can already be asked for its fighters.
-TEST(DefaultGame, SlotAndOrderTablesHoldTheirFixedValues) {
-  Game g;
-  for (int s = 1; s <= kSlotCount; ++s) {
-    EXPECT_EQ(&slot(g, s), &g.characters[static_cast<std::size_t>(s - 1)]);
-    EXPECT_EQ(&combatant(g, s), &slot(g, s));
-  }
-  EXPECT_EQ(g.combatantCount, 2);
-}
-
 }  // namespace
 }  // namespace vorlund

@@ -29,42 +29,6 @@ class Components : public ::testing::Test {
   void SetUp() override { gl().clear(); }
 };
 
-TEST_F(Components, LightsWhichAndSwitchedOffSendNothingElse) {
-  const std::pair<int, int> which[] = {{0, 0}, {1, 1}, {7, 7}, {8, 0}, {9, 0}, {255, 0}};
-  for (const auto& [written, read] : which) {
-    TLight light;
-    light.setWhich(written);
-    EXPECT_EQ(light.Which(), read) << written;
-    EXPECT_EQ(light.glLight(), static_cast<unsigned>(GL_LIGHT0 + read)) << written;
-  }
-  // Switched off, a light sends nothing else.
-  MainWindowComponents designed;
-  designed.Light2.Enabled = false;
-  designed.Light2.Apply();
-  EXPECT_THAT(sent(), ElementsAre("glDisable(LIGHT0)"));
-}
-
-TEST_F(Components, MaterialSendsItsFacesInOrderAndSpecularIsBlackOnlyForShininessZero) {
-  TMaterial m;
-  m.ambRed = 0.1f, m.ambAlpha = 1;
-  m.difRed = m.difGreen = m.difBlue = 1, m.difAlpha = 0.5f;
-  m.aFace = TFace::faBack;
-  m.dFace = TFace::faFrontAndBack;
-  const std::tuple<float, std::string, std::string> shines[] = {{0.3f, "1,1,1,1", "0.3"},
-                                                                {1e-30f, "1,1,1,1", "1e-30"},
-                                                                {0.0f, "0,0,0,1", "0"},
-                                                                {-0.0f, "0,0,0,1", "-0"}};
-  for (const auto& [shine, specular, shininess] : shines) {
-    m.mShine = shine;
-    m.Apply();
-    EXPECT_THAT(sent(), ElementsAre("glMaterialfv(BACK,AMBIENT,0.1,0,0,1)",
-                                    "glMaterialfv(FRONT_AND_BACK,DIFFUSE,1,1,1,0.5)",
-                                    "glMaterialfv(FRONT,SPECULAR," + specular + ")",
-                                    "glMaterialf(FRONT,SHININESS," + shininess + ")"))
-        << shininess;
-  }
-}
-
 // True only when the area did not grow; before the context, after its owner
 // is gone, and after a failed check (which keeps the old size) it is false.
 TEST_F(Components, ResizeIsTrueOnlyWhenTheAreaDidNotGrowAndAFailedCheckKeepsTheOldSize) {

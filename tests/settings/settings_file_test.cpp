@@ -75,54 +75,6 @@ struct Unreadable {
   const char* reason;
 };
 
-// A file the store cannot read faithfully is set aside whole, with a message,
-// and the new file takes its name; nothing of it is lost or mangled.
-TEST(SettingsFile, AFileItCannotReadIsKeptBesideTheNewOne) {
-  const auto text = [](std::string bytes) {
-    return [bytes](const test::TempDir& d) { d.write("Vorlund.ini", bytes); };
-  };
-  const Unreadable cases[] = {
-      {"UTF-16", text(utf16(kGood)), "not a text file"},
-      {"Latin-1", text(replaced(kGood, "-20", "-20\xe9")), "not UTF-8 text"},
-      {"no section line", text(replaced(kGood, "[opt]\n", "")), "a value outside any section"},
-      {"section in other letter case", text(replaced(kGood, "[opt]", "[Opt]")),
-       "its value Opt/vorlund/quorvistrana/MainForm/Coin1 lies where the game does not look"},
-      {"group in other letter case", text(replaced(kGood, "MainForm", "mainform")),
-       "its value opt/vorlund/quorvistrana/mainform/Coin1 lies where the game does not look"},
-      {"the sections of an older sim", text("[MainForm]\nCoin1=-20\nStatus=1\n"),
-       "its value MainForm/Coin1 lies where the game does not look"},
-      {"a broken section line", text(replaced(kGood, "[opt]", "[opt")), "not in the ini format"},
-      {"too large", text(kGood + std::string(1 << 20, ';')), "too large"},
-      {"a read error (a link to process memory, unreadable even to root)",
-       [](const test::TempDir& d) {
-         fs::create_symlink("/proc/self/mem", d.path() / "Vorlund.ini");
-       },
-       "Input/output error"},
-  };
-  for (const Unreadable& c : cases) {
-    SCOPED_TRACE(c.what);
-    test::TempDir dir;
-    c.make(dir);
-    const fs::path file = dir.path() / "Vorlund.ini";
-    const fs::path aside = dir.path() / "Vorlund.ini.bak";
-    const auto kind = fs::symlink_status(file).type();
-    const std::string bytes = kind == fs::file_type::regular ? dir.read("Vorlund.ini") : "";
-    {
-      Store s(file);
-      EXPECT_EQ(s.failure(), std::string("Vorlund.ini cannot be read (") + c.reason +
-                                 "): it is kept as Vorlund.ini.bak, and the settings start afresh");
-      EXPECT_EQ(s.read("Status"), 0) << "a first run";
-      s.store.writeInteger("MainForm", "Coin1", 7);
-      EXPECT_TRUE(s.store.flush().ok());
-    }
-    EXPECT_EQ(fs::symlink_status(aside).type(), kind);
-    EXPECT_EQ(kind == fs::file_type::regular ? dir.read("Vorlund.ini.bak") : "", bytes);
-    Store again(file);
-    EXPECT_EQ(again.failure(), "");
-    EXPECT_EQ(again.read("Coin1"), 7);
-  }
-}
-
 // A file that can be neither read nor moved (here its name leaves no room
 // for ".bak"), and something that is no file put in the file's place during
 // play, stay exactly as they were, and saving says why.
