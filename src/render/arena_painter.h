@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "render/cell_cubes.h"
 #include "render/glyph_lists.h"
 #include "render/main_window_components.h"
 #include "render/planet_textures.h"
@@ -52,6 +53,10 @@ class ArenaPainter {
   // own). Throws GlError, with the projection and the render mode restored.
   std::optional<std::uint32_t> pickAt(int x, int y);
 
+  // The grid drawn cell by cell, as the selection pass draws it, instead of
+  // in one call: the two must paint the same frame.
+  bool cellsOneByOne = false;
+
   // Selection names of what the overlays draw.
   static constexpr unsigned kRingName = kRingMarkerName;
   static constexpr unsigned kNeighbourName = kNeighbourMarkerName;
@@ -79,6 +84,8 @@ class ArenaPainter {
   std::array<std::uint32_t, kSelectionBufferSize> selectBuffer_{};
   unsigned listBase_ = 0;
   int paintedBody_ = 0;
+  bool selecting_ = false;  // a frame of the selection pass is being painted
+  CellCubes gridCubes_;
 };
 
 }  // namespace vorlund::render

@@ -24,6 +24,7 @@ constexpr int kLeftOverTexture = 138;
 constexpr int kGridTexture = 12;
 // The marker stands on the third corner of the third triangle.
 constexpr int kMarkerPoint = 9;
+constexpr GLfloat kGridCubeScale = 0.03f;
 
 Point3f at(const Game& g, int cell) {
   return scaled(cellPosition(g.world, cell), 1.0L);
@@ -180,17 +181,21 @@ void ArenaPainter::gridOverlay() {
   textures.select(kGridTexture);
   glEnable(GL_TEXTURE_2D);
   glPointSize(7.0f);
-  for (int n = 1; n <= kCellCount; ++n) {
-    glLoadName(static_cast<GLuint>(n));
-    glPushMatrix();
-    const Point3f p = at(g_, n);
-    translate(p);
-    normal(p);
-    glScalef(0.03f, 0.03f, 0.03f);
-    markerCube();
-    glPopMatrix();
+  if (selecting_ || cellsOneByOne) {
+    for (int n = 1; n <= kCellCount; ++n) {
+      glLoadName(static_cast<GLuint>(n));
+      glPushMatrix();
+      const Point3f p = at(g_, n);
+      translate(p);
+      normal(p);
+      glScalef(kGridCubeScale, kGridCubeScale, kGridCubeScale);
+      markerCube();
+      glPopMatrix();
+    }
+    unnamed();
+  } else {
+    gridCubes_.draw(g_.world, kGridCubeScale);
   }
-  unnamed();
   for (int cell : {g_.poleCell, g_.antipodeCell}) {
     const Point3f p = at(g_, cell);
     glBegin(GL_LINES);

@@ -1,0 +1,35 @@
+#pragma once
+#include <GL/gl.h>
+
+#include <vector>
+
+#include "render/scene_math.h"
+
+namespace vorlund {
+struct WorldState;
+}
+
+namespace vorlund::render {
+
+// The grid's small cube on every cell, drawn in one call: each cube is the
+// marker cube with the cell's place and the grid's scale worked into its
+// corners and normals, so that the modelview stays as the globe left it.
+// The arrays are made again only when a cell has moved.
+class CellCubes {
+ public:
+  // Every cell 1..1461 as markerCube() at the cell's position, scaled by
+  // `scale`, would draw it (textured by whatever texture is bound), and the
+  // current normal, texture coordinate and colour left as the marker cube
+  // leaves them.
+  void draw(const WorldState& w, GLfloat scale);
+
+ private:
+  bool placedAt(const WorldState& w, GLfloat scale) const;
+  void build(const WorldState& w, GLfloat scale);
+
+  std::vector<Point3f> places_;  // the cells' positions the arrays hold
+  GLfloat scale_ = 0.0f;
+  std::vector<GLfloat> vertices_, normals_, texCoords_;
+};
+
+}  // namespace vorlund::render
