@@ -43,7 +43,9 @@ class IdleSim {
     std::error_code ec;
     std::filesystem::create_directories(folder_, ec);
     std::filesystem::copy(VORLUND_GAME_DIR, folder_,
-                          std::filesystem::copy_options::overwrite_existing, ec);
+                          std::filesystem::copy_options::recursive |
+                              std::filesystem::copy_options::overwrite_existing,
+                          ec);
     sim::SimOptions options;
     options.seeded = true;
     options.seed = 1;
