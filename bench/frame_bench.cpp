@@ -91,8 +91,15 @@ void paintFrames(benchmark::State& state, render::TextureMode mode, bool grid) {
     return;
   }
   try {
+    // The surface's context outlives each painter, and a painter's start
+    // multiplies the projection in, as on the fresh context of the game.
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
     painter.startGl(app::rasteriseGlyphs());
     painter.FormResize(kWidth, kHeight);
+    // The rasteriser compiles its shaders on the first frames.
+    for (int warmUp = 0; warmUp < 3; ++warmUp) painter.FormPaint();
+    glFinish();
     const double cpuBefore = processCpuSeconds();
     for (auto _ : state) {
       painter.FormPaint();

@@ -1,6 +1,7 @@
 // The running game's own cost: the process's CPU time (all its threads,
 // the GL rasteriser's included) over 20 seconds of the real game, idle and
-// in the middle of fights, under an X server:
+// in the middle of fights, and idle with the grid of cells on, under an X
+// server:
 //
 //   xvfb-run -a build-release/bench/game_cpu_bench
 //
@@ -59,7 +60,7 @@ void keepFighting(GameApp& app) {
   app.sync();
 }
 
-void runGame(benchmark::State& state, bool fighting) {
+void runGame(benchmark::State& state, bool fighting, bool grid = false) {
   QTemporaryDir folder;
   const QDir built(VORLUND_GAME_DIR);
   for (const QString& file : built.entryList(QDir::Files))
@@ -73,6 +74,7 @@ void runGame(benchmark::State& state, bool fighting) {
     }
     app.game().solarScale = 1e-07;  // zoomed in, as after the start-up zoom
     app.game().zoomAnimation = false;
+    app.game().gridOverlay = grid;
     QTimer fights;
     int samples = 0, samplesFighting = 0;
     QObject::connect(&fights, &QTimer::timeout, [&] {
@@ -103,8 +105,12 @@ void BM_GameIdle(benchmark::State& state) {
 void BM_GameMidFight(benchmark::State& state) {
   runGame(state, true);
 }
+void BM_GameIdleGrid(benchmark::State& state) {
+  runGame(state, false, true);
+}
 BENCHMARK(BM_GameIdle)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(BM_GameMidFight)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(BM_GameIdleGrid)->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace
 }  // namespace vorlund::app
