@@ -4,6 +4,8 @@
 #include <optional>
 
 #include "render/cell_cubes.h"
+#include "render/eye_view.h"
+#include "render/globe_mesh.h"
 #include "render/glyph_lists.h"
 #include "render/main_window_components.h"
 #include "render/planet_textures.h"
@@ -54,8 +56,10 @@ class ArenaPainter {
   std::optional<std::uint32_t> pickAt(int x, int y);
 
   // The grid drawn cell by cell, as the selection pass draws it, instead of
-  // in one call: the two must paint the same frame.
+  // in one call; the globe drawn corner by corner and whole, instead of in
+  // one call without what faces away: each pair must paint the same frame.
   bool cellsOneByOne = false;
+  bool globeOneByOne = false;
 
   // Selection names of what the overlays draw.
   static constexpr unsigned kRingName = kRingMarkerName;
@@ -75,6 +79,10 @@ class ArenaPainter {
   void gridOverlay();
   void marker();
   void cellMarker(int cell, float scale);
+  // Whether what faces away may be left out, and whether the globe hides
+  // what lies behind it.
+  bool culled() const;
+  bool depthTested() const;
 
   void CharacterPaint(const TCharacterDMG& f);
   void cellHistoryTrail(const TCharacterDMG& f);
@@ -86,6 +94,8 @@ class ArenaPainter {
   int paintedBody_ = 0;
   bool selecting_ = false;  // a frame of the selection pass is being painted
   CellCubes gridCubes_;
+  GlobeMesh globe_;
+  std::optional<EyeView> view_;  // of the globe, while it is painted
 };
 
 }  // namespace vorlund::render

@@ -340,11 +340,11 @@ TEST_F(Arena, TheGridInOneCallPaintsWhatItPaintsCellByCell) {
     g.viewPitch = 11.0 * (look / 4);
     QImage frames[2];
     for (int oneByOne = 0; oneByOne < 2; ++oneByOne) {
-      painter.cellsOneByOne = oneByOne == 1;
+      painter.cellsOneByOne = painter.globeOneByOne = oneByOne == 1;
       view().grabFrame();  // the state the last frame leaves
       frames[oneByOne] = view().grabFrame();
     }
-    painter.cellsOneByOne = false;
+    painter.cellsOneByOne = painter.globeOneByOne = false;
     const int differing = difference(frames[0], frames[1]).pixels;
     if (textured)
       EXPECT_EQ(differing, 0) << "look " << look;
