@@ -38,7 +38,8 @@ class ArenaPainter {
 
   // The GL side of start-up, once the context is current and the textures
   // have been read: the context's own set-up, the GL state, the glyph lists
-  // from the font's bitmaps, the textures. Throws GlError.
+  // from the font's bitmaps, the textures (whose images are then let go when
+  // texture objects hold them). Throws GlError.
   void startGl(const GlyphSet& glyphs);
 
   // One whole frame, ending with the buffer swap and an error check

@@ -41,6 +41,11 @@ class PlanetTextures {
   // Makes texture k the current 2D texture (k outside 0..144: nothing).
   void select(int k) const;
 
+  // Once the texture objects hold the images, the images themselves are
+  // let go (a re-uploading table keeps them). True when they were.
+  void releaseImages();
+  bool released() const { return released_; }
+
   TextureMode mode() const { return mode_; }
   const BitmapImage& image(int k) const { return images_[k]; }
 
@@ -48,6 +53,7 @@ class PlanetTextures {
   TextureMode mode_;
   std::array<BitmapImage, kTextureCount> images_{};
   std::array<unsigned, kTextureCount> objects_{};
+  bool released_ = false;
 };
 
 }  // namespace vorlund::render
