@@ -1,5 +1,5 @@
 # The two commands of the README: `make run` and `make test`.
-.PHONY: run test build deps asan bench clean
+.PHONY: run test build deps asan bench package clean
 
 deps:
 	@bash scripts/install-deps
@@ -28,5 +28,13 @@ bench: deps
 	  echo "== $$(basename $$b)"; xvfb-run -a -s "-screen 0 1280x1024x24" $$b || exit 1; \
 	done
 
+# The Debian package, build-package/vorlund_VERSION_ARCH.deb, in the games
+# layout (/usr/games, /usr/share/games/vorlund, man pages in section 6).
+package: deps
+	@cmake --preset package >/dev/null
+	@cmake --build --preset package
+	@cpack --preset package >/dev/null
+	@ls build-package/*.deb
+
 clean:
-	rm -rf build build-release build-asan
+	rm -rf build build-release build-asan build-package

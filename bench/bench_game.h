@@ -36,7 +36,7 @@ struct BenchGame {
     }
     gambleInTheStands(game);
     releaseFighters(game);
-    game.log.lines.clear();
+    logClear(game.log);
   }
   NullPlatform platform;
   Game game;

@@ -47,7 +47,7 @@ void runEventsFor(int ms) {
 void keepFighting(GameApp& app) {
   Game& g = app.game();
   if (g.turnCounter > 0) return;
-  const auto& lines = g.names.lines;
+  const auto& lines = g.names.lines();
   for (const char* choice : {"release fighters", "gamble in the stands", "human", "12"}) {
     const auto at = std::find(lines.begin(), lines.end(), choice);
     if (at != lines.end()) {

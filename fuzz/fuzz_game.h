@@ -85,9 +85,9 @@ class FuzzGame {
       g.characters[static_cast<std::size_t>(s - 1)] = TCharacterDMG{};
     }
     g.combatantCount = 2;
-    g.log.lines.clear();
+    logClear(g.log);
     g.names = NamesModel{};
-    g.names.state = MenuState::ChooseName;
+    namesSetState(g.names, MenuState::ChooseName);
     layForm(g.us);
     layForm(g.them);
     g.necromancerHired = false;

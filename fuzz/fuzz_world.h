@@ -36,7 +36,7 @@ inline const HexSphereFiles& hexSphere() {
     g->platform = &platform;
     require(loadWorld(*g), "the hex sphere loaded");
     setupTables(*g);
-    require(g->log.lines.empty(), "the hex sphere's tables made without a fault");
+    require(g->log.lines().empty(), "the hex sphere's tables made without a fault");
     return HexSphereFiles{sphere.cellFile, sphere.triangleFile, encodeRingTable(g->world),
                           encodeNeighbourTable(g->world)};
   }();

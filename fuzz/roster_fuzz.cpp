@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static fuzz::FuzzGame harness;
   Game& g = harness.fresh(kRosterFileName, data, size);
   if (loadRoster(g) > 0) showFarmAtStartUp(g);
-  const MenuState state = g.names.state;
+  const MenuState state = g.names.state();
   fuzz::require(state == MenuState::ChooseName || state == MenuState::BetweenFights ||
                     state == MenuState::Farm,
                 "a menu state");

@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "fuzz_world.h"
+#include "shell/command_words.h"
 #include "sim/sim_session.h"
-#include "sim/sim_words.h"
 #include "solar/planet_file.h"
 #include "solar/solar.h"
 
@@ -90,12 +90,12 @@ const Folder& folder() {
 
 // The line with any count it gives held to `most`; a bare `fight` too.
 std::string heldTo(const std::string& line) {
-  const auto [word, rest] = sim::firstWord(line);
+  const auto [word, rest] = firstWord(line);
   // `expect odds N ...` plays N fights as `odds N` does.
   if (word == "expect" && rest.starts_with("odds ")) {
-    const auto [count, wanted] = sim::firstWord(rest.substr(5));
+    const auto [count, wanted] = firstWord(rest.substr(5));
     long long n = 0;
-    if (sim::parseInt(count, n) && n > 2) return "expect odds 2 " + wanted;
+    if (parseInt(count, n) && n > 2) return "expect odds 2 " + wanted;
     return line;
   }
   const std::string& command = word;
@@ -111,7 +111,7 @@ std::string heldTo(const std::string& line) {
     return line;
   long long n = 0;
   if (args.empty() && command == "fight") return "fight " + std::to_string(most);
-  if (!sim::parseInt(args, n) || n <= most) return line;
+  if (!parseInt(args, n) || n <= most) return line;
   return command + " " + std::to_string(most);
 }
 

@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const FileResult r = readLines(g, "names.txt", read);
   fuzz::require(r.ok() == g.namesFileRead, "names.txt marked read as it was read");
   if (r.ok()) {
-    fuzz::require(g.names.lines == read || read.empty() ||
+    fuzz::require(g.names.lines() == read || read.empty() ||
                       std::all_of(read.begin(), read.end(), [](auto& l) { return l.empty(); }),
                   "the Names list shows names.txt");
     fuzz::require(writeLines(g, "copy.txt", read).ok(), "a list written");
@@ -39,8 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   // Taking the first line writes the rest back, or nothing at all.
-  if (!g.names.lines.empty()) {
-    std::vector<std::string> rest(g.names.lines.begin() + 1, g.names.lines.end());
+  if (!g.names.lines().empty()) {
+    std::vector<std::string> rest(g.names.lines().begin() + 1, g.names.lines().end());
     takeNameLine(g, 0);
     std::vector<std::string> now;
     if (r.ok()) {
@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   showBetweenFightsMenu(g);
-  fuzz::require(std::any_of(g.names.lines.begin(), g.names.lines.end(),
+  fuzz::require(std::any_of(g.names.lines().begin(), g.names.lines().end(),
                             [](const std::string& l) { return !l.empty(); }),
                 "the between-fights menu has an entry");
   generateFighter(g, 2);

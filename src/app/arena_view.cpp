@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QOpenGLContext>
 #include <QOpenGLWindow>
@@ -33,6 +32,7 @@ class ArenaWindow : public QOpenGLWindow {
  protected:
   void initializeGL() override { view_.initializeGl(context()); }
   void resizeGL(int w, int h) override {
+    view_.followPixelRatio(devicePixelRatio());
     view_.resizeGl(static_cast<int>(w * devicePixelRatio()),
                    static_cast<int>(h * devicePixelRatio()));
   }
@@ -106,7 +106,8 @@ void ArenaView::setDefaultFormat() {
 }
 
 std::optional<Failure> ArenaView::loadGraphics() {
-  glyphs_ = rasteriseGlyphs();
+  glyphRatio_ = window_->devicePixelRatio();
+  glyphs_ = rasteriseGlyphs(glyphRatio_);
   return painter_->textures.InitPlanetGraphics(painter_->game().dir);
 }
 
@@ -171,12 +172,27 @@ void ArenaView::initializeGl(QOpenGLContext* context) {
   } catch (const render::GlError& e) {
     fail(e.what());
   }
+  // A texture GL refused is told once; the arena goes on without it.
+  if (const std::string refused = painter_->textures.takeRefusals(); !refused.empty())
+    fail(refused);
 }
 
 void ArenaView::paintGl() {
   try {
     painter_->FormPaint();
     ++frames_;
+  } catch (const render::GlError& e) {
+    fail(e.what());
+  }
+}
+
+// Moved to a screen of another scale, the labels are drawn anew for it.
+void ArenaView::followPixelRatio(double ratio) {
+  if (ratio == glyphRatio_) return;
+  glyphRatio_ = ratio;
+  glyphs_ = rasteriseGlyphs(ratio);
+  try {
+    painter_->setGlyphs(glyphs_);
   } catch (const render::GlError& e) {
     fail(e.what());
   }
@@ -190,9 +206,9 @@ void ArenaView::resizeGl(int width, int height) {
   }
 }
 
-// GL errors are read while the context is current; the boxes are shown once
-// the painting is over, and one failure is shown at a time (the next tick
-// paints again and would only repeat it).
+// GL errors are read while the context is current; they are told once the
+// painting is over, and one failure at a time (the next tick paints again
+// and would only repeat it).
 void ArenaView::fail(const std::string& message) {
   std::vector<std::string> texts{message};
   for (std::string& pending : render::drainGlErrors()) texts.push_back(std::move(pending));
@@ -203,11 +219,7 @@ void ArenaView::fail(const std::string& message) {
   if (reporting_) return;
   reporting_ = true;
   QTimer::singleShot(0, this, [this, texts] {
-    for (const std::string& t : texts) {
-      QString shown = QString::fromStdString(t);
-      shown.replace('\r', '\n');
-      QMessageBox::critical(window(), "Vorlund", shown);
-    }
+    for (const std::string& t : texts) reportFailure(painter_->game(), Failure::shown(t));
     reporting_ = false;
   });
 }

@@ -49,8 +49,8 @@ class ArenaView : public QWidget {
   // Paints a frame soon (the tick's last step).
   void requestFrame();
 
-  // Failures of the GL work go here; by default they are shown in message
-  // boxes, the failure's message first, then every GL error still pending.
+  // Failures of the GL work go here, the failure's message first, then every
+  // GL error still pending; by default they are reported to the game.
   using ErrorReport = std::function<void(const std::string& message)>;
   void setErrorReport(ErrorReport report) { report_ = std::move(report); }
 
@@ -74,12 +74,16 @@ class ArenaView : public QWidget {
   void initializeGl(QOpenGLContext* context);
   void paintGl();
   void resizeGl(int width, int height);
+  // With the context current: the window's device pixels to the pixel,
+  // which the arena's labels are drawn for.
+  void followPixelRatio(double ratio);
 
  private:
   void fail(const std::string& message);
 
   std::unique_ptr<render::ArenaPainter> painter_;
   render::GlyphSet glyphs_;
+  double glyphRatio_ = 1.0;
   QOpenGLWindow* window_ = nullptr;
   ErrorReport report_;
   bool reporting_ = false;

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -18,30 +19,34 @@ namespace vorlund::app {
 namespace {
 
 #ifdef VORLUND_HAVE_XCB
+// A reply of the X server, which xcb hands over to be freed by its taker.
+struct FreeReply {
+  void operator()(void* reply) const { std::free(reply); }
+};
+template <typename T>
+using Reply = std::unique_ptr<T, FreeReply>;
+
 xcb_connection_t* x11() {
   auto* app = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
   return app ? app->connection() : nullptr;
 }
 
 xcb_atom_t atom(xcb_connection_t* c, const char* name) {
-  xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-      c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr);
-  const xcb_atom_t a = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-  std::free(reply);
-  return a;
+  const Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
+      c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr));
+  return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 
 // Up to four 32-bit values of a window property; empty when it is not set.
 std::vector<std::uint32_t> cardinals(xcb_connection_t* c, xcb_window_t window, const char* name,
                                      xcb_atom_t type) {
   std::vector<std::uint32_t> values;
-  xcb_get_property_reply_t* reply =
-      xcb_get_property_reply(c, xcb_get_property(c, 0, window, atom(c, name), type, 0, 4), nullptr);
+  const Reply<xcb_get_property_reply_t> reply(
+      xcb_get_property_reply(c, xcb_get_property(c, 0, window, atom(c, name), type, 0, 4), nullptr));
   if (reply && reply->format == 32) {
-    const auto* v = static_cast<const std::uint32_t*>(xcb_get_property_value(reply));
-    values.assign(v, v + xcb_get_property_value_length(reply) / 4);
+    const auto* v = static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
+    values.assign(v, v + xcb_get_property_value_length(reply.get()) / 4);
   }
-  std::free(reply);
   return values;
 }
 #endif
@@ -93,18 +98,13 @@ std::optional<QRect> serverInside([[maybe_unused]] const QWidget* w) {
   xcb_connection_t* c = x11();
   if (!c) return std::nullopt;
   const auto window = static_cast<xcb_window_t>(w->winId());
-  xcb_get_geometry_reply_t* geometry =
-      xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr);
+  const Reply<xcb_get_geometry_reply_t> geometry(
+      xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr));
   if (!geometry) return std::nullopt;
-  const xcb_window_t root = geometry->root;
-  const QSize size(geometry->width, geometry->height);
-  std::free(geometry);
-  xcb_translate_coordinates_reply_t* place =
-      xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, window, root, 0, 0), nullptr);
+  const Reply<xcb_translate_coordinates_reply_t> place(xcb_translate_coordinates_reply(
+      c, xcb_translate_coordinates(c, window, geometry->root, 0, 0), nullptr));
   if (!place) return std::nullopt;
-  const QRect inside(QPoint(place->dst_x, place->dst_y), size);
-  std::free(place);
-  return inside;
+  return QRect(QPoint(place->dst_x, place->dst_y), QSize(geometry->width, geometry->height));
 #else
   return std::nullopt;
 #endif
@@ -152,7 +152,10 @@ WindowBounds FramePlacer::outer(const QWidget* w) const {
 void FramePlacer::settle() {
   for (auto& [w, wanted] : wanted_) {
     if (wanted.settled || !w->isVisible()) continue;
-    if (w->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) {
+    // A minimised window waits, its bounds still those asked for, until it
+    // is shown again: framed then, it gets them exactly.
+    if (w->windowState() & Qt::WindowMinimized) continue;
+    if (w->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
       wanted.settled = true;  // the window manager places it; moving it would restore it
       continue;
     }

@@ -18,9 +18,11 @@ namespace vorlund::app {
 // after showing it. So a window keeps the outer bounds the game asked for
 // until its real frame is known and matches them: until then the frame seen
 // last on any window stands in, and the bounds are applied again as soon as
-// the window's own frame turns out different. On X11 the frame and the
-// inside's place are read from the server itself, since Qt may hold on to
-// figures from before the window was framed.
+// the window's own frame turns out different. A window minimised before its
+// bounds were reached keeps them until it is shown again, so that bounds
+// kept while it was minimised never grow by a frame. On X11 the frame and
+// the inside's place are read from the server itself, since Qt may hold on
+// to figures from before the window was framed.
 class FramePlacer {
  public:
   // Ticks a window may take to reach its bounds before the window manager's

@@ -8,11 +8,11 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <ctime>
+#include <utility>
 
 #ifdef VORLUND_HAVE_MULTIMEDIA
 #include <QAudioDevice>
@@ -24,17 +24,17 @@
 #include "app/arena_view.h"
 #include "app/fonts.h"
 #include "app/key_codes.h"
+#include "app/message_boxes.h"
 #include "app/odds_tooltip.h"
+#include "app/session_end.h"
 #include "app/text_windows.h"
-#include "management/names_window.h"
+#include "app/window_system.h"
 #include "panels/designed_bounds.h"
 #include "panels/log_file.h"
-#include "panels/text_keys.h"
-#include "panels/tiling.h"
 #include "settings/qt_settings_store.h"
+#include "shell/data_folder.h"
 #include "shell/failure.h"
-#include "shell/input.h"
-#include "shell/pointer_input.h"
+#include "shell/game_files.h"
 #include "shell/settings.h"
 #include "shell/startup.h"
 #include "shell/tick.h"
@@ -74,43 +74,35 @@ std::optional<MouseButton> arenaButton(Qt::MouseButton b) {
 }  // namespace
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-  const int vk = virtualKey(*event);
-  if (vk != 0) app_.recording().arenaKey(vk, keyModifiers(event->modifiers()));
-  formKeyDown(app_.game(), vk, keyModifiers(event->modifiers()));
+  if (const int vk = virtualKey(*event); vk != 0)
+    app_.play(ArenaKey{vk, keyModifiers(event->modifiers())});
   app_.sync();
 }
 
-// A press starts a drag, then the frame is painted in selection mode under
-// the pointer, and the nearest thing named there is handed to the editor.
+// A press paints the frame in selection mode under the pointer, and the
+// nearest thing named there goes with the press to the editor; a drag
+// starts from the press.
 void MainWindow::mousePressEvent(QMouseEvent* event) {
   const std::optional<MouseButton> button = arenaButton(event->button());
   if (!button) return;
-  Game& g = app_.game();
-  const QPointF at = event->position();
-  formMouseDown(g, at.x(), at.y());
-  const auto name = view_->pickAt(view_->mapFrom(this, at));
-  app_.recording().press(name, *button, keyModifiers(event->modifiers()));
-  if (name) pickAction(g, *button, keyModifiers(event->modifiers()), *name);
+  pressAt_ = event->position();
+  const auto hit = view_->pickAt(view_->mapFrom(this, pressAt_));
+  app_.play(ArenaPress{hit, *button, keyModifiers(event->modifiers())});
   app_.sync();
 }
 
 void MainWindow::mouseMoveEvent(QMouseEvent* event) {
-  Game& g = app_.game();
-  const QPointF at = event->position();
-  if (g.mouseDrag)
-    app_.recording().drag(at.x() - g.dragStartX, at.y() - g.dragStartY, width(), height());
-  formMouseMove(g, at.x(), at.y(), width(), height(), view_->frustum());
+  if (!app_.game().mouseDrag) return;
+  const QPointF from = event->position() - pressAt_;
+  app_.play(ArenaDrag{from.x(), from.y(), width(), height()});
 }
 
 void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
-  if (!arenaButton(event->button())) return;
-  app_.recording().release();
-  formMouseUp(app_.game());
+  if (arenaButton(event->button())) app_.play(MouseUp{});
 }
 
 void MainWindow::wheelEvent(QWheelEvent* event) {
-  app_.recording().wheel(event->angleDelta().y());
-  mouseWheel(app_.game(), event->angleDelta().y());
+  app_.play(WheelTurn{event->angleDelta().y()});
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -123,16 +115,19 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-GameApp::GameApp() : game_(std::make_unique<Game>()), odds_(std::make_unique<OddsTooltip>()) {
+GameApp::GameApp(std::unique_ptr<SettingsStore> settings)
+    : game_(std::make_unique<Game>()), odds_(std::make_unique<OddsTooltip>()) {
   game_->platform = this;
   game_->dir = QDir::currentPath().toStdString();
-  settings_ = QtSettingsStore::forUser(executableFolder());
+  settings_ = std::move(settings);
   timer_.setTimerType(Qt::PreciseTimer);
   timer_.setSingleShot(true);
   connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
 }
 
-GameApp::~GameApp() = default;
+GameApp::~GameApp() {
+  forgetSession(*this);
+}
 
 QWidget* GameApp::window(WindowId w) const {
   switch (w) {
@@ -152,11 +147,17 @@ QWidget* GameApp::window(WindowId w) const {
 
 bool GameApp::start(unsigned seed) {
   Game& g = *game_;
-  auto textHooks = [this, &g](WindowId w) {
+  // Nothing of the folder is read or written before it is held.
+  hold_ = FolderHold::take(g.dir);
+  if (hold_.refused()) {
+    reportFailure(g, Failure::fatal(hold_.refusal()));
+    return false;
+  }
+  if (!settings_) settings_ = QtSettingsStore::forUser(executableFolder());
+  auto textHooks = [this](WindowId w) {
     TextWindowHooks h;
-    h.key = [this, &g](int vk) {
-      recording_.textWindowKey(vk);
-      textWindowKey(g, vk);
+    h.key = [this](int vk) {
+      play(TextKey{vk});
       sync();
     };
     h.resized = [this, w](QSize inside) { windowResized(w, inside); };
@@ -168,8 +169,7 @@ bool GameApp::start(unsigned seed) {
   them_ = std::make_unique<SheetWindow>("Them", textHooks(WindowId::Them));
   TextWindowHooks namesHooks = textHooks(WindowId::Names);
   namesHooks.mouseDown = [this, &g](int row) {
-    recording_.namesClick(row, g.names.lines.size());
-    clickNames(g, row);
+    play(NamesClick::at(row, g.names.lines().size()));
     sync();
   };
   namesHooks.toolTip = [this](QPoint global) { odds_->showAt(global, names_->list()->viewport()); };
@@ -177,9 +177,8 @@ bool GameApp::start(unsigned seed) {
   // The odds show whichever of the five windows the player used last.
   names_->setAttribute(Qt::WA_AlwaysShowToolTips);
   TextWindowHooks logHooks = textHooks(WindowId::Log);
-  logHooks.mouseDown = [this, &g](int) {
-    recording_.logClick();
-    logMouseDown(g);
+  logHooks.mouseDown = [this](int) {
+    play(LogClick{});
     sync();
   };
   logHooks.save = [this] { saveLogAs(); };
@@ -194,27 +193,51 @@ bool GameApp::start(unsigned seed) {
     reportFailure(g, *failure);
     return false;
   }
-  if (!startGame(g, seed)) return false;
-  recording_.onFailure = [](const std::string& why) { qWarning("vorlund: %s", why.c_str()); };
-  recording_.start(g, seed);
+  recording_.onFailure = [this](const Failure& f) { reportFailure(*game_, f); };
+  const int pace = speedChoice_.value_or(readSpeed(*settings_));
+  if (!beginGame(seed, pace)) return false;
+  if (desktopPlacesWindows()) logAdd(g.log, kDesktopPlacesWindowsLine);
   main_->show();
   sync();
   clock_.start();
-  pace_.emplace(speedChoice_.value_or(readSpeed(*settings_)), clock_.elapsed());
+  pace_.emplace(pace, clock_.elapsed());
   scheduleNextTick();
+  closeWithTheSession(*this);
   return true;
 }
 
-void GameApp::shutDown() {
+void GameApp::shutDown(CloseBy by) {
   if (closed_) return;
   closed_ = true;
   timer_.stop();
   odds_->stop();
-  recording_.close();
-  formClose(*game_);
+  // A replay's folder is thrown away. A game saves first and then records its
+  // close: a recording without it was stopped before its files were saved.
+  if (!replay_) {
+    formClose(*game_);
+    recording_.close();
+  }
+  tellUnsaved(by);
+  if (by == CloseBy::Exit) return;
   for (WindowId w : {WindowId::Us, WindowId::Them, WindowId::Names, WindowId::Log})
     window(w)->close();
   QCoreApplication::quit();
+}
+
+void GameApp::tellUnsaved(CloseBy by) {
+  if (unsaved_.empty()) return;
+  QString text = "These files could not be saved, and were left as they were:";
+  for (const Failure& f : unsaved_) {
+    const std::filesystem::path file = std::filesystem::path(f.file).is_absolute()
+                                           ? std::filesystem::path(f.file)
+                                           : gameFile(*game_, f.file);
+    text += "\n" + QString::fromStdString(file.string());
+    if (!f.reason.empty()) text += " (" + QString::fromStdString(f.reason) + ")";
+  }
+  if (by == CloseBy::Player)
+    showMessage(main_.get(), text);
+  else
+    tellConsole(text);
 }
 
 void GameApp::scheduleNextTick() {
@@ -225,10 +248,21 @@ void GameApp::tick() {
   if (closed_) return;
   pace_->ticked();
   frames_.settle();
-  recording_.tick();
-  timer1Timer(*game_);
+  if (replay_) {
+    if (!replayTick()) return sync();
+  } else {
+    if (std::exchange(tileAfterRecovery_, false)) tileTextWindows();
+    recording_.tick();
+    timer1Timer(*game_);
+  }
   sync();
   scheduleNextTick();
+}
+
+std::optional<Failure> GameApp::play(const PlayerInput& input) {
+  if (replay_) return replayInput(input);
+  recording_.input(input);
+  return playInput(*game_, input);
 }
 
 void GameApp::sync() {
@@ -239,39 +273,61 @@ void GameApp::sync() {
   them_->mirror(game_->them);
   names_->mirror(game_->names);
   log_->mirror(game_->log);
+  if (replay_) markReplayCaptions();
   if (!closed_) odds_->follow(*game_);
 }
 
 void GameApp::saveLogAs() {
-  const std::vector<std::string> lines = game_->log.lines;
+  // The game waits while the player names the file: the Log saved is the
+  // Log of the moment he asked, and its replay saves it at that same tick.
+  timer_.stop();
   const std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);
-  const QString offered = QDir(QString::fromStdString(game_->dir.string()))
-                              .absoluteFilePath(QString::fromStdString(logFileName(local)));
-  const QString file = chooseLogFile_ ? chooseLogFile_(offered)
-                                      : QFileDialog::getSaveFileName(log_.get(), "Save the Log",
-                                                                     offered, "Text (*.txt)");
-  if (file.isEmpty()) return;
-  // Told in a box, not in the Log: the Log is what was being saved.
-  const FileResult r = saveLogFile(lines, QFile::encodeName(file).toStdString());
-  // A Log saved in the game folder is saved by the replay too.
+  const QDir folder(QString::fromStdString(game_->dir.string()));
+  const QString offered = folder.absoluteFilePath(QString::fromStdString(logFileName(local)));
+  const QString file =
+      chooseLogFile_ ? chooseLogFile_(offered)
+                     : QFileDialog::getSaveFileName(log_.get(), "Save the Log", offered,
+                                                    "Text (*.txt)", nullptr,
+                                                    QFileDialog::DontConfirmOverwrite);
+  // The dialog may have outlived the game: a logout closes it while it is open.
+  if (closed_) return;
+  if (!file.isEmpty()) saveLogTo(file);
+  scheduleNextTick();
+}
+
+// Told in a box, not in the Log: the Log is what was being saved.
+void GameApp::saveLogTo(const QString& file) {
+  const std::filesystem::path chosen = QFile::encodeName(file).toStdString();
+  if (isGameFile(game_->dir, settings_->fileName(), chosen)) {
+    reportFailure(*game_, Failure::shown("The Log was not saved: " + chosen.string() +
+                                         " is one of the game's own files"));
+    return;
+  }
+  std::error_code ec;
+  if (std::filesystem::symlink_status(chosen, ec).type() != std::filesystem::file_type::not_found &&
+      !askPlayer(log_.get(), file + " already exists. Replace it with the Log?"))
+    return;
+  // A Log saved in the game folder is an input the replay saves too; one
+  // that could not be saved is not recorded.
   const QFileInfo saved(file);
-  if (r && saved.absoluteDir() == QDir(QString::fromStdString(game_->dir.string())))
-    recording_.logSaved(saved.fileName().toStdString());
-  if (!r)
-    QMessageBox::warning(
-        log_.get(), "Vorlund",
-        "Cannot create file " + file + " (" + QString::fromStdString(r.reason()) + ")");
+  std::optional<std::string> why;
+  if (saved.absoluteDir() == QDir(QString::fromStdString(game_->dir.string())) && !replay_) {
+    const LogSave in{saved.fileName().toStdString()};
+    if (const std::optional<Failure> failure = playInput(*game_, in))
+      why = failure->reason;
+    else
+      recording_.input(in);
+  } else if (const FileResult r = saveLogFile(game_->log.lines(), chosen); !r) {
+    why = r.reason();
+  }
+  if (why) reportFailure(*game_, Failure::shown("Cannot create file " + chosen.string(), *why));
 }
 
 void GameApp::windowResized(WindowId w, QSize inside) {
   if (!frames_.resizedByPlayer(window(w), inside)) return;
-  recording_.resize(w, bounds(w));
-  if (w == WindowId::Main)
-    mainWindowResized(*game_);
-  else
-    textWindowResized(*game_, w);
+  play(WindowResize{w, bounds(w)});
   sync();
 }
 
@@ -295,13 +351,13 @@ bool GameApp::isVisible(WindowId w) {
 
 void GameApp::focusWindow(WindowId w) {
   QWidget* win = window(w);
-  win->raise();
-  win->activateWindow();
+  bringToFront(win);
   if (auto* t = dynamic_cast<TextWindow*>(win)) t->control()->setFocus();
 }
 
 void GameApp::setCaption(WindowId w, const std::string& caption) {
   window(w)->setWindowTitle(QString::fromStdString(caption));
+  if (replay_) markReplayCaptions();
 }
 
 WindowState GameApp::mainWindowState() {
@@ -330,7 +386,8 @@ void GameApp::beep() {
 // the game plays in silence.
 void GameApp::openMusic() {
 #ifdef VORLUND_HAVE_MULTIMEDIA
-  const QString file = QDir::current().filePath("wendlebrook_song_one.mp3");
+  const QString file =
+      QFile::decodeName(readOnlyDataFile(game_->dir, kTuneFile).c_str());
   // Only a regular file: the player would wait for ever on a pipe in its place.
   if (!QFileInfo(file).isFile()) return;
   // Some media back ends fail hard when asked to play with no output at all.
@@ -373,13 +430,22 @@ void GameApp::musicResume() {
   musicPlay();
 }
 
-// The Log already tells what goes wrong during play; what stops the start-up,
-// and a save that fails while the game closes, the player must still read.
+// The Log already tells what goes wrong during play; what stops the start-up
+// and what must be read at once are shown, and the files a close cannot save
+// are gathered for its one message.
 void GameApp::report(const Failure& failure) {
-  const bool shown =
-      failure.kind == Failure::Kind::Fatal || (failure.kind == Failure::Kind::NotSaved && closed_);
-  if (shown)
-    QMessageBox::critical(main_.get(), "Vorlund", QString::fromStdString(describe(failure)));
+  switch (failure.kind) {
+    case Failure::Kind::Fatal:
+    case Failure::Kind::Shown:
+      showMessage(main_.get(), QString::fromStdString(describe(failure)));
+      break;
+    case Failure::Kind::NotSaved:
+      if (closed_) unsaved_.push_back(failure);
+      break;
+    case Failure::Kind::Logged:
+    case Failure::Kind::Beeped:
+      break;
+  }
 }
 
 void GameApp::paintArena() {

@@ -6,11 +6,15 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "app/frame_placer.h"
 #include "app/tick_clock.h"
+#include "shell/folder_hold.h"
 #include "shell/game.h"
 #include "shell/platform.h"
+#include "shell/player_input.h"
+#include "shell/recorded_game.h"
 #include "shell/recording.h"
 
 class QMediaPlayer;
@@ -47,6 +51,7 @@ class MainWindow : public QWidget {
  private:
   GameApp& app_;
   ArenaView* view_;
+  QPointF pressAt_;  // where the drag started
 };
 
 // The whole program: the game state, the five windows, the clock, and the
@@ -57,7 +62,9 @@ class GameApp : public QObject, public Platform {
   // Offers a file name for the Log and returns the one chosen, "" for none.
   using LogFileChooser = std::function<QString(const QString& offered)>;
 
-  GameApp();
+  // The settings of the player, unless others are given (a replay has its
+  // own, which start empty).
+  explicit GameApp(std::unique_ptr<SettingsStore> settings = nullptr);
   ~GameApp() override;
 
   // The pace asked for on the command line, for this run only; without it
@@ -69,11 +76,29 @@ class GameApp : public QObject, public Platform {
   void setLogFileChooser(LogFileChooser chooser) { chooseLogFile_ = std::move(chooser); }
   OddsTooltip& odds() { return *odds_; }
 
-  // Creates the five windows and runs the start-up; false when start-up had
-  // to stop (the player has been told why).
+  // Plays `recording` in the windows instead of a game of the player's: set
+  // before start(), which then takes the recording's seed.
+  void setReplay(std::unique_ptr<RecordedGame> recording);
+  bool replaying() const { return replay_ != nullptr; }
+  bool replayPaused() const { return replayPaused_; }
+  bool replayOver() const;
+
+  // Holds the game folder, creates the five windows and runs the start-up;
+  // false when start-up had to stop (the player has been told why). A last
+  // game that did not close is played again first and goes on.
   bool start(unsigned seed);
-  // Runs the shutdown once and closes every window.
-  void shutDown();
+
+  // Who asked for the close: the player (closing the main window), the
+  // session (a logout, SIGTERM, SIGHUP, SIGINT), or the program's exit while
+  // the game still runs (the display went away).
+  enum class CloseBy { Player, Session, Exit };
+  // Runs the shutdown once, tells in one message every file it could not
+  // save, closes every window and ends the event loop. Only the player is
+  // shown a box; a session's or an exit's close writes to standard error,
+  // since nobody is there to answer.
+  void shutDown(CloseBy by = CloseBy::Player);
+  // The program's exit status once closed: 1 when a file was not saved.
+  int exitStatus() const { return unsaved_.empty() ? 0 : 1; }
 
   Game& game() { return *game_; }
   // What the player does, written to last-game.vsim as it happens.
@@ -81,6 +106,8 @@ class GameApp : public QObject, public Platform {
   MainWindow* mainWindow() const { return main_.get(); }
   QWidget* window(WindowId w) const;
 
+  // The player's input: recorded, then played on the game.
+  std::optional<Failure> play(const PlayerInput& input);
   // Mirrors the models into the windows after any event.
   void sync();
   // One tick of the main loop, then the windows catch up.
@@ -115,13 +142,30 @@ class GameApp : public QObject, public Platform {
 
  private:
   void scheduleNextTick();
+  // The start-up after the windows: a crashed last game played again, or a
+  // new game recorded from its start, or the replay.
+  bool beginGame(unsigned seed, int pace);
+  bool recoverLastGame(const RecordedGame& last, int pace);
+  bool playAgainHeadless(const RecordedGame& last);
+  void showAfterRecovery();
+  // The text windows laid out round the main window and shown, as the first
+  // tick does; after a recovery, at the first tick in the windows.
+  void tileTextWindows();
+  // The replay: its next tick (false once it is over), a player's input
+  // (a click in the Log pauses or resumes it), and the captions that say so.
+  bool replayTick();
+  std::optional<Failure> replayInput(const PlayerInput& input);
+  void markReplayCaptions();
   void openMusic();
   // Ctrl+S in the Log: its lines as they stand, saved where the player says.
   void saveLogAs();
+  void saveLogTo(const QString& file);
+  // The one message of a close about the files it could not save.
+  void tellUnsaved(CloseBy by);
 
   std::unique_ptr<Game> game_;
   GameRecording recording_;
-  std::unique_ptr<QtSettingsStore> settings_;
+  std::unique_ptr<SettingsStore> settings_;
   std::unique_ptr<MainWindow> main_;
   std::unique_ptr<SheetWindow> us_;
   std::unique_ptr<SheetWindow> them_;
@@ -134,7 +178,13 @@ class GameApp : public QObject, public Platform {
   std::optional<TickClock> pace_;
   std::unique_ptr<OddsTooltip> odds_;
   LogFileChooser chooseLogFile_;
+  FolderHold hold_;
   bool closed_ = false;
+  std::vector<Failure> unsaved_;  // what the close could not save
+  std::unique_ptr<RecordedGame> replayed_;
+  std::unique_ptr<RecordingPlayer> replay_;
+  bool replayPaused_ = false;
+  bool tileAfterRecovery_ = false;
   QMediaPlayer* player_ = nullptr;
   QAudioOutput* audio_ = nullptr;
 };

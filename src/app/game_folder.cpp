@@ -53,7 +53,7 @@ std::vector<std::string> copyMissing(const fs::path& data, const fs::path& dir) 
     std::error_code typeError;
     if (!it->is_regular_file(typeError)) continue;
     const fs::path to = dir / it->path().filename();
-    if (!missing(to)) continue;
+    if (isReadOnlyDataFile(it->path().filename().string()) || !missing(to)) continue;
     if (auto error = copyOne(it->path(), to)) errors.push_back(*error);
   }
   if (ec) errors.push_back("Cannot read " + data.string() + ": " + ec.message());
@@ -61,17 +61,23 @@ std::vector<std::string> copyMissing(const fs::path& data, const fs::path& dir) 
 }
 
 FolderChoice chooseGameFolder(const fs::path& current, const std::vector<fs::path>& dataCandidates,
-                              const char* xdgDataHome, const char* home) {
+                              const std::vector<fs::path>& installed, const char* xdgDataHome,
+                              const char* home) {
   FolderChoice choice;
-  // A folder the player cannot write to (the installed data itself) would
-  // lose the game at close.
-  if (holdsGameFiles(current) && ::access(current.c_str(), W_OK) == 0) {
+  // A folder the player cannot write to would lose the game at close.
+  if (holdsGameFiles(current) && ::access(current.c_str(), W_OK) == 0 &&
+      !isInstalledDataFolder(current, installed)) {
     choice.dir = current;
     return choice;
   }
   const fs::path own = userGameFolder(xdgDataHome, home);
   if (own.empty()) {
     choice.errors.push_back("Neither XDG_DATA_HOME nor HOME names a folder for the game");
+    return choice;
+  }
+  if (isInstalledDataFolder(own, installed)) {
+    choice.errors.push_back("The game folder " + own.string() +
+                            " is the installed game data, which play must not change");
     return choice;
   }
   for (const fs::path& data : dataCandidates) {

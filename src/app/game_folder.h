@@ -12,9 +12,11 @@ namespace vorlund::app {
 std::filesystem::path userGameFolder(const char* xdgDataHome, const char* home);
 
 // Copies every regular file of `data` that `dir` lacks into `dir`, creating
-// `dir` when needed. A file already there is never overwritten: play changes
-// some of them. Copies are written aside and renamed into place, so a copy
-// cut short never passes for a whole file; they are writable by the player.
+// `dir` when needed, but for the read-only data (textures and tune), which the
+// game reads from `data` so that an upgrade reaches the player. A file
+// already there is never overwritten: play changes some of them. Copies are
+// written aside and renamed into place, so a copy cut short never passes for
+// a whole file; they are writable by the player.
 // Returns one line per file or folder that could not be made.
 std::vector<std::string> copyMissing(const std::filesystem::path& data,
                                      const std::filesystem::path& dir);
@@ -24,13 +26,16 @@ struct FolderChoice {
   std::vector<std::string> errors;  // what went wrong on the way
 };
 
-// Where the game plays: the current folder when it holds the game's files
-// and the player may write there (a developer's build/game, a folder of an
-// older game); otherwise the
+// Where the game plays: the current folder when it holds the game's files,
+// the player may write there and it is none of the `installed` data folders
+// (a developer's build/game, a folder of an older game); otherwise the
 // player's own folder, first filled with what it lacks of the installed data
-// (the first of `dataCandidates` that holds the game's files).
+// (the first of `dataCandidates` that holds the game's files). An installed
+// data folder is never the game folder, not even for root, who may write
+// there: play would change what the package owns and an upgrade replaces.
 FolderChoice chooseGameFolder(const std::filesystem::path& current,
                               const std::vector<std::filesystem::path>& dataCandidates,
+                              const std::vector<std::filesystem::path>& installed,
                               const char* xdgDataHome, const char* home);
 
 }  // namespace vorlund::app

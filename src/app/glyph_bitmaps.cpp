@@ -4,6 +4,8 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "app/fonts.h"
@@ -15,12 +17,16 @@ namespace {
 // with, in pixels.
 constexpr int kCellHeight = 20;
 
-QFont arenaFont() {
+QFont arenaFont(double devicePixelRatio) {
   // The pixel size whose cell comes nearest to the designed height.
-  int best = kCellHeight;
-  int bestMiss = kCellHeight;
-  for (int size = kCellHeight / 2; size <= kCellHeight; ++size) {
-    const int miss = std::abs(QFontMetrics(timesPixels(size)).height() - kCellHeight);
+  // Beyond eight device pixels to the pixel no screen goes; a font of more
+  // than 160 pixels is not drawn.
+  const double ratio = std::clamp(devicePixelRatio, 1.0, 8.0);
+  const int cell = static_cast<int>(std::lround(kCellHeight * ratio));
+  int best = cell;
+  int bestMiss = cell;
+  for (int size = cell / 2; size <= cell; ++size) {
+    const int miss = std::abs(QFontMetrics(timesPixels(size)).height() - cell);
     if (miss < bestMiss) best = size, bestMiss = miss;
   }
   QFont font = timesPixels(best);
@@ -72,8 +78,8 @@ render::GlyphBitmap rasterise(const QFont& font, char ch) {
 
 }  // namespace
 
-render::GlyphSet rasteriseGlyphs() {
-  const QFont font = arenaFont();
+render::GlyphSet rasteriseGlyphs(double devicePixelRatio) {
+  const QFont font = arenaFont(devicePixelRatio);
   render::GlyphSet glyphs;
   for (int i = 0; i < render::kGlyphCount; ++i)
     glyphs[i] = rasterise(font, static_cast<char>(render::kFirstGlyph + i));

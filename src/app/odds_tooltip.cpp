@@ -45,7 +45,7 @@ void OddsTooltip::follow(const Game& g) {
     if (waiting_) stop();
     return;
   }
-  if (waiting_ && g.names.lines == menuSeen_) return;
+  if (waiting_ && g.names.lines() == menuSeen_) return;
   start(g);
 }
 
@@ -65,7 +65,7 @@ void OddsTooltip::stop() {
 void OddsTooltip::start(const Game& g) {
   stop();
   waiting_ = true;
-  menuSeen_ = g.names.lines;
+  menuSeen_ = g.names.lines();
   auto setup = std::make_shared<const OddsSetup>(takeOddsSetup(g));
   setup_ = setup;
   if (!setup->refusal.empty()) {

@@ -83,21 +83,21 @@ SheetWindow::SheetWindow(const QString& caption, TextWindowHooks hooks)
 }
 
 void SheetWindow::mirror(const SheetModel& sheet) {
-  if (windowTitle() != QString::fromStdString(sheet.caption))
-    setWindowTitle(QString::fromStdString(sheet.caption));
-  if (sheet.revision == seen_) return;
-  seen_ = sheet.revision;
+  if (windowTitle() != QString::fromStdString(sheet.caption()))
+    setWindowTitle(QString::fromStdString(sheet.caption()));
+  if (sheet.revision() == seen_) return;
+  seen_ = sheet.revision();
   text_->clear();
   QTextCursor cursor(text_->document());
   for (int l = 0; l < SheetModel::kLines; ++l) {
-    const std::string_view line = sheet.lines[l];
+    const std::string_view line = sheet.lines()[l];
     // One run of characters of the same style at a time; styles count
     // characters, the line holds UTF-8.
     std::size_t pos = 0;
     for (int i = 0; i < SheetModel::kWidth && pos < line.size();) {
-      const std::uint8_t style = sheet.styles[l][i];
+      const std::uint8_t style = sheet.styles()[l][i];
       const std::size_t from = pos;
-      for (; i < SheetModel::kWidth && pos < line.size() && sheet.styles[l][i] == style; ++i)
+      for (; i < SheetModel::kWidth && pos < line.size() && sheet.styles()[l][i] == style; ++i)
         pos += utf8CharBytes(line, pos);
       QTextCharFormat f;
       f.setFontUnderline(style & kStyleUnderline);
@@ -108,7 +108,7 @@ void SheetWindow::mirror(const SheetModel& sheet) {
     if (l + 1 < SheetModel::kLines) cursor.insertBlock();
   }
   QTextCursor caret(text_->document());
-  caret.setPosition(std::min(sheet.savedSelStart, text_->document()->characterCount() - 1));
+  caret.setPosition(std::min(sheet.savedSelStart(), text_->document()->characterCount() - 1));
   text_->setTextCursor(caret);
 }
 
@@ -121,13 +121,13 @@ ListWindow::ListWindow(const QString& caption, const QFont& font, TextWindowHook
 }
 
 void ListWindow::mirror(const NamesModel& names) {
-  if (names.revision == seenRevision_) return;
-  seenRevision_ = names.revision;
+  if (names.revision() == seenRevision_) return;
+  seenRevision_ = names.revision();
   list_->clear();
-  for (const auto& l : names.lines) list_->addItem(QString::fromStdString(l));
-  if (names.selected >= 0) {
-    list_->setCurrentRow(names.selected);
-    list_->scrollToItem(list_->item(names.selected));
+  for (const auto& l : names.lines()) list_->addItem(QString::fromStdString(l));
+  if (names.selected() >= 0) {
+    list_->setCurrentRow(names.selected());
+    list_->scrollToItem(list_->item(names.selected()));
   } else {
     list_->clearSelection();
   }
@@ -135,17 +135,17 @@ void ListWindow::mirror(const NamesModel& names) {
 
 // The Log grows line by line; it is rebuilt only after it was emptied.
 void ListWindow::mirror(const LogModel& log) {
-  if (log.revision == seenRevision_) return;
-  seenRevision_ = log.revision;
-  if (log.clears != seenClears_) {
+  if (log.revision() == seenRevision_) return;
+  seenRevision_ = log.revision();
+  if (log.clears() != seenClears_) {
     list_->clear();
-    seenClears_ = log.clears;
+    seenClears_ = log.clears();
   }
-  for (int i = list_->count(); i < static_cast<int>(log.lines.size()); ++i)
-    list_->addItem(QString::fromStdString(utf8Repaired(log.lines[i])));
-  if (log.selected >= 0 && log.selected < list_->count()) {
-    list_->setCurrentRow(log.selected);
-    list_->scrollToItem(list_->item(log.selected));
+  for (int i = list_->count(); i < static_cast<int>(log.lines().size()); ++i)
+    list_->addItem(QString::fromStdString(utf8Repaired(log.lines()[i])));
+  if (log.selected() >= 0 && log.selected() < list_->count()) {
+    list_->setCurrentRow(log.selected());
+    list_->scrollToItem(list_->item(log.selected()));
   }
 }
 

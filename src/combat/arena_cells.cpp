@@ -14,19 +14,15 @@ float centreDistance(const Game& g, std::int32_t a, std::int32_t b) {
 
 }  // namespace
 
-bool isArenaCell(std::int32_t c) {
-  return c >= 1 && c <= kCellCount;
-}
-
 std::int32_t nearestNeighbour(const Game& g, std::int32_t from, std::int32_t target,
                               std::int32_t skip) {
-  if (!isArenaCell(from)) return 0;
+  if (!isCell(from)) return 0;
   float best = 5000.0F;
   std::int32_t chosen = 0;
   const std::int32_t count = neighbourCount(g.world, from);
   for (std::int32_t k = 1; k <= count; ++k) {
     const std::int32_t cell = neighbourSlot(g.world, from, k);
-    if (!isArenaCell(cell) || (skip != 0 && cell == skip)) continue;
+    if (!isCell(cell) || (skip != 0 && cell == skip)) continue;
     const float d = centreDistance(g, cell, target);
     if (d < best) {
       best = d;
@@ -37,13 +33,13 @@ std::int32_t nearestNeighbour(const Game& g, std::int32_t from, std::int32_t tar
 }
 
 std::int32_t farthestNeighbour(const Game& g, std::int32_t from, std::int32_t target) {
-  if (!isArenaCell(from)) return 0;
+  if (!isCell(from)) return 0;
   float best = 0.0F;
   std::int32_t chosen = 0;
   const std::int32_t count = neighbourCount(g.world, from);
   for (std::int32_t k = 1; k <= count; ++k) {
     const std::int32_t cell = neighbourSlot(g.world, from, k);
-    if (!isArenaCell(cell)) continue;
+    if (!isCell(cell)) continue;
     const float d = centreDistance(g, cell, target);
     if (d > best) {
       best = d;

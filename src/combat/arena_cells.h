@@ -19,7 +19,4 @@ std::int32_t farthestNeighbour(const Game& g, std::int32_t from, std::int32_t ta
 // Both on one cell, or b in a's neighbour list.
 bool adjacentOrSame(const Game& g, std::int32_t a, std::int32_t b);
 
-// Whether c is a cell of the sphere (1..1461).
-bool isArenaCell(std::int32_t c);
-
 }  // namespace vorlund

@@ -5,6 +5,7 @@
 
 #include "combat/fight_queues.h"
 #include "combat/turn_step.h"
+#include "panels/log_model.h"
 #include "panels/sheet.h"
 #include "shell/game.h"
 #include "world/arena_start.h"
@@ -53,8 +54,8 @@ std::unique_ptr<Game> scratchArena(const OddsSetup& s) {
   reserveFightQueues(*scratch);
   layForm(scratch->us);
   layForm(scratch->them);
-  scratch->us.hidden = true;
-  scratch->them.hidden = true;
+  sheetSetHidden(scratch->us, true);
+  sheetSetHidden(scratch->them, true);
   return scratch;
 }
 
@@ -76,9 +77,9 @@ void setUpDuel(Game& scratch, const OddsSetup& s, std::uint32_t seed) {
   scratch.fightToDeath = true;
   scratch.fightRunning = true;
   scratch.turnCounter = 1;
-  scratch.turnPhase = 1;
+  scratch.turnPhase = TurnPhase::Start;
   scratch.phaseDone = false;
-  scratch.log.lines.clear();
+  logClear(scratch.log);
 }
 
 // False when stopped before the fight was over.

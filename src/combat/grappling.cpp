@@ -70,7 +70,7 @@ void slipOut(Game& g, TCharacterDMG& f, TCharacterDMG& o) {
   if (f.DX_adj >= g.rng.dice(4)) {
     const std::int32_t cell = neighbourSlot(g.world, o.Hex, k);
     // Without a neighbour to slip to he stays where he lies.
-    if (isArenaCell(cell)) f.Hex = cell;
+    if (isCell(cell)) f.Hex = cell;
     recordCellHistory(g, f);
     tripCheck(g, f);
     logAdd(g.log, f.Name_String.str());

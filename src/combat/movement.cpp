@@ -55,7 +55,7 @@ void spendStep(TCharacterDMG& f) {
 }
 
 void movementStep(Game& g, TCharacterDMG& f, TCharacterDMG& o) {
-  if (!isArenaCell(f.Hex)) {
+  if (!isCell(f.Hex)) {
     // A fighter who stands on no cell of the sphere cannot walk anywhere.
     removeFromQueue(g.listMove, f.Name_String);
     return;

@@ -20,22 +20,22 @@ TCharacterDMG& other(Game& g, int position) {
 
 void setMovementAllowance(TCharacterDMG& c) {
   switch (c.Stance) {
-    case 1:
+    case kStanceProne:
       c.MA_adj = 2;
       break;
-    case 2:
+    case kStanceInWeb:
       c.MA_adj = c.MA_Web;
       break;
-    case 3:
+    case kStanceClimbing:
       c.MA_adj = c.MA_Climb;
       break;
-    case 4:
+    case kStanceSwimming:
       c.MA_adj = c.MA_Swim;
       break;
-    case 5:
+    case kStanceStanding:
       c.MA_adj = c.MA;
       break;
-    case 6:
+    case kStanceFlying:
       c.MA_adj = c.MA_Fly;
       break;
     default:
@@ -174,24 +174,24 @@ StepReport turnEnd(Game& g) {
 
 StepReport turnStep(Game& g) {
   switch (g.turnPhase) {
-    case 1:
+    case TurnPhase::Start:
       turnStart(g);
       break;
-    case 2:
+    case TurnPhase::ShowHeader:
       g.phaseDone = true;
       logShowLast(g.log);
       break;
-    case 3:
+    case TurnPhase::Movement:
       movementPhase(g);
       break;
-    case 4:
+    case TurnPhase::Actions:
       actionPhase(g);
       break;
-    case 5:
+    case TurnPhase::End:
       return turnEnd(g);
     default:
-      // A phase counter out of its range would stall the fight for good.
-      g.turnPhase = 1;
+      // A phase out of its range would stall the fight for good.
+      g.turnPhase = TurnPhase::Start;
       break;
   }
   return StepReport::None;
@@ -200,7 +200,9 @@ StepReport turnStep(Game& g) {
 void finishPhase(Game& g) {
   if (!g.phaseDone) return;
   g.phaseDone = false;
-  if (++g.turnPhase > 5) g.turnPhase = 1;
+  const auto next = static_cast<std::int32_t>(g.turnPhase) + 1;
+  g.turnPhase = next > static_cast<std::int32_t>(TurnPhase::End) ? TurnPhase::Start
+                                                                 : static_cast<TurnPhase>(next);
 }
 
 }  // namespace vorlund

@@ -99,9 +99,17 @@ struct TCharacterDMG {
   bool Act_This_Turn = false;
 };
 
-// Stances a fighter takes: down on the ground, or on his feet.
+// A fighter's `Stance`: how he moves, which sets his movement allowance at
+// the start of a turn. The numbers are stored in the farm file, and the
+// rules compare them: a fighter with the higher stance stands over the
+// other, so on his feet (5) he is above one on the ground (1).
+inline constexpr std::int32_t kStanceNone = 0;  // a cleared record
 inline constexpr std::int32_t kStanceProne = 1;
+inline constexpr std::int32_t kStanceInWeb = 2;
+inline constexpr std::int32_t kStanceClimbing = 3;
+inline constexpr std::int32_t kStanceSwimming = 4;
 inline constexpr std::int32_t kStanceStanding = 5;
+inline constexpr std::int32_t kStanceFlying = 6;
 
 // A fighter ready for the arena: on his feet, engaged with nobody, counted as
 // engaged last turn (so that fear sends nobody running at the first turn),

@@ -2,12 +2,13 @@
 
 #include <limits>
 
+#include "world/world_state.h"
+
 namespace vorlund {
 
 namespace {
 
 constexpr std::int32_t kAny = std::numeric_limits<std::int32_t>::max();
-constexpr std::int32_t kCells = 1461;
 // Values worked out afresh each turn from the others.
 constexpr std::int32_t kFightRange = 10000;
 
@@ -24,8 +25,8 @@ constexpr std::int32_t kFightRange = 10000;
 
 // Strength, skill and wits start below 20, and advancement stops once
 // ST + DX + IQ passes 255; dice counts and movement are single figures;
-// purses and stakes wrap round as they always did; a fighter stands on cell
-// 0 (none) to 1461.
+// purses and stakes take any 32-bit value, for their sums wrap round; a
+// fighter stands on cell 0 (none) or a cell of the sphere.
 const std::array<CharacterProperty, 48>& characterProperties() {
   static const std::array<CharacterProperty, 48> table = {
       VORLUND_PROPERTY(Name_String),
@@ -65,10 +66,10 @@ const std::array<CharacterProperty, 48>& characterProperties() {
       VORLUND_INTEGER(Coin, -kAny - 1, kAny),
       VORLUND_INTEGER(Extra, -1000, 1000),
       VORLUND_INTEGER(Bet_value, -kAny - 1, kAny),
-      VORLUND_INTEGER(Hex, 0, kCells),
+      VORLUND_INTEGER(Hex, 0, kSphereCellCount),
       VORLUND_INTEGER(Facing, -kFightRange, kFightRange),
       VORLUND_INTEGER(DX_next_turn, -kFightRange, kFightRange),
-      VORLUND_INTEGER(Stance, 0, 6),
+      VORLUND_INTEGER(Stance, kStanceNone, kStanceFlying),
       VORLUND_INTEGER(Age, -10000, 10000),
       VORLUND_PROPERTY(Engaged),
       VORLUND_PROPERTY(Engaged_last_turn),

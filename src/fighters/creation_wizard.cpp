@@ -19,7 +19,7 @@ namespace {
 // not go on, so he is offered a human instead.
 void showRaces(Game& g) {
   loadIntoNames(g, "races.txt");
-  if (g.names.lines.empty()) namesAdd(g.names, "human");
+  if (g.names.lines().empty()) namesAdd(g.names, "human");
 }
 
 }  // namespace
@@ -27,25 +27,25 @@ void showRaces(Game& g) {
 void wizardName(Game& g, int line) {
   // An empty line names no one: a fighter without a name could never be
   // told apart in a fight, so the click does nothing.
-  if (g.names.lines[static_cast<std::size_t>(line)].empty()) return;
+  if (g.names.lines()[static_cast<std::size_t>(line)].empty()) return;
   TCharacterDMG& c = slot(g, 1);
   c.Name_String = takeNameLine(g, line);
   c.EP = 0;
   sheetFill(g, 1, SheetField::Name);
   showRaces(g);
-  g.names.state = MenuState::ChooseRace;
+  namesSetState(g.names, MenuState::ChooseRace);
 }
 
 void wizardRace(Game& g, int line) {
   TCharacterDMG& c = slot(g, 1);
-  c.Race = g.names.lines[static_cast<std::size_t>(line)];
+  c.Race = g.names.lines()[static_cast<std::size_t>(line)];
   sheetFill(g, 1, SheetField::Race);
   showStrengthValues(g, c.Race.str());
-  g.names.state = MenuState::ChooseStrength;
+  namesSetState(g.names, MenuState::ChooseStrength);
 }
 
 bool wizardStrength(Game& g, int line) {
-  const std::string& text = g.names.lines[static_cast<std::size_t>(line)];
+  const std::string& text = g.names.lines()[static_cast<std::size_t>(line)];
   std::int32_t st = 0;
   const auto [end, err] = std::from_chars(text.data(), text.data() + text.size(), st);
   if (err != std::errc() || end != text.data() + text.size()) return false;
@@ -62,7 +62,7 @@ bool wizardStrength(Game& g, int line) {
   sheetFill(g, 1, SheetField::ST);
   sheetFill(g, 1, SheetField::BareHand);
   sheetFill(g, 1, SheetField::DX);
-  g.names.state = MenuState::Fight;
+  namesSetState(g.names, MenuState::Fight);
   logAdd(g.log, c.Name_String.str() + " " + c.Race.str() + " " + std::to_string(c.ST) + " " +
                     std::to_string(c.DX));
   return true;

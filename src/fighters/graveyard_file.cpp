@@ -1,9 +1,9 @@
 #include "fighters/graveyard_file.h"
 
-#include "shell/state_save.h"
 #include "shell/failure.h"
 #include "shell/file_io.h"
 #include "shell/game.h"
+#include "shell/state_save.h"
 
 namespace vorlund {
 
@@ -16,7 +16,7 @@ Grave readGrave(const unsigned char* p) {
 }
 
 std::string graveFault(const Grave& grave) {
-  if (grave.cell < 0 || grave.cell > kCellCount) return "cell " + std::to_string(grave.cell);
+  if (grave.cell < 0 || grave.cell > kSphereCellCount) return "cell " + std::to_string(grave.cell);
   if (grave.age < 0) return "age " + std::to_string(grave.age);
   if (grave.race < 0 || grave.race > kHighestRaceCode) return "race " + std::to_string(grave.race);
   return {};
@@ -80,9 +80,10 @@ Bytes encodeGraveyard(const Graveyard& yard) {
 }
 
 void loadGraveyard(Game& g) {
+  g.graveyardLoaded = true;
   Graveyard& yard = g.graveyard;
   yard.count = 1;
-  yard.graves[0].cell = g.rng.random(kCellCount) + 1;
+  yard.graves[0].cell = g.rng.random(kSphereCellCount) + 1;
   Bytes bytes;
   const FileResult read = readFileBounded(gameFile(g, kGraveFileName), kGraveFileMaxBytes, bytes);
   if (read.code == FileResult::Code::TooLarge) {

@@ -17,7 +17,7 @@ namespace vorlund {
 namespace {
 
 int namesCount(const Game& g) {
-  return static_cast<int>(g.names.lines.size());
+  return static_cast<int>(g.names.lines().size());
 }
 
 bool borneByAnyone(const Game& g, const std::string& name) {
@@ -37,13 +37,14 @@ std::string madeUpName(Game& g) {
 
 // The first line of each list is never drawn; it needs a second line to
 // draw from at all. An empty line is no name: the draw is among the lines
-// that hold one, which for a list without empty lines is every line after
-// the first, as it always was.
+// that hold one. For a list without empty lines that is every line after the
+// first, so such a list gives the same draws, and the same fights, as a
+// draw over all of them would.
 std::string drawName(Game& g) {
   const bool read = loadIntoNames(g, "names.txt");
   std::vector<int> named;
   for (int i = 1; i < namesCount(g); ++i)
-    if (!g.names.lines[static_cast<std::size_t>(i)].empty()) named.push_back(i);
+    if (!g.names.lines()[static_cast<std::size_t>(i)].empty()) named.push_back(i);
   if (named.empty()) {
     if (read) logAdd(g.log, "names.txt has run out of names");
     return madeUpName(g);
@@ -57,7 +58,7 @@ std::string drawRace(Game& g) {
     logAdd(g.log, "races.txt has too few races");
   if (namesCount(g) < 2) return "human";
   const int i = g.rng.random(namesCount(g) - 1) + 1;
-  return g.names.lines[static_cast<std::size_t>(i)];
+  return g.names.lines()[static_cast<std::size_t>(i)];
 }
 
 // The strongest of the race is never drawn, unless he is the only one.
@@ -80,7 +81,7 @@ void generateFighter(Game& g, int s) {
   setNaturalWeapons(c);
   rollTemperament(g.rng, c);
   c.Bet_value = fighterValue(c);
-  c.Hex = g.rng.random(kCellCount);
+  c.Hex = g.rng.random(kSphereCellCount);
   // The trail starts where he stands; trails are told apart by name, as
   // every step of a fight records them.
   g.cellHistory[c.Name_String == slot(g, 1).Name_String ? 0 : 1].fill(c.Hex);

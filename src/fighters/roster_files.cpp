@@ -96,6 +96,7 @@ Bytes encodeRoster(const Game& g) {
 }
 
 int loadRoster(Game& g) {
+  g.rosterLoaded = true;
   Bytes bytes;
   const FileResult read = readFileBounded(gameFile(g, kRosterFileName), kRosterFileBytes, bytes);
   if (read.code == FileResult::Code::Missing) return 0;

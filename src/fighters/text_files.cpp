@@ -38,8 +38,7 @@ bool loadIntoNames(Game& g, const std::string& name) {
   std::vector<std::string> lines;
   const FileResult read = readLines(g, name, lines);
   if (name == kNamesFile) g.namesFileRead = read.ok();
-  namesClear(g.names);
-  for (const auto& l : lines) namesAdd(g.names, l);
+  namesReplace(g.names, lines);
   if (!read) reportFailure(g, cannotOpen(name, read));
   return read.ok();
 }

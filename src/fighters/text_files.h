@@ -20,7 +20,7 @@ std::size_t largestList(const std::string& name);
 FileResult readLines(const Game& g, const std::string& name, std::vector<std::string>& out);
 
 // Writes a text data file of the game folder, one entry per line, each line
-// ended by CR LF as the lists were always saved; atomically, so a failed or
+// ended by CR LF like the lists the game ships; atomically, so a failed or
 // interrupted save leaves the old list whole.
 FileResult writeLines(const Game& g, const std::string& name,
                       const std::vector<std::string>& lines);

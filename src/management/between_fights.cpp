@@ -20,8 +20,8 @@ bool holdsAnEntry(const std::vector<std::string>& lines) {
 }
 
 // Without a readable risks.txt, or with one that holds no entry, the player
-// would face an empty menu and could never fight again; he gets the menu the
-// game was made with.
+// would face an empty menu and could never fight again; he gets the five
+// entries the game acts on.
 std::vector<std::string> loadRisks(Game& g) {
   std::vector<std::string> risks;
   const FileResult read = readLines(g, "risks.txt", risks);
@@ -34,18 +34,15 @@ std::vector<std::string> loadRisks(Game& g) {
 
 // Every copy goes: a guest is betrayed only once.
 void removeBetrayGuest(NamesModel& names) {
-  std::erase(names.lines, kBetrayGuest);
-  names.selected = -1;
-  ++names.revision;
+  namesRemoveAll(names, kBetrayGuest);
 }
 
 }  // namespace
 
 void showBetweenFightsMenu(Game& g) {
-  namesClear(g.names);
-  for (const auto& line : loadRisks(g)) namesAdd(g.names, line);
+  namesReplace(g.names, loadRisks(g));
   if (g.betrayal) removeBetrayGuest(g.names);
-  g.names.state = MenuState::BetweenFights;
+  namesSetState(g.names, MenuState::BetweenFights);
 }
 
 void betrayGuest(Game& g) {
@@ -56,10 +53,10 @@ void betrayGuest(Game& g) {
 void releaseFighters(Game& g) {
   if (g.turnCounter >= 1) return;
   g.turnCounter = 1;
-  g.turnPhase = 1;
+  g.turnPhase = TurnPhase::Start;
   combatant(g, 1).Rest_Last_Week = false;
   combatant(g, 2).Rest_Last_Week = false;
-  g.names.state = MenuState::Fight;
+  namesSetState(g.names, MenuState::Fight);
   namesAdd(g.names, "");
   namesAdd(g.names, kForfit);
   if (g.betrayal) {
@@ -71,10 +68,10 @@ void releaseFighters(Game& g) {
 }
 
 bool awaitingRelease(const Game& g) {
-  const bool menu = g.names.state == MenuState::Fight || g.names.state == MenuState::BetweenFights;
+  const MenuState state = g.names.state();
+  const bool menu = state == MenuState::Fight || state == MenuState::BetweenFights;
   return menu && g.turnCounter < 1 &&
-         std::find(g.names.lines.begin(), g.names.lines.end(), kReleaseFighters) !=
-             g.names.lines.end();
+         std::ranges::find(g.names.lines(), kReleaseFighters) != g.names.lines().end();
 }
 
 }  // namespace vorlund

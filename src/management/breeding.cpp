@@ -36,7 +36,7 @@ void payForBreeding(Game& g) {
   const TCharacterDMG& us = slot(g, 1);
   if (us.Wounds < us.ST) storeInFarm(g);
   refreshSheets(g);
-  g.names.state = MenuState::Farm;
+  namesSetState(g.names, MenuState::Farm);
   listFarmNames(g);
   if (namedFarmFighters(g) < kFarmSlots) return;
   if (g.necromancerHired) {

@@ -48,7 +48,7 @@ void showFarmAtStartUp(Game& g) {
     refreshSheets(g);
     return;
   }
-  g.names.state = MenuState::Farm;
+  namesSetState(g.names, MenuState::Farm);
   startFarmList(g);
   listFarmNames(g);
   refreshSheets(g);

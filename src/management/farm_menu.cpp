@@ -16,8 +16,8 @@ namespace {
 void startNewFighter(Game& g) {
   refreshSheets(g);
   showNamesToChoose(g);
-  namesSelect(g.names, g.rng.random(static_cast<std::int32_t>(g.names.lines.size())));
-  g.names.state = MenuState::ChooseName;
+  namesSelect(g.names, g.rng.random(static_cast<std::int32_t>(g.names.lines().size())));
+  namesSetState(g.names, MenuState::ChooseName);
 }
 
 void leaveOutToPasture(Game& g) {

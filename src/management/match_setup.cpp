@@ -62,10 +62,8 @@ void setUpMatch(Game& g, bool forStakes) {
   }
   refreshSheets(g);
   g.fightDistance = kRestDistance;
-  g.us.caption = "Us      $" + std::to_string(combatant(g, 1).Coin);
-  g.them.caption = "Them    $" + std::to_string(combatant(g, 2).Coin);
-  ++g.us.revision;
-  ++g.them.revision;
+  sheetSetCaption(g.us, "Us      $" + std::to_string(combatant(g, 1).Coin));
+  sheetSetCaption(g.them, "Them    $" + std::to_string(combatant(g, 2).Coin));
   combatant(g, 1).Hex = kPlayerStartCell;
   combatant(g, 2).Hex = kGuestStartCell;
   g.arenaCentre = kArenaCentreStart;

@@ -19,7 +19,7 @@ namespace vorlund {
 
 void showNamesToChoose(Game& g) {
   loadIntoNames(g, "names.txt");
-  if (std::ranges::all_of(g.names.lines, &std::string::empty)) {
+  if (std::ranges::all_of(g.names.lines(), &std::string::empty)) {
     RandomGenerator own = g.rng;
     namesAdd(g.names, makeFighterName(own));
   }
@@ -28,7 +28,7 @@ void showNamesToChoose(Game& g) {
 void namesFormCreate(Game& g, unsigned seed) {
   g.rng.seed = seed;
   showNamesToChoose(g);
-  g.names.state = MenuState::ChooseName;
+  namesSetState(g.names, MenuState::ChooseName);
 }
 
 namespace {
@@ -53,17 +53,15 @@ void betweenFightsEntry(Game& g, const std::string& text) {
 
 void clickNames(Game& g, int line) {
   // Every press shows the purses as they stand, whatever it was on.
-  g.us.caption = sheetCaption(g, g.combatantOrder[1]);
-  g.them.caption = sheetCaption(g, g.combatantOrder[2]);
-  ++g.us.revision;
-  ++g.them.revision;
+  sheetSetCaption(g.us, sheetCaption(g, g.combatantOrder[1]));
+  sheetSetCaption(g.them, sheetCaption(g, g.combatantOrder[2]));
   namesSelect(g.names, line);
-  if (g.names.selected < 0) return;
+  if (g.names.selected() < 0) return;
 
   // A copy: most actions rewrite the list the line came from.
-  const int index = g.names.selected;
-  const std::string text = g.names.lines[static_cast<std::size_t>(index)];
-  switch (g.names.state) {
+  const int index = g.names.selected();
+  const std::string text = g.names.lines()[static_cast<std::size_t>(index)];
+  switch (g.names.state()) {
     case MenuState::ChooseName:
       wizardName(g, index);
       break;

@@ -3,7 +3,7 @@
 
 namespace vorlund {
 
-// The five windows as they were designed, outer bounds, before the first
+// The five windows' first outer bounds, where they stand until the first
 // tick tiles the text windows around the main one.
 constexpr WindowBounds designedBounds(WindowId w) {
   switch (w) {

@@ -95,14 +95,14 @@ std::array<Placement, 4> tilingAfterResize(WindowId resized, const WindowBounds&
 }
 
 void mainWindowResized(Game& g) {
-  if (g.startupCountdown != -1) return;
-  g.startupCountdown = -2;
+  if (g.startupCountdown != kCountdownIdle) return;
+  g.startupCountdown = kCountdownLayoutGuard;
   for (const auto& p : textWindowLayout(g.platform->bounds(WindowId::Main), true)) apply(g, p);
 }
 
 void textWindowResized(Game& g, WindowId w) {
-  if (g.startupCountdown != -1) return;
-  g.startupCountdown = -2;
+  if (g.startupCountdown != kCountdownIdle) return;
+  g.startupCountdown = kCountdownLayoutGuard;
   for (const auto& p : tilingAfterResize(w, g.platform->bounds(w))) apply(g, p);
 }
 

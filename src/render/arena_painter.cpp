@@ -73,6 +73,11 @@ void ArenaPainter::startGl(const GlyphSet& glyphs) {
   glSelectBuffer(static_cast<GLsizei>(selectBuffer_.size()), selectBuffer_.data());
 }
 
+void ArenaPainter::setGlyphs(const GlyphSet& glyphs) {
+  if (listBase_ != 0) glDeleteLists(listBase_ + kFirstGlyph, kGlyphCount);
+  listBase_ = buildGlyphLists(glyphs);
+}
+
 bool ArenaPainter::FormResize(int clientWidth, int clientHeight) {
   if (!components.OpenGL1.Resize(clientWidth, clientHeight)) return false;
   FormPaint();
@@ -85,7 +90,7 @@ void ArenaPainter::FormPaint() {
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
 
-  const int focusCell = g_.arenaCentre > kCellCount ? slot(g_, 1).Hex : g_.arenaCentre;
+  const int focusCell = g_.arenaCentre > kSphereCellCount ? slot(g_, 1).Hex : g_.arenaCentre;
   const Vec3& focus = cellPosition(g_.world, focusCell);
   const FocusTurn turn = focusTurn(focus, cellPosition(g_.world, kReferenceCell));
   const long double z = g_.solarScale;
@@ -159,7 +164,7 @@ void ArenaPainter::starField() {
     stars.Apply();
     glBegin(GL_POINTS);
     normal(facing);
-    for (int i = kind == 0 ? 3 : kind; i <= kCellCount; i += 3)
+    for (int i = kind == 0 ? 3 : kind; i <= kSphereCellCount; i += 3)
       vertex(scaled(cellPosition(g_.world, i), kStarDistance));
     glEnd();
   }

@@ -41,6 +41,9 @@ class ArenaPainter {
   // from the font's bitmaps, the textures (whose images are then let go when
   // texture objects hold them). Throws GlError.
   void startGl(const GlyphSet& glyphs);
+  // With the context current, once started: the labels' glyph lists made
+  // anew from other bitmaps (the window moved to a screen of another scale).
+  void setGlyphs(const GlyphSet& glyphs);
 
   // One whole frame, ending with the buffer swap and an error check
   // ("formpaint"). Throws GlError.

@@ -14,7 +14,7 @@
 namespace vorlund::render {
 namespace {
 
-constexpr float kCellsForColour = 1461.0f;
+constexpr float kCellsForColour = static_cast<float>(kSphereCellCount);
 // Labels and the figure float this far out, in globe radii; trail dots sit
 // just above the ground.
 constexpr long double kFigureLift = 1.22L;

@@ -198,7 +198,7 @@ void ArenaPainter::gridOverlay() {
   glEnable(GL_TEXTURE_2D);
   glPointSize(7.0f);
   if (selecting_ || cellsOneByOne) {
-    for (int n = 1; n <= kCellCount; ++n) {
+    for (int n = 1; n <= kSphereCellCount; ++n) {
       glLoadName(static_cast<GLuint>(n));
       glPushMatrix();
       const Point3f p = at(g_, n);

@@ -2,7 +2,9 @@
 
 #include <GL/gl.h>
 
+#include "render/gl_error.h"
 #include "render/open_gl.h"
+#include "shell/data_folder.h"
 
 namespace vorlund::render {
 namespace {
@@ -30,7 +32,7 @@ std::string PlanetTextures::fileName(int k) {
 std::optional<Failure> PlanetTextures::InitPlanetGraphics(const std::filesystem::path& dir) {
   for (int k = 0; k < kTextureCount; ++k) {
     const std::string name = fileName(k);
-    BitmapRead read = ReadBitmap(dir / name);
+    BitmapRead read = ReadBitmap(readOnlyDataFile(dir, name));
     switch (read.fault) {
       case BitmapFault::CannotOpen:
         return Failure::fatal("Cannot open file " + name, read.reason);
@@ -51,9 +53,17 @@ void PlanetTextures::upload(const TOpenGL& gl) {
     if (mode_ == TextureMode::Objects) {
       glBindTexture(GL_TEXTURE_2D, objects_[k]);
       setTextureParameters();
-      uploadImage(images_[k]);
     }
-    gl.CheckError(fileName(k));
+    // Uploaded once in either mode, so that an image GL refuses is found
+    // here and not by every frame that would select it.
+    uploadImage(images_[k]);
+    try {
+      gl.CheckError(fileName(k));
+    } catch (const GlError& refused) {
+      images_[k] = {};
+      uploadImage(images_[k]);
+      refusals_ += (refusals_.empty() ? "" : "\r") + std::string(refused.what());
+    }
   }
   if (mode_ == TextureMode::Objects) glBindTexture(GL_TEXTURE_2D, 0);
 }

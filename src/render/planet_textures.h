@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "render/bitmap_file.h"
 #include "shell/failure.h"
@@ -27,7 +28,8 @@ class PlanetTextures {
   // "Fig13" + k in three digits + ".bmp".
   static std::string fileName(int k);
 
-  // Reads Fig13000.bmp..Fig13144.bmp from the game folder in that order and
+  // Reads Fig13000.bmp..Fig13144.bmp in that order, each from the game
+  // folder when it has one, else from the installed game data, and
   // stops at the first that cannot be read: the failure that stops the
   // start-up comes back, naming the file ("Cannot open file Fig13007.bmp",
   // "Fig13007.bmp: invalid bitmap"), and the later textures stay empty.
@@ -35,8 +37,14 @@ class PlanetTextures {
 
   // With the context current: in object mode makes one texture object per
   // image with the start-up texture parameters. After each texture GL is
-  // checked with the file name as the place (throws GlError).
+  // checked with the file name as the place. An image GL refuses (a
+  // top-down bitmap's negative height) is dropped, so that its body shows
+  // without a texture, and the others go on; takeRefusals() tells it.
   void upload(const TOpenGL& gl);
+
+  // What GL said of the images it refused at upload, once, as
+  // "Error in Fig13007.bmp" + '\r' + the GL error for each; "" for none.
+  std::string takeRefusals() { return std::exchange(refusals_, {}); }
 
   // Makes texture k the current 2D texture (k outside 0..144: nothing).
   void select(int k) const;
@@ -53,6 +61,7 @@ class PlanetTextures {
   TextureMode mode_;
   std::array<BitmapImage, kTextureCount> images_{};
   std::array<unsigned, kTextureCount> objects_{};
+  std::string refusals_;
   bool released_ = false;
 };
 

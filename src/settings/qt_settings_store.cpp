@@ -4,11 +4,14 @@
 
 #include <QDir>
 #include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QVariant>
 #include <cerrno>
 #include <cstring>
 #include <system_error>
 
 #include "settings/settings_file_check.h"
+#include "settings/settings_path.h"
 
 namespace vorlund {
 
@@ -53,14 +56,14 @@ QString settingsKeyPath(const std::filesystem::path& executableDir) {
 }
 
 QtSettingsStore::QtSettingsStore(const std::filesystem::path& file,
-                                 const std::filesystem::path& executableDir)
-    : file_(file), root_(settingsKeyPath(executableDir)) {
+                                 const std::filesystem::path& executableDir, bool ownFolder)
+    : file_(file), root_(settingsKeyPath(executableDir)), ownFolder_(ownFolder) {
   open();
 }
 
 std::unique_ptr<QtSettingsStore> QtSettingsStore::forUser(
     const std::filesystem::path& executableDir) {
-  return std::make_unique<QtSettingsStore>(userFile(), executableDir);
+  return std::make_unique<QtSettingsStore>(userFile(), executableDir, true);
 }
 
 // Where QSettings keeps the ini file of organisation and application
@@ -72,6 +75,12 @@ std::filesystem::path QtSettingsStore::userFile() {
 }
 
 void QtSettingsStore::open() {
+  if (const std::string fault = settingsPathFault(file_, ownFolder_); !fault.empty()) {
+    refused_ = true;
+    openingFailure_ = Failure::logged(file_.string() + " cannot keep the settings (" + fault +
+                                      "): they start afresh and will not be saved");
+    return;
+  }
   const QString name = QString::fromStdString(file_.string());
   // Looked at before QSettings opens it: a pipe in its place would block it,
   // and what it cannot parse it would write back mangled.
@@ -131,26 +140,76 @@ void QtSettingsStore::writeBool(const std::string& section, const std::string& i
   writeInteger(section, ident, value ? 1 : 0);
 }
 
-// QSettings saves through a new file of a unique name, exclusively created
-// and flushed to disk, renamed over the old one, keeping its permission bits;
-// the folder is flushed after it. The values wait in the store until the
-// file may be replaced, so that nothing writes them behind its back.
+// QSettings says nothing when it cannot write a file (a full disk leaves it
+// empty and its status "no error"), so it never writes the player's file:
+// it makes the new bytes in a folder of its own, they are read back and
+// checked, and only then the atomic writer puts them in place, leaving the
+// old file whole on any failure. The file is read again at the save, so that
+// what another copy of the game saved meanwhile is kept.
 FileResult QtSettingsStore::flush() {
+  if (refused_ || written_.empty()) return {};
   if (!settings_) return {FileResult::Code::Failed, "it could not be read and was left as it was"};
-  if (written_.empty()) return {};
   if (FileResult may = mayReplace(file_); !may) return may;
-  for (const auto& [k, value] : written_) settings_->setValue(k, value);
+  Bytes bytes;
+  if (FileResult made = savedBytes(bytes); !made) return made;
+  std::error_code ec;
+  if (ownFolder_) std::filesystem::create_directories(file_.parent_path(), ec);
+  // A link to the file stays a link: the file it points to is replaced.
+  std::filesystem::path target = file_;
+  std::error_code missing;  // a file not there yet is no link
+  if (!ec && std::filesystem::is_symlink(std::filesystem::symlink_status(file_, missing)))
+    target = std::filesystem::canonical(file_, ec);
+  if (ec) return {FileResult::Code::Failed, ec.message()};
+  if (FileResult written = writeFileAtomically(target, bytes); !written) return written;
   written_.clear();
-  settings_->sync();
-  switch (settings_->status()) {
-    case QSettings::NoError:
-      return flushFolderOf(file_);
-    case QSettings::AccessError:
-      return {FileResult::Code::Failed, "it cannot be written"};
-    case QSettings::FormatError:
-      break;
+  settings_->sync();  // reads back what is now saved
+  return {};
+}
+
+namespace {
+
+using Values = std::map<QString, QVariant>;
+
+Values valuesOf(const QSettings& settings) {
+  Values values;
+  for (const QString& k : settings.allKeys()) values[k] = settings.value(k);
+  return values;
+}
+
+}  // namespace
+
+FileResult QtSettingsStore::savedBytes(Bytes& out) const {
+  Bytes old;
+  if (FileResult read = readFileBounded(file_, kLargestSettingsFile, old);
+      !read && read.code != FileResult::Code::Missing)
+    return read;
+  if (const std::string fault = iniTextFault(old); !fault.empty())
+    return {FileResult::Code::Failed, "it was changed into a file the game cannot read: " + fault};
+  const QTemporaryDir scratch;
+  if (!scratch.isValid())
+    return {FileResult::Code::Failed,
+            "no room to prepare it: " + scratch.errorString().toStdString()};
+  const std::filesystem::path made = scratch.filePath("made.ini").toStdString();
+  const std::filesystem::path check = scratch.filePath("check.ini").toStdString();
+  if (FileResult copied = writeFileAtomically(made, old); !copied) return copied;
+  Values wanted;
+  {
+    QSettings settings(QString::fromStdString(made), QSettings::IniFormat);
+    for (const auto& [k, value] : written_) settings.setValue(k, value);
+    settings.sync();
+    if (settings.status() != QSettings::NoError)
+      return {FileResult::Code::Failed, "its new text could not be made"};
+    wanted = valuesOf(settings);
   }
-  return {FileResult::Code::Failed, "it is no longer in the ini format"};
+  // What was made must read back as exactly what was meant.
+  if (FileResult read = readFileBounded(made, kLargestSettingsFile, out); !read) return read;
+  if (FileResult copied = writeFileAtomically(check, out); !copied) return copied;
+  const QSettings reread(QString::fromStdString(check), QSettings::IniFormat);
+  if (reread.status() != QSettings::NoError || valuesOf(reread) != wanted) {
+    out.clear();
+    return {FileResult::Code::Failed, "its new text could not be made whole"};
+  }
+  return {};
 }
 
 }  // namespace vorlund

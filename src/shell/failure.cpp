@@ -23,6 +23,10 @@ Failure Failure::fatal(std::string message, std::string reason) {
   return {Kind::Fatal, std::move(message), {}, std::move(reason)};
 }
 
+Failure Failure::shown(std::string message, std::string reason) {
+  return {Kind::Shown, std::move(message), {}, std::move(reason)};
+}
+
 void reportFailure(Game& g, const Failure& f) {
   switch (f.kind) {
     case Failure::Kind::Logged:
@@ -33,6 +37,7 @@ void reportFailure(Game& g, const Failure& f) {
       if (g.platform != nullptr) g.platform->beep();
       break;
     case Failure::Kind::Fatal:
+    case Failure::Kind::Shown:
       break;
   }
   if (g.platform != nullptr) g.platform->report(f);

@@ -15,6 +15,7 @@ struct Failure {
     Beeped,    // the system beep; the game goes on
     NotSaved,  // a line in the Log; the file was left as it was
     Fatal,     // the start-up cannot go on
+    Shown,     // a message the player must read now (no Log line); the game goes on
   };
   Kind kind = Kind::Logged;
   std::string message;  // the Log line, or the text shown
@@ -25,6 +26,7 @@ struct Failure {
   static Failure beeped(std::string message);
   static Failure notSaved(std::string file, std::string message, std::string reason);
   static Failure fatal(std::string message, std::string reason = {});
+  static Failure shown(std::string message, std::string reason = {});
 };
 
 void reportFailure(Game& g, const Failure& f);

@@ -234,4 +234,42 @@ FileResult flushFolderOf(const std::filesystem::path& path) {
   return flushFolder(folderOf(path));
 }
 
+namespace {
+
+// Takes a run of decimal digits from the front of `text`; whether there was one.
+bool takeDigits(std::string_view& text) {
+  std::size_t n = 0;
+  while (n < text.size() && text[n] >= '0' && text[n] <= '9') ++n;
+  text.remove_prefix(n);
+  return n > 0;
+}
+
+}  // namespace
+
+bool isWriterTemporary(std::string_view name) {
+  constexpr std::string_view kEnd = ".tmp";
+  if (!name.ends_with(kEnd)) return false;
+  name.remove_suffix(kEnd.size());
+  // The three numbers, read from the end: M, N and the process id.
+  for (int number = 0; number < 3; ++number) {
+    const std::size_t mark = name.find_last_of(number < 2 ? '-' : '.');
+    if (mark == std::string_view::npos || mark == 0) return false;
+    std::string_view digits = name.substr(mark + 1);
+    if (!takeDigits(digits) || !digits.empty()) return false;
+    name = name.substr(0, mark);
+  }
+  return true;
+}
+
+void removeWriterLeftovers(const std::filesystem::path& folder) {
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+       it.increment(ec)) {
+    std::error_code typeError;
+    if (isWriterTemporary(it->path().filename().string()) &&
+        it->symlink_status(typeError).type() == std::filesystem::file_type::regular)
+      ::unlink(it->path().c_str());
+  }
+}
+
 }  // namespace vorlund

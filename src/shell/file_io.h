@@ -55,6 +55,15 @@ FileResult readFileStart(const std::filesystem::path& path, std::size_t maxBytes
 // is never replaced. `aside` receives the name it now has.
 FileResult keepAside(const std::filesystem::path& path, std::filesystem::path& aside);
 
+// Whether a file name is one the atomic writer gives its new files before
+// they take the real name: NAME.PID-N-M.tmp.
+bool isWriterTemporary(std::string_view name);
+
+// Removes from the folder the writer's new files that a killed program left
+// behind (regular files only, never what a link points to); what the game
+// saves there is renamed into place, so none of them holds anything kept.
+void removeWriterLeftovers(const std::filesystem::path& folder);
+
 // Puts the folder's record of a file just created or renamed on disk.
 FileResult flushFolderOf(const std::filesystem::path& path);
 

@@ -9,7 +9,7 @@
 #include "fighters/graveyard.h"
 #include "panels/log_model.h"
 #include "panels/names_model.h"
-#include "panels/sheet.h"
+#include "panels/sheet_model.h"
 #include "shell/platform.h"
 #include "shell/random.h"
 #include "solar/solar_state.h"
@@ -18,7 +18,6 @@
 namespace vorlund {
 
 inline constexpr int kSlotCount = 8;
-inline constexpr int kCellCount = 1461;
 inline constexpr std::int32_t kFirstRunCoin = 1375000;
 inline constexpr std::int32_t kArenaFighters = 2;
 // The farm: slots 3 to 8, each free while its fighter has no name.
@@ -26,7 +25,7 @@ inline constexpr int kFirstFarmSlot = 3;
 inline constexpr int kLastFarmSlot = 8;
 inline constexpr int kFarmSlots = kLastFarmSlot - kFirstFarmSlot + 1;
 
-// The slot and combatant-order tables as they always stand: slot s holds
+// The slot and combatant-order tables, which never change: slot s holds
 // CharacterDMG s, and order position p is slot p. Entry 0 is no slot.
 constexpr std::array<std::int32_t, kSlotCount + 1> identitySlots() {
   std::array<std::int32_t, kSlotCount + 1> table{};
@@ -34,8 +33,28 @@ constexpr std::array<std::int32_t, kSlotCount + 1> identitySlots() {
   return table;
 }
 
-// Everything the main window owned: all game state for the whole run.
-// A plain aggregate; the rules are free functions over it.
+// The phase of a fight's turn, run one after another from Start to End and
+// round again. The sim's `state` shows the number.
+enum class TurnPhase : std::int32_t {
+  None = 0,        // no fight has been released since start-up
+  Start = 1,       // the turn header, initiative and the movement queue
+  ShowHeader = 2,  // one tick in which the Log shows the header
+  Movement = 3,    // one fighter's step per tick, then the action queue
+  Actions = 4,     // one fighter's action per tick
+  End = 5,         // the sheets, the count of the standing, the end of a fight
+};
+
+// The start-up countdown: the tick that brings it from kCountdownStart to 0
+// does the first tick's work (lays out and shows the text windows, loads the
+// farm) and leaves it idle. Afterwards it doubles as the guard of the text
+// windows' layout, so that the resizes a layout causes start no other. The
+// sim's `state` shows the number.
+inline constexpr std::int32_t kCountdownStart = 1;
+inline constexpr std::int32_t kCountdownIdle = -1;
+inline constexpr std::int32_t kCountdownLayoutGuard = -2;  // until the next tick
+
+// All game state for the whole run, held by the app or the sim. A plain
+// aggregate; the rules are free functions over it.
 struct Game {
   // Where the data and state files live (the game folder).
   std::filesystem::path dir = ".";
@@ -50,8 +69,8 @@ struct Game {
   std::int32_t combatantCount = kArenaFighters;
 
   // Fight control.
-  std::int32_t turnCounter = 0;  // the main window's Tag: 0 = no fight
-  std::int32_t turnPhase = 0;    // 1..5
+  std::int32_t turnCounter = 0;  // the turn under way; 0 = no fight
+  TurnPhase turnPhase = TurnPhase::None;
   bool phaseDone = false;
   bool fightRunning = false;  // cleared by a click in the Log (pause)
   bool fightToDeath = false;  // fight-kind flag: to the death, else to first blood
@@ -74,8 +93,7 @@ struct Game {
   std::int32_t zapFlicker = 0;  // 0..99: the beam's blue in the next frame drawn
   bool necromancerHired = false;
 
-  // Clock: 1 before the first tick, -1 idle, -2 while a layout is in progress.
-  std::int32_t startupCountdown = 0;
+  std::int32_t startupCountdown = 0;  // see kCountdownStart
 
   // View and cursor.
   double viewYaw = 0.0;
@@ -96,8 +114,6 @@ struct Game {
   double dragStartY = 0.0;
   double dragStartYaw = 0.0;
   double dragStartPitch = 0.0;
-  bool wheelPresent = false;
-  std::int32_t wheelMessage = 0;
   std::int32_t wheelScrollLines = 0;
   std::int16_t wheelAccumulator = 0;
 
@@ -130,6 +146,12 @@ struct Game {
   bool rosterFileRefused = false;
   bool graveFileRefused = false;
   bool planetFileRefused = false;
+  // The farm, graveyard or planet file has been loaded (or found missing):
+  // the close writes only these, so that a close before the first tick
+  // leaves the player's farm and graveyard as they are on disk.
+  bool rosterLoaded = false;
+  bool graveyardLoaded = false;
+  bool planetLoaded = false;
 
   WorldState world;
   SolarSystem solar;

@@ -44,7 +44,7 @@ void takePoles(Game& g) {
 // Up shows the cursor and starts the new cell's ring at its first position.
 void cursorToNextCell(Game& g) {
   g.cursorShown = true;
-  g.cursorCell = g.cursorCell >= kCellCount ? 1 : g.cursorCell + 1;
+  g.cursorCell = g.cursorCell >= kSphereCellCount ? 1 : g.cursorCell + 1;
   g.cursorRingPos = 1;
   takePoles(g);
   const std::int32_t count = ringCount(g.world, g.cursorCell);
@@ -53,7 +53,7 @@ void cursorToNextCell(Game& g) {
 
 // Down keeps the ring position and leaves the cursor shown or hidden.
 void cursorToPreviousCell(Game& g) {
-  g.cursorCell = g.cursorCell <= 1 ? kCellCount : g.cursorCell - 1;
+  g.cursorCell = g.cursorCell <= 1 ? kSphereCellCount : g.cursorCell - 1;
   takePoles(g);
   if (g.cursorRingPos < 1) g.cursorRingPos += ringCount(g.world, g.cursorCell);
 }

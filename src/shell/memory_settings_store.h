@@ -7,7 +7,7 @@
 
 namespace vorlund {
 
-// Settings kept as text in memory, as an ini file or the registry keeps them:
+// Settings kept as text in memory, as a settings file keeps them:
 // a value that does not parse reads as the default. The sim's store when it
 // is given no settings file, and the tests'.
 class MemorySettingsStore : public SettingsStore {

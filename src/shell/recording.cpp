@@ -1,87 +1,84 @@
 #include "shell/recording.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <charconv>
 #include <cstring>
 #include <system_error>
 
 #include "shell/game.h"
+#include "shell/recorded_start.h"
 
 namespace vorlund {
+
 namespace {
 
-std::string number(double d) {
-  // The shortest text that reads back as the same double: the replay's view
-  // turns exactly as the game's did.
-  char buf[32];
-  const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, d);
-  return ec == std::errc() ? std::string(buf, end) : "0";
-}
-
-std::string modifierWords(KeyModifiers mods, bool withShift) {
-  std::string words;
-  if (withShift && mods.shift) words += " shift";
-  if (mods.ctrl) words += " ctrl";
-  if (mods.alt) words += " alt";
-  return words;
-}
+// How long an input may wait in the system's cache before it is put on disk.
+constexpr auto kSyncEvery = std::chrono::seconds(1);
 
 }  // namespace
-
-const char* simWindowName(WindowId w) {
-  switch (w) {
-    case WindowId::Main:
-      return "main";
-    case WindowId::Us:
-      return "us";
-    case WindowId::Them:
-      return "them";
-    case WindowId::Names:
-      return "names";
-    case WindowId::Log:
-      return "log";
-  }
-  return "main";
-}
 
 GameRecording::~GameRecording() {
   if (fd_ >= 0) ::close(fd_);
 }
 
-bool GameRecording::start(const Game& g, unsigned seed) {
+bool GameRecording::open(const Game& g, int flags) {
   file_ = gameFile(g, kLastGameFile);
+  fd_ = ::open(file_.c_str(), flags | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0644);
+  if (fd_ < 0) return false;
+  // Held while the game runs: the next start leaves a locked recording alone.
+  (void)::flock(fd_, LOCK_EX | LOCK_NB);
+  lastSync_ = std::chrono::steady_clock::now();
+  return true;
+}
+
+bool GameRecording::start(const Game& g, unsigned seed, int pace,
+                          const std::filesystem::path& installed) {
+  const std::filesystem::path last = gameFile(g, kLastGameFile);
   std::error_code ec;
   // The last game's script is kept before this one's replaces it; when it
   // cannot be, this game goes unrecorded rather than destroy it.
-  if (std::filesystem::symlink_status(file_, ec).type() != std::filesystem::file_type::not_found) {
-    std::filesystem::rename(file_, gameFile(g, kPreviousGameFile), ec);
+  if (std::filesystem::symlink_status(last, ec).type() != std::filesystem::file_type::not_found) {
+    std::filesystem::rename(last, gameFile(g, kPreviousGameFile), ec);
     if (ec) {
-      fail("cannot keep " + file_.string() + " as " + kPreviousGameFile + " (" + ec.message() +
-           "): this game is not recorded");
+      fail(std::string("Cannot keep ") + kLastGameFile + " as " + kPreviousGameFile +
+               ": this game is not recorded",
+           ec.message());
       return false;
     }
   }
-  fd_ = ::open(file_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644);
-  if (fd_ < 0) {
-    fail("cannot create " + file_.string() + " (" + std::strerror(errno) +
-         "): this game is not recorded");
+  if (!open(g, O_CREAT | O_TRUNC)) {
+    fail(std::string("Cannot create ") + kLastGameFile + ": this game is not recorded",
+         std::strerror(errno));
     return false;
   }
-  std::string purses = "purses";
-  for (int s = 1; s <= kSlotCount; ++s) purses += " " + std::to_string(slot(g, s).Coin);
   writeLine("seed " + std::to_string(seed));
-  writeLine("# A game of Vorlund as it was played. To play it again, copy the game folder");
-  writeLine("# as it was when the game started and run: vorlund-sim --dir COPY < this-file");
+  writeLine("# A game of Vorlund as it was played: 'vorlund-sim --replay this-file' plays it");
+  writeLine("# again, and 'vorlund --replay this-file' shows it in the game's windows.");
+  writeLine("# The game folder as it was when the game started: the files play may change,");
+  writeLine("# and any other file the game reads that is not the installed game data's own,");
+  writeLine("# deflated and in base64, each with its size and CRC-32; the installed data's");
+  writeLine("# files by their size and CRC-32 alone.");
+  for (const std::string& line : startLines(captureStart(g.dir, installed))) writeLine(line);
   writeLine("# What the game read from outside its folder: the purses and the Betrayal");
-  writeLine("# flag from the settings, the lines a wheel notch scrolls.");
-  writeLine(purses);
-  writeLine(std::string("betrayal ") + (g.betrayal ? "true" : "false"));
-  writeLine("wheel-lines " + std::to_string(g.wheelScrollLines));
+  writeLine("# flag from the settings, the lines a wheel notch scrolls, the clock's pace.");
+  for (const StartCondition& c : startConditionsOf(g)) writeLine(conditionLine(c));
+  writeLine(conditionLine(Pace{pace}));
+  putOnDisk();
   return recording();
+}
+
+bool GameRecording::resume(const Game& g, std::uintmax_t bytes) {
+  if (!open(g, O_APPEND) || ::ftruncate(fd_, static_cast<off_t>(bytes)) != 0) {
+    fail(std::string("Cannot write ") + kLastGameFile + ": the rest of this game is not recorded",
+         std::strerror(errno));
+    stop();
+    return false;
+  }
+  return true;
 }
 
 void GameRecording::tick() {
@@ -90,74 +87,40 @@ void GameRecording::tick() {
   ++ticks_;
 }
 
-void GameRecording::namesClick(int line, std::size_t lineCount) {
-  const std::size_t index =
-      line < 0 || static_cast<std::size_t>(line) >= lineCount ? lineCount : line;
-  input("click #" + std::to_string(index));
-}
-
-void GameRecording::logClick() {
-  input("log-click");
-}
-
-void GameRecording::arenaKey(int code, KeyModifiers mods) {
-  input("key " + std::to_string(code) + modifierWords(mods, true));
-}
-
-void GameRecording::textWindowKey(int code) {
-  input("text-key " + std::to_string(code));
-}
-
-void GameRecording::press(std::optional<std::uint32_t> hit, MouseButton button, KeyModifiers mods) {
-  if (!hit) return input("pick none");
-  const char* side = button == MouseButton::Right    ? " right"
-                     : button == MouseButton::Middle ? " middle"
-                                                     : "";
-  input("pick " + std::to_string(*hit) + side + modifierWords(mods, false));
-}
-
-void GameRecording::drag(double dx, double dy, int clientWidth, int clientHeight) {
+void GameRecording::input(const PlayerInput& in) {
   if (!recording()) return;
-  pendingDrag_ = "drag " + number(dx) + " " + number(dy) + " " + std::to_string(clientWidth) + " " +
-                 std::to_string(clientHeight);
+  if (supersedesItself(in)) {
+    pendingDrag_ = inputLine(in);
+    return;
+  }
+  write(inputLine(in));
 }
 
-void GameRecording::release() {
-  input("mouse-up");
-}
-
-void GameRecording::wheel(int delta) {
-  input("wheel " + std::to_string(delta));
-}
-
-void GameRecording::logSaved(const std::string& name) {
-  input("save-log " + name);
-}
-
-void GameRecording::resize(WindowId w, const WindowBounds& b) {
-  input(std::string("resize ") + simWindowName(w) + " " + std::to_string(b.top) + " " +
-        std::to_string(b.left) + " " + std::to_string(b.width) + " " + std::to_string(b.height));
+void GameRecording::condition(const StartCondition& c) {
+  write(conditionLine(c));
 }
 
 void GameRecording::close() {
-  input("close");
-  if (fd_ >= 0) ::close(fd_);
-  fd_ = -1;
+  write("close");
+  putOnDisk();
+  stop();
 }
 
-void GameRecording::input(std::string_view line) {
+// The ticks run since the input before, then the line.
+void GameRecording::write(std::string_view line) {
   if (!recording()) return;
   writePendingDrag();
   for (; ticks_ > 0; ticks_ -= std::min(ticks_, kMostTicksPerLine))
     writeLine("tick " + std::to_string(std::min(ticks_, kMostTicksPerLine)));
   writeLine(line);
+  if (std::chrono::steady_clock::now() - lastSync_ >= kSyncEvery) putOnDisk();
 }
 
 void GameRecording::writePendingDrag() {
   if (pendingDrag_.empty()) return;
   const std::string line = std::move(pendingDrag_);
   pendingDrag_.clear();
-  input(line);
+  write(line);
 }
 
 // One write per line, straight to the system: what was written is in the
@@ -171,18 +134,30 @@ void GameRecording::writeLine(std::string_view text) {
     const ssize_t n = ::write(fd_, line.data() + done, line.size() - done);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) {
-      fail("cannot write " + file_.string() + " (" + std::strerror(n < 0 ? errno : EIO) +
-           "): the rest of this game is not recorded");
-      ::close(fd_);
-      fd_ = -1;
+      fail(std::string("Cannot write ") + kLastGameFile + ": the rest of this game is not recorded",
+           std::strerror(n < 0 ? errno : EIO));
+      stop();
       return;
     }
     done += static_cast<std::size_t>(n);
   }
 }
 
-void GameRecording::fail(const std::string& why) {
-  if (onFailure) onFailure(why);
+// What the system holds of the file goes to the disk, so that a power cut
+// loses at most the last second of play.
+void GameRecording::putOnDisk() {
+  if (fd_ < 0) return;
+  (void)::fdatasync(fd_);
+  lastSync_ = std::chrono::steady_clock::now();
+}
+
+void GameRecording::fail(const std::string& what, const std::string& reason) {
+  if (onFailure) onFailure(Failure::logged(what, reason));
+}
+
+void GameRecording::stop() {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
 }
 
 }  // namespace vorlund

@@ -39,20 +39,26 @@ WindowBounds onAScreen(WindowBounds b) {
 void readSettings(Game& g) {
   SettingsStore& store = g.platform->settings();
   if (const std::optional<Failure> f = store.takeOpeningFailure()) reportFailure(g, *f);
-  const int status = store.readInteger(kSection, "Status", 0);
-  if (status == 0) {
+  if (store.readInteger(kSection, "Status", 0) == 0) {
     for (int s = 1; s <= kSlotCount; ++s) slot(g, s).Coin = kFirstRunCoin;
     return;
   }
+  placeMainWindow(g);
+  for (int s = 1; s <= kSlotCount; ++s)
+    slot(g, s).Coin = store.readInteger(kSection, coinIdent(s), slot(g, s).Coin);
+  g.betrayal = store.readBool(kSection, "Betrayal", g.betrayal);
+}
+
+void placeMainWindow(Game& g) {
+  SettingsStore& store = g.platform->settings();
+  const int status = store.readInteger(kSection, "Status", 0);
+  if (status == 0) return;
   WindowBounds b = g.platform->bounds(WindowId::Main);
   b.top = store.readInteger(kSection, "Top", b.top);
   b.left = store.readInteger(kSection, "Left", b.left);
   b.width = store.readInteger(kSection, "Width", b.width);
   b.height = store.readInteger(kSection, "Height", b.height);
   g.platform->setBounds(WindowId::Main, onAScreen(b));
-  for (int s = 1; s <= kSlotCount; ++s)
-    slot(g, s).Coin = store.readInteger(kSection, coinIdent(s), slot(g, s).Coin);
-  g.betrayal = store.readBool(kSection, "Betrayal", g.betrayal);
   if (status == kStatusMinimised) g.platform->minimiseMainWindow();
   if (status == kStatusMaximised) g.platform->maximiseMainWindow();
 }

@@ -23,6 +23,9 @@ std::int32_t readSpeed(SettingsStore& store);
 // Restores the window placement, the eight purses and the Betrayal flag from
 // the settings store; on the first run every purse starts at 1375000.
 void readSettings(Game& g);
+// The window placement alone (a game played again after a crash, headless,
+// takes its purses from the recording).
+void placeMainWindow(Game& g);
 
 // Writes the window status (and the geometry when the window is normal), the
 // eight purses and the Betrayal flag.

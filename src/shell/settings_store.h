@@ -29,8 +29,9 @@ class SettingsStore {
   virtual std::optional<Failure> takeOpeningFailure() { return std::nullopt; }
 };
 
-// Parses a stored value the way the settings were always read: an optional
-// sign and decimal digits that fit 32 bits, or hexadecimal with a leading $ or 0x.
+// Parses a stored integer in either form a settings file may hold it: an
+// optional sign and decimal digits that fit 32 bits, or hexadecimal with a
+// leading $ or 0x.
 bool parseSettingsInteger(const std::string& text, std::int32_t& out);
 
 }  // namespace vorlund

@@ -7,6 +7,7 @@
 #include "panels/sheet.h"
 #include "shell/game.h"
 #include "shell/settings.h"
+#include "shell/start_conditions.h"
 #include "solar/solar.h"
 #include "world/arena_start.h"
 #include "world/world_load.h"
@@ -33,20 +34,18 @@ void setViewAndSolarFirstValues(Game& g) {
   g.mouseDrag = false;
 }
 
-// Toolkits deliver the wheel themselves; only the lines per notch remain,
-// and a desktop that reports nonsense gets the usual three.
+// The toolkit delivers the wheel's notches; the game needs only how many
+// lines a notch scrolls, and a desktop that reports nonsense gets three, the
+// common default.
 void setUpWheel(Game& g) {
-  g.wheelPresent = true;
-  g.wheelMessage = 522;
-  g.wheelScrollLines = g.platform->wheelScrollLines();
-  if (g.wheelScrollLines < 0 || g.wheelScrollLines > 100) g.wheelScrollLines = 3;
+  g.wheelScrollLines = saneWheelLines(g.platform->wheelScrollLines());
 }
 
 void setFightFirstValues(Game& g) {
   g.cursorNeighbourPos = 1;
-  g.startupCountdown = 1;
+  g.startupCountdown = kCountdownStart;
   g.turnCounter = 0;
-  g.turnPhase = 0;
+  g.turnPhase = TurnPhase::None;
   g.fightRunning = true;
   g.arenaCentre = kArenaCentreStart;
   g.combatantOrder = identitySlots();
@@ -78,19 +77,19 @@ bool formCreate(Game& g) {
 bool startGame(Game& g, unsigned seed) {
   if (!formCreate(g)) return false;
   layForm(g.us);
-  g.us.caption = "Us";
+  sheetSetCaption(g.us, "Us");
   layForm(g.them);
-  g.them.caption = "Them";
+  sheetSetCaption(g.them, "Them");
   namesFormCreate(g, seed);
   return true;
 }
 
 void formClose(Game& g) {
-  saveSolarSystem(g);
+  if (g.planetLoaded) saveSolarSystem(g);
   saveRingTable(g);
   writeSettings(g);
-  saveRoster(g);
-  saveGraveyard(g);
+  if (g.rosterLoaded) saveRoster(g);
+  if (g.graveyardLoaded) saveGraveyard(g);
 }
 
 }  // namespace vorlund

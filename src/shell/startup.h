@@ -13,7 +13,7 @@ bool formCreate(Game& g);
 bool startGame(Game& g, unsigned seed);
 
 // The main window's close: solar system, ring table, settings, farm and
-// graveyard are saved in that order.
+// graveyard are saved in that order, each only when it was loaded.
 void formClose(Game& g);
 
 }  // namespace vorlund

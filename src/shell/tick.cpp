@@ -28,8 +28,8 @@ void firstTickWork(Game& g) {
     g.platform->setBounds(window, bounds);
   for (WindowId w : {WindowId::Us, WindowId::Them, WindowId::Names, WindowId::Log})
     g.platform->showWindow(w);
-  namesSelect(g.names, g.rng.random(static_cast<std::int32_t>(g.names.lines.size())));
-  g.startupCountdown = -1;
+  namesSelect(g.names, g.rng.random(static_cast<std::int32_t>(g.names.lines().size())));
+  g.startupCountdown = kCountdownIdle;
   if (loadRoster(g) > 0) showFarmAtStartUp(g);
   loadGraveyard(g);
 }
@@ -40,7 +40,7 @@ void timer1Timer(Game& g) {
   } else {
     advanceFight(g);
     // The layout guard is released one tick after a resize raised it.
-    if (g.startupCountdown < -1) ++g.startupCountdown;
+    if (g.startupCountdown < kCountdownIdle) ++g.startupCountdown;
   }
   if (g.zapCountdown > 0) --g.zapCountdown;
   solarTick(g);

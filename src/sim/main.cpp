@@ -1,8 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <unistd.h>
+
 #include <chrono>
 #include <cstdlib>
 #include <iostream>
 #include <string>
 
+#include "settings/settings_path.h"
+#include "shell/folder_hold.h"
+#include "shell/game_files.h"
+#include "shell/version_text.h"
+#include "sim/command_input.h"
 #include "sim/sim_session.h"
 
 namespace {
@@ -15,9 +23,11 @@ bool parseSeed(const char* text, unsigned& seed) {
   return true;
 }
 
+// Another program plays in the game folder.
+constexpr int kExitFolderHeld = 3;
+
 int usageError(const std::string& message) {
-  std::cerr << "vorlund-sim: " << message << "\n"
-            << "usage: vorlund-sim [--seed N] [--settings FILE] [--dir DIR]\n";
+  std::cerr << "vorlund-sim: " << message << "\n" << vorlund::sim::usageText();
   return 2;
 }
 
@@ -33,10 +43,11 @@ int main(int argc, char** argv) {
       return 0;
     }
     if (arg == "--version") {
-      std::cout << "vorlund-sim " VORLUND_VERSION "\n";
+      std::cout << vorlund::versionText("vorlund-sim", VORLUND_VERSION);
       return 0;
     }
-    if (arg != "--seed" && arg != "--settings" && arg != "--dir")
+    if (arg.size() < 2 || arg[0] != '-') return usageError("unexpected argument \"" + arg + "\"");
+    if (arg != "--seed" && arg != "--settings" && arg != "--dir" && arg != "--replay")
       return usageError("unknown option " + arg);
     if (i + 1 >= argc) return usageError(arg + " needs a value");
     const char* value = argv[++i];
@@ -45,14 +56,42 @@ int main(int argc, char** argv) {
       options.seeded = true;
     } else if (arg == "--settings") {
       options.settingsFile = value;
+    } else if (arg == "--replay") {
+      options.replay = value;
     } else {
       options.dir = value;
+      options.dirGiven = true;
     }
   }
+  if (options.seeded && !options.replay.empty())
+    return usageError("--seed and --replay do not go together: a recording has its own seed");
   if (!options.seeded)
     options.seed = static_cast<unsigned>(
         std::chrono::steady_clock::now().time_since_epoch().count() & 0xFFFFFFFFu);
+  if (!options.settingsFile.empty()) {
+    std::string fault = vorlund::settingsPathFault(options.settingsFile, false);
+    if (fault.empty() && vorlund::isGameFile(options.dir, {}, options.settingsFile))
+      fault = "it is one of the game's own files";
+    if (!fault.empty()) {
+      std::cerr << "vorlund-sim: cannot keep the settings in " << options.settingsFile << ": "
+                << fault << "\n";
+      return vorlund::sim::kExitBadInput;
+    }
+  }
+  // A replay without --dir plays in a temporary folder of its own.
+  const bool ownFolder = options.replay.empty() || options.dirGiven;
+  const vorlund::FolderHold hold =
+      ownFolder ? vorlund::FolderHold::take(options.dir) : vorlund::FolderHold();
+  if (hold.refused()) {
+    std::cerr << "vorlund-sim: " << hold.refusal() << "\n";
+    return kExitFolderHeld;
+  }
 
   vorlund::sim::SimSession session(options, std::cout, std::cerr);
-  return session.run(std::cin);
+  vorlund::sim::CommandInput input(STDIN_FILENO);
+  std::istream commands(&input);
+  const int code = options.replay.empty() ? session.run(commands) : session.replay(commands);
+  // Ended by SIGTERM, SIGHUP or SIGINT: the close a player's script would end with.
+  if (code == 0 && input.interrupted() && !session.stopped()) return session.execute("close").exitCode;
+  return code;
 }

@@ -8,10 +8,10 @@
 
 #include "fighters/character_properties.h"
 #include "fighters/text_files.h"
+#include "shell/command_words.h"
 #include "shell/game.h"
 #include "sim/sim_session.h"
 #include "sim/sim_state.h"
-#include "sim/sim_words.h"
 
 namespace vorlund::sim {
 namespace {
@@ -80,23 +80,23 @@ std::string SimSession::expectNames(const std::string& args) {
   const auto [what, text] = firstWord(args);
   const NamesModel& n = game_->names;
   if (what == "names-header") {
-    const std::string header = "state=" + std::to_string(static_cast<int>(n.state)) +
-                               " selected=" + std::to_string(n.selected) +
-                               " count=" + std::to_string(n.lines.size());
+    const std::string header = "state=" + std::to_string(static_cast<int>(n.state())) +
+                               " selected=" + std::to_string(n.selected()) +
+                               " count=" + std::to_string(n.lines().size());
     return header == text ? "" : "the header is " + quoted(header);
   }
   long long index = -1;
   if (text.size() > 1 && text[0] == '#') {
     const auto [number, line] = firstWord(text.substr(1));
     if (parseInt(number, index) && index >= 0) {
-      if (index >= static_cast<long long>(n.lines.size()))
-        return "the list has " + std::to_string(n.lines.size()) + " lines";
-      const std::string& actual = n.lines[static_cast<std::size_t>(index)];
+      if (index >= static_cast<long long>(n.lines().size()))
+        return "the list has " + std::to_string(n.lines().size()) + " lines";
+      const std::string& actual = n.lines()[static_cast<std::size_t>(index)];
       return actual == line ? "" : "line " + number + " is " + quoted(actual);
     }
   }
-  if (std::find(n.lines.begin(), n.lines.end(), text) != n.lines.end()) return {};
-  return "no such line among " + std::to_string(n.lines.size());
+  if (std::find(n.lines().begin(), n.lines().end(), text) != n.lines().end()) return {};
+  return "no such line among " + std::to_string(n.lines().size());
 }
 
 std::string SimSession::expectState(const std::string& args) {
@@ -141,7 +141,8 @@ std::string SimSession::expectSheet(const std::string& args) {
     return {};
   }
   const SheetModel& sheet = which == "us" ? game_->us : game_->them;
-  const std::string actual = n == 0 ? sheet.caption : sheet.lines[static_cast<std::size_t>(n - 1)];
+  const std::string actual =
+      n == 0 ? sheet.caption() : sheet.lines()[static_cast<std::size_t>(n - 1)];
   if (withoutTrailingBlanks(actual) == withoutTrailingBlanks(text)) return {};
   return (n == 0 ? "the caption is " : "line " + number + " is ") + quoted(actual);
 }

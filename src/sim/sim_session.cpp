@@ -1,109 +1,155 @@
 #include "sim/sim_session.h"
 
+#include <stdlib.h>
+
 #include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <iostream>
 #include <sstream>
+#include <utility>
 
 #include "combat/fight_odds.h"
 #include "fighters/character_properties.h"
-#include "management/names_window.h"
-#include "panels/log_file.h"
-#include "panels/text_keys.h"
-#include "panels/tiling.h"
 #include "settings/qt_settings_store.h"
+#include "shell/command_words.h"
+#include "shell/data_folder.h"
 #include "shell/failure.h"
-#include "shell/input.h"
-#include "shell/pointer_input.h"
+#include "shell/file_io.h"
+#include "shell/game_files.h"
+#include "shell/packed_bytes.h"
+#include "shell/recorded_game.h"
+#include "shell/recorded_start.h"
+#include "shell/start_conditions.h"
 #include "shell/startup.h"
 #include "shell/tick.h"
 #include "sim/sim_state.h"
-#include "sim/sim_words.h"
 
 namespace vorlund::sim {
 namespace {
 
-const char* kHelp =
+const char* kUsage =
     "usage: vorlund-sim [--seed N] [--settings FILE] [--dir DIR]\n"
-    "       vorlund-sim --help | --version\n"
+    "       vorlund-sim --replay FILE [--dir DIR] [--settings FILE]\n"
+    "       vorlund-sim --help | --version\n";
+
+const char* kHelp =
     "\n"
     "Runs Vorlund headless in DIR (default: the current directory). Commands come on\n"
     "standard input, one per line; blank lines and lines starting with # are skipped.\n"
-    "The game records every game it plays as such a script, last-game.vsim in its\n"
-    "folder: 'vorlund-sim --dir COPY < last-game.vsim' plays it again on COPY, a copy\n"
-    "of the folder as it was when that game started.\n"
     "Every Log line is echoed as 'log: TEXT' ('-- log cleared' when the Log is emptied);\n"
     "every failure the game reports is printed on standard error when it happens.\n"
+    "SIGTERM, SIGHUP and SIGINT end the input and run 'close'. Exit status 3: another\n"
+    "program plays in DIR (one game or sim at a time may play in a folder).\n"
     "A count beyond 1000000 ticks (tick, fight) or 10000 fights (odds), and a fighter\n"
     "value beyond its sane range (set), are refused as bad input.\n"
     "\n"
-    "  tick [N]                  run N ticks of the main loop (default 1)\n"
-    "  fight [MAX]               run ticks until no fight is running, at most MAX (default "
-    "100000)\n"
-    "  click TEXT                mouse-down on the first Names line equal to TEXT\n"
-    "  click #I                  mouse-down on Names line I (0-based); past the end clicks below\n"
-    "  key CODE [shift] [ctrl] [alt]   a key on the arena view (Windows virtual-key number)\n"
-    "  pick NAME [right|middle] [ctrl] [alt]\n"
-    "                            a press on the arena view that hit the selection name NAME\n"
-    "                            (a cell, 100000 + a ring cell, 800000 + a neighbour cell):\n"
-    "                            a drag starts there and NAME goes to the row editor\n"
-    "  pick none                 a press on the arena view that hit nothing: a drag starts\n"
-    "  drag DX DY WIDTH HEIGHT   the pointer, held down, is DX DY pixels from the press in a\n"
-    "                            main window of that client size: the view turns\n"
-    "  mouse-up                  the button is let go: the drag ends\n"
-    "  wheel DELTA               wheel movement (120 a notch, positive away from the player)\n"
-    "  text-key CODE             a key in a text window: Esc (27), F1..F4 (112..115)\n"
-    "  resize WINDOW TOP LEFT WIDTH HEIGHT\n"
-    "                            the player resized a window (main, us, them, names, log)\n"
-    "                            to these outer bounds: the others are tiled round it\n"
-    "  ring CELL                 print 'ring CELL COUNT' and the cell's ring entries\n"
-    "  neighbours CELL           print 'neighbours CELL COUNT' and the cell's neighbours\n"
-    "  log-click                 mouse-down in the Log: pauses or resumes the fight\n"
-    "  save-log NAME             save the Log's lines as UTF-8 text to the file NAME of the\n"
-    "                            game folder (Ctrl+S in the Log window)\n"
-    "  names                     print the Names state, selection and lines\n"
-    "  sheet us | sheet them     print the sheet's caption and its six lines\n"
-    "  state                     print the game state as one line of JSON\n"
-    "  graves                    print the graveyard\n"
-    "  set SLOT PROPERTY VALUE   set one fighter property of slot 1..8\n"
-    "  seed N                    reseed the random generator; as the first command: start\n"
-    "                            the game with seed N, as --seed N does\n"
-    "  purses C1 ... C8          the eight purses, as the settings give them at the start\n"
-    "  betrayal true|false       the Betrayal flag, as the settings give it at the start\n"
-    "  wheel-lines N             the lines a wheel notch scrolls, as the desktop says\n"
-    "  odds N                    play the arena pair N times to the death aside and print\n"
-    "                            odds N wins1=A wins2=B other=C (the game is untouched);\n"
-    "                            a pair that cannot fight prints odds N refused: WHY\n"
-    "  expect ...                check the game (below); on a mismatch print the script line\n"
-    "                            and exit 1\n"
-    "  close                     run the shutdown (save everything), then exit 0, or exit 1\n"
-    "                            naming every file that could not be saved\n"
-    "  quit                      exit 0 without saving (as does the end of input)\n"
-    "\n"
-    "Expectations (TEXT is everything after the blank that ends the word before it):\n"
-    "  expect log TEXT           a Log line equal to TEXT was appended after the line the\n"
-    "                            last 'expect log' found (for the first one: since the start)\n"
-    "  expect no-log TEXT        no such line was appended after that line\n"
-    "  expect names TEXT         some Names line equals TEXT\n"
-    "  expect names #I TEXT      Names line I (0-based) equals TEXT\n"
-    "  expect names-header TEXT  the first line 'names' prints, less 'names ', equals TEXT\n"
-    "  expect state KEY VALUE    a key of the 'state' line has this JSON value\n"
-    "  expect fighter SLOT PROPERTY VALUE   a fighter property (strings without quotes)\n"
-    "  expect sheet us|them N TEXT   line N of the sheet (0 the caption, 1..6 the form),\n"
-    "                            trailing blanks ignored\n"
-    "  expect file NAME has TEXT | lacks TEXT | lines N   a text file of the game folder\n"
-    "  expect file NAME bytes N | is file|folder|fifo|link|missing   its size, or what it is\n"
-    "  expect setting IDENT N    the settings hold N under MainForm's IDENT\n"
-    "  expect folder NAME...     the game folder holds exactly these files\n"
-    "  expect odds N TEXT        'odds N' would print 'odds N ' and TEXT\n"
-    "  expect ring CELL TEXT     'ring CELL' would print 'ring CELL ' and TEXT\n"
-    "  expect neighbours CELL TEXT   'neighbours CELL' would print 'neighbours CELL ' and TEXT\n";
+    "The game records every game it plays as such a script, last-game.vsim in its\n"
+    "folder, which carries the game folder as it was when the game started (its\n"
+    "start-file lines). With --replay FILE the sim lays that folder out in DIR (a new\n"
+    "or empty folder; without --dir a temporary one, removed at the end), taking the\n"
+    "files the recording does not carry from the installed game data; plays the\n"
+    "recording; then reads commands on standard input, and plays the recording's\n"
+    "close, if it has one, when they end. A damaged recording is refused before it is\n"
+    "played, naming its line, with exit status 2. Without --replay the start-file\n"
+    "lines are passed over and the folder is taken as it is.\n"
+    "\n";
+
+constexpr CommandHelp kClockCommands[] = {
+    {"tick [N]", "run N ticks of the main loop (default 1)"},
+    {"fight [MAX]", "run ticks until no fight is running, at most MAX (default 100000)"},
+    {"click TEXT", "mouse-down on the first Names line equal to TEXT"},
+};
+
+constexpr CommandHelp kQueryCommands[] = {
+    {"ring CELL", "print 'ring CELL COUNT' and the cell's ring entries"},
+    {"neighbours CELL", "print 'neighbours CELL COUNT' and the cell's neighbours"},
+    {"names", "print the Names state, selection and lines"},
+    {"sheet us | sheet them", "print the sheet's caption and its six lines"},
+    {"state", "print the game state as one line of JSON"},
+    {"graves", "print the graveyard"},
+    {"log-digest",
+     "print 'log-digest N CRC': the N Log lines since the start, each\n"
+     "ended by a line feed, as one CRC-32"},
+    {"set SLOT PROPERTY VALUE", "set one fighter property of slot 1..8"},
+    {"seed N",
+     "reseed the random generator; as the first command: start\n"
+     "the game with seed N, as --seed N does"},
+};
+
+constexpr CommandHelp kLastCommands[] = {
+    {"odds N",
+     "play the arena pair N times to the death aside and print\n"
+     "odds N wins1=A wins2=B other=C (the game is untouched);\n"
+     "a pair that cannot fight prints odds N refused: WHY"},
+    {"expect ...",
+     "check the game (below); on a mismatch print the script line\n"
+     "and exit 1"},
+    {"close",
+     "run the shutdown (save everything), then exit 0, or exit 1\n"
+     "naming every file that could not be saved"},
+    {"quit", "exit 0 without saving (as does the end of input)"},
+};
+
+constexpr CommandHelp kExpectations[] = {
+    {"expect log TEXT",
+     "a Log line equal to TEXT was appended after the line the\n"
+     "last 'expect log' found (for the first one: since the start)"},
+    {"expect no-log TEXT", "no such line was appended after that line"},
+    {"expect names TEXT", "some Names line equals TEXT"},
+    {"expect names #I TEXT", "Names line I (0-based) equals TEXT"},
+    {"expect names-header TEXT", "the first line 'names' prints, less 'names ', equals TEXT"},
+    {"expect state KEY VALUE", "a key of the 'state' line has this JSON value"},
+    {"expect fighter SLOT PROPERTY VALUE", "a fighter property (strings without quotes)"},
+    {"expect sheet us|them N TEXT",
+     "line N of the sheet (0 the caption, 1..6 the form),\n"
+     "trailing blanks ignored"},
+    {"expect file NAME has TEXT | lacks TEXT | lines N", "a text file of the game folder"},
+    {"expect file NAME bytes N | is file|folder|fifo|link|missing", "its size, or what it is"},
+    {"expect setting IDENT N", "the settings hold N under MainForm's IDENT"},
+    {"expect folder NAME...", "the game folder holds exactly these files"},
+    {"expect odds N TEXT", "'odds N' would print 'odds N ' and TEXT"},
+    {"expect ring CELL TEXT", "'ring CELL' would print 'ring CELL ' and TEXT"},
+    {"expect neighbours CELL TEXT", "'neighbours CELL' would print 'neighbours CELL ' and TEXT"},
+};
+
+std::string makeHelp() {
+  std::string help = std::string(kUsage) + kHelp;
+  help += helpLines(kClockCommands);
+  help += helpLines(inputHelp());
+  help += helpLines(kQueryCommands);
+  help += helpLines(conditionHelp());
+  help += helpLines(kLastCommands);
+  help += "\nExpectations (TEXT is everything after the blank that ends the word before it):\n";
+  return help + helpLines(kExpectations);
+}
 
 }  // namespace
 
+const char* usageText() {
+  return kUsage;
+}
+
 const char* helpText() {
-  return kHelp;
+  static const std::string help = makeHelp();
+  return help.c_str();
+}
+
+namespace {
+
+// A new folder of the system's temporary ones; empty when none can be made.
+std::filesystem::path makeTemporaryFolder() {
+  std::error_code ec;
+  std::string name = (std::filesystem::temp_directory_path(ec) / "vorlund-replay-XXXXXX").string();
+  if (ec || ::mkdtemp(name.data()) == nullptr) return {};
+  return name;
+}
+
+}  // namespace
+
+SimSession::~SimSession() {
+  std::error_code ec;
+  if (!tempDir_.empty()) std::filesystem::remove_all(tempDir_, ec);
 }
 
 SimSession::SimSession(const SimOptions& options, std::ostream& out, std::ostream& err)
@@ -133,6 +179,12 @@ SimSession::SimSession(const SimOptions& options, std::ostream& out, std::ostrea
 
 bool SimSession::start() {
   started_ = true;
+  // Play would change what the package owns and an upgrade replaces.
+  if (isInstalledDataFolder(game_->dir, installedDataFolders())) {
+    err_ << "vorlund-sim: " << game_->dir.string()
+         << " is the installed game data, never a game folder: play in a copy of it\n";
+    return false;
+  }
   return startGame(*game_, options_.seed);
 }
 
@@ -162,71 +214,157 @@ int SimSession::run(std::istream& in) {
     }
     const CommandResult r = execute(line, number);
     out_.flush();
-    if (r.stop) return r.exitCode;
+    if (r.stop) return stopped_ = true, r.exitCode;
   }
   if (!started_ && !start()) return kExitFailed;
   return 0;
 }
 
+// The recording, read and checked whole, its start laid out in the folder,
+// its commands played up to its close; then standard input, and the close
+// at its end.
+int SimSession::replay(std::istream& in) {
+  const std::string& file = options_.replay;
+  const auto refuse = [this, &file](const std::string& why) {
+    err_ << "vorlund-sim: " << file << ": " << why << '\n';
+    return kExitBadInput;
+  };
+  Bytes bytes;
+  if (const FileResult read = readFileBounded(file, kLargestRecording, bytes); !read)
+    return refuse(read.reason());
+  const std::string text(bytes.begin(), bytes.end());
+  RecordedGame recording;
+  if (std::string error = readRecording(text, recording); !error.empty()) return refuse(error);
+  if (recording.start.files.empty())
+    return refuse(
+        "it does not carry the game folder it started from: play it with "
+        "'vorlund-sim --dir COPY < FILE' on a copy of that folder");
+  const std::filesystem::path installed = installedDataFolder();
+  if (std::string why = checkInstalled(recording.start, installed); !why.empty())
+    return refuse(why);
+  std::filesystem::path dir = options_.dir;
+  std::error_code ec;
+  if (!options_.dirGiven) {
+    tempDir_ = makeTemporaryFolder();
+    if (tempDir_.empty()) return refuse("cannot make a temporary folder to play it in");
+    dir = tempDir_;
+  } else if (std::filesystem::exists(dir, ec) && !std::filesystem::is_empty(dir, ec)) {
+    return refuse("the folder to play it in must be new or empty: " + dir.string());
+  }
+  if (std::string why = layOutStart(recording.start, dir, installed); !why.empty()) {
+    err_ << "vorlund-sim: " << why << '\n';
+    return kExitFailed;
+  }
+  game_->dir = dir;
+  options_.seed = recording.seed;
+  if (!start()) return kExitFailed;
+  source_ = file;
+  std::istringstream lines(text.substr(0, recording.wholeBytes));
+  std::string line;
+  bool seedLine = true;
+  for (int number = 1; std::getline(lines, line); ++number) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty() || line[0] == '#') continue;
+    // The seed started the game; the close waits for the end of input.
+    if (std::exchange(seedLine, false) || line == "close") continue;
+    if (const CommandResult r = execute(line, number); r.stop) return r.exitCode;
+  }
+  out_.flush();
+  source_.clear();
+  const int status = run(in);
+  if (stopped_ || !recording.closed) return status;
+  stopped_ = true;
+  return close("").exitCode;
+}
+
 CommandResult SimSession::badArgument(const std::string& what) {
-  err_ << "vorlund-sim: " << (lineNumber_ > 0 ? "line " + std::to_string(lineNumber_) + ": " : "")
-       << what << '\n';
+  const std::string where = source_.empty() ? "" : source_ + ", ";
+  err_ << "vorlund-sim: "
+       << (lineNumber_ > 0 ? where + "line " + std::to_string(lineNumber_) + ": " : "") << what
+       << '\n';
   return {true, kExitBadInput};
 }
 
 CommandResult SimSession::execute(const std::string& line, int lineNumber) {
   lineNumber_ = lineNumber;
+  line_ = line;
   if (line.empty() || line[0] == '#') return {};
+  if (const ParsedInput in = parseInput(line); in.known) {
+    if (!in.value) return badArgument(in.error);
+    return play(*in.value);
+  }
+  if (const ParsedCondition c = parseCondition(line); c.known) {
+    if (!c.value) return badArgument(c.error);
+    applyCondition(*game_, *c.value);
+    return {};
+  }
+  using Command = CommandResult (SimSession::*)(const std::string&);
+  static constexpr std::pair<std::string_view, Command> kCommands[] = {
+      {"expect", &SimSession::expect},
+      {"tick", &SimSession::tick},
+      {"fight", &SimSession::fight},
+      {"click", &SimSession::click},
+      {"ring", &SimSession::printRing},
+      {"neighbours", &SimSession::printNeighbours},
+      {"set", &SimSession::set},
+      {"seed", &SimSession::seed},
+      {"odds", &SimSession::odds},
+      {"names", &SimSession::printNames},
+      {"sheet", &SimSession::printSheet},
+      {"state", &SimSession::printState},
+      {"graves", &SimSession::printGraves},
+      {"close", &SimSession::close},
+      {"quit", &SimSession::quit},
+      {"log-digest", &SimSession::logDigest},
+      {"start-file", &SimSession::passOver},
+      {"start-data", &SimSession::passOver},
+  };
   const auto [command, args] = firstWord(line);
-  if (command == "expect") return expect(args);
-  if (command == "tick") return tick(args);
-  if (command == "fight") return fight(args);
-  if (command == "click") return click(args);
-  if (command == "key") return key(args);
-  if (command == "pick") return pick(args);
-  if (command == "drag") return drag(args);
-  if (command == "wheel") return wheel(args);
-  if (command == "text-key") return textKey(args);
-  if (command == "resize") return resize(args);
-  if (command == "purses") return purses(args);
-  if (command == "betrayal") return betrayal(args);
-  if (command == "wheel-lines") return wheelLines(args);
-  if (command == "ring") return printRow(args, true);
-  if (command == "neighbours") return printRow(args, false);
-  if (command == "set") return set(args);
-  if (command == "seed") return seed(args);
-  if (command == "odds") return odds(args);
-  if (command == "save-log") return saveLog(args);
-  static constexpr std::string_view kBare[] = {"names",    "state", "graves", "log-click",
-                                               "mouse-up", "close", "quit"};
-  if (command != "sheet" &&
-      std::find(std::begin(kBare), std::end(kBare), command) == std::end(kBare))
-    return badArgument("unknown command: " + line);
-  if (!args.empty() && command != "sheet") return badArgument("unexpected argument: " + line);
-  if (command == "names")
-    printNames();
-  else if (command == "sheet" && args == "us")
-    printSheet(game_->us);
-  else if (command == "sheet" && args == "them")
-    printSheet(game_->them);
-  else if (command == "sheet")
-    return badArgument("sheet takes us or them: " + line);
-  else if (command == "state")
-    printState();
-  else if (command == "graves")
-    printGraves();
-  else if (command == "log-click")
-    logMouseDown(*game_);
-  else if (command == "mouse-up")
-    formMouseUp(*game_);
-  else if (command == "close")
-    return close();
-  else if (command == "quit")
-    return {true, 0};
+  for (const auto& [word, run] : kCommands)
+    if (command == word) return (this->*run)(args);
+  return badArgument("unknown command: " + line);
+}
+
+CommandResult SimSession::play(const PlayerInput& input) {
+  if (const auto* save = std::get_if<LogSave>(&input);
+      save && isGameFile(game_->dir, options_.settingsFile, gameFile(*game_, save->name)))
+    return badArgument("save-log will not write over the game's own file " + save->name);
+  if (const std::optional<Failure> failure = playInput(*game_, input)) {
+    out_.flush();
+    err_ << "vorlund-sim: " << describe(*failure) << '\n';
+  }
   return {};
 }
 
-CommandResult SimSession::close() {
+// A command that takes no argument, refused with one.
+std::optional<CommandResult> SimSession::unexpected(const std::string& args) {
+  if (args.empty()) return std::nullopt;
+  return badArgument("unexpected argument: " + line_);
+}
+
+// The recording's start: laid out by --replay before the game starts, and
+// passed over when the game folder is given as it is.
+CommandResult SimSession::passOver(const std::string&) {
+  return {};
+}
+
+// Every Log line since the start, each ended by a line feed, as one CRC-32.
+CommandResult SimSession::logDigest(const std::string& args) {
+  if (auto refused = unexpected(args)) return *refused;
+  std::string text;
+  for (const std::string& l : logHistory_) text += l + '\n';
+  const auto* first = reinterpret_cast<const unsigned char*>(text.data());
+  out_ << "log-digest " << logHistory_.size() << ' '
+       << crcText(crc32Of(std::span(first, text.size()))) << '\n';
+  return {};
+}
+
+CommandResult SimSession::quit(const std::string& args) {
+  return unexpected(args).value_or(CommandResult{true, 0});
+}
+
+CommandResult SimSession::close(const std::string& args) {
+  if (auto refused = unexpected(args)) return *refused;
   unsaved_.clear();
   formClose(*game_);
   if (unsaved_.empty()) return {true, 0};
@@ -279,20 +417,6 @@ std::string SimSession::oddsText(long long n) const {
          " wins2=" + std::to_string(o.wins2) + " other=" + std::to_string(o.other);
 }
 
-// Only a bare file name: a script never writes outside the game folder.
-CommandResult SimSession::saveLog(const std::string& name) {
-  const std::filesystem::path file(name);
-  if (name.empty() || file.has_parent_path() || name == "." || name == "..")
-    return badArgument("save-log takes a file name of the game folder: " + name);
-  if (const FileResult r = saveLogFile(game_->log.lines, gameFile(*game_, name)); !r) {
-    out_.flush();
-    // Told, not logged: the Log is what was being saved.
-    err_ << "vorlund-sim: "
-         << describe(Failure::notSaved(name, "Cannot create file " + name, r.reason())) << '\n';
-  }
-  return {};
-}
-
 CommandResult SimSession::fight(const std::string& args) {
   long long max = 100000;
   if (!args.empty()) {
@@ -304,162 +428,21 @@ CommandResult SimSession::fight(const std::string& args) {
   return {};
 }
 
+// A press on the first Names line that reads `text` (`click #I` is the
+// input itself); without one, a press below the last.
 CommandResult SimSession::click(const std::string& text) {
-  const auto& lines = game_->names.lines;
-  long long index = -1;
-  if (text.size() > 1 && text[0] == '#' && parseInt(text.substr(1), index)) {
-    if (index < 0) return badArgument("bad line index: " + text);
-    if (index > static_cast<long long>(lines.size())) index = static_cast<long long>(lines.size());
-  } else {
-    index = static_cast<long long>(lines.size());
-    for (std::size_t i = 0; i < lines.size(); ++i)
-      if (lines[i] == text) {
-        index = static_cast<long long>(i);
-        break;
-      }
-    if (index == static_cast<long long>(lines.size()))
-      err_ << "vorlund-sim: no line \"" << text << "\"\n";
-  }
-  clickNames(*game_, static_cast<int>(index));
-  return {};
+  const auto& lines = game_->names.lines();
+  const auto found = std::find(lines.begin(), lines.end(), text);
+  if (found == lines.end()) err_ << "vorlund-sim: no line \"" << text << "\"\n";
+  return play(NamesClick::at(static_cast<int>(found - lines.begin()), lines.size()));
 }
 
-CommandResult SimSession::key(const std::string& args) {
-  std::istringstream words(args);
-  std::string word;
-  long long code = 0;
-  if (!(words >> word) || !parseInt(word, code) || code < 0 || code > 255)
-    return badArgument("bad key code: " + args);
-  KeyModifiers mods;
-  while (words >> word) {
-    if (word == "shift")
-      mods.shift = true;
-    else if (word == "ctrl")
-      mods.ctrl = true;
-    else if (word == "alt")
-      mods.alt = true;
-    else
-      return badArgument("bad key modifier: " + word);
-  }
-  formKeyDown(*game_, static_cast<int>(code), mods);
-  return {};
+CommandResult SimSession::printRing(const std::string& args) {
+  return printRow(args, true);
 }
 
-// The press starts a drag from where it was; the sim keeps no pixels, so a
-// drag's offsets are from the press.
-CommandResult SimSession::pick(const std::string& args) {
-  if (args == "none") {
-    formMouseDown(*game_, 0.0, 0.0);
-    return {};
-  }
-  std::istringstream words(args);
-  std::string word;
-  long long name = 0;
-  if (!(words >> word) || !parseInt(word, name) || name < 0 || name > 0xFFFFFFFFll)
-    return badArgument("bad selection name: " + args);
-  MouseButton button = MouseButton::Left;
-  KeyModifiers mods;
-  while (words >> word) {
-    if (word == "right")
-      button = MouseButton::Right;
-    else if (word == "middle")
-      button = MouseButton::Middle;
-    else if (word == "ctrl")
-      mods.ctrl = true;
-    else if (word == "alt")
-      mods.alt = true;
-    else
-      return badArgument("bad pick modifier: " + word);
-  }
-  formMouseDown(*game_, 0.0, 0.0);
-  pickAction(*game_, button, mods, static_cast<std::uint32_t>(name));
-  return {};
-}
-
-CommandResult SimSession::drag(const std::string& args) {
-  std::istringstream words(args);
-  std::string dx, dy, width, height, extra;
-  double x = 0.0, y = 0.0;
-  long long w = 0, h = 0;
-  if (!(words >> dx >> dy >> width >> height) || (words >> extra) || !parseReal(dx, x) ||
-      !parseReal(dy, y) || !parseInt(width, w) || !parseInt(height, h) || w < 0 || h < 0 ||
-      w > INT32_MAX || h > INT32_MAX)
-    return badArgument("bad drag: " + args);
-  formMouseMove(*game_, x, y, static_cast<double>(w), static_cast<double>(h), kDesignedFrustum);
-  return {};
-}
-
-CommandResult SimSession::wheel(const std::string& args) {
-  long long delta = 0;
-  if (!parseInt(args, delta) || delta < INT32_MIN || delta > INT32_MAX)
-    return badArgument("bad wheel movement: " + args);
-  mouseWheel(*game_, static_cast<int>(delta));
-  return {};
-}
-
-CommandResult SimSession::textKey(const std::string& args) {
-  long long code = 0;
-  if (!parseInt(args, code) || code < 0 || code > 255) return badArgument("bad key code: " + args);
-  textWindowKey(*game_, static_cast<int>(code));
-  return {};
-}
-
-CommandResult SimSession::resize(const std::string& args) {
-  static constexpr std::pair<const char*, WindowId> kWindows[] = {{"main", WindowId::Main},
-                                                                  {"us", WindowId::Us},
-                                                                  {"them", WindowId::Them},
-                                                                  {"names", WindowId::Names},
-                                                                  {"log", WindowId::Log}};
-  std::istringstream words(args);
-  std::string name, extra;
-  std::string numbers[4];
-  long long v[4] = {};
-  if (!(words >> name >> numbers[0] >> numbers[1] >> numbers[2] >> numbers[3]) || (words >> extra))
-    return badArgument("bad resize: " + args);
-  for (int i = 0; i < 4; ++i)
-    if (!parseInt(numbers[i], v[i]) || v[i] < INT32_MIN || v[i] > INT32_MAX)
-      return badArgument("bad resize: " + args);
-  const auto* found = std::find_if(std::begin(kWindows), std::end(kWindows),
-                                   [&](const auto& w) { return name == w.first; });
-  if (found == std::end(kWindows)) return badArgument("no window " + name);
-  const WindowBounds b{static_cast<int>(v[0]), static_cast<int>(v[1]), static_cast<int>(v[2]),
-                       static_cast<int>(v[3])};
-  platform_->setBounds(found->second, b);
-  if (found->second == WindowId::Main)
-    mainWindowResized(*game_);
-  else
-    textWindowResized(*game_, found->second);
-  return {};
-}
-
-CommandResult SimSession::purses(const std::string& args) {
-  std::istringstream words(args);
-  std::string word;
-  std::int32_t coins[kSlotCount] = {};
-  int n = 0;
-  for (long long v = 0; words >> word; ++n) {
-    if (n == kSlotCount || !parseInt(word, v) || v < INT32_MIN || v > INT32_MAX)
-      return badArgument("purses takes eight whole numbers: " + args);
-    coins[n] = static_cast<std::int32_t>(v);
-  }
-  if (n != kSlotCount) return badArgument("purses takes eight whole numbers: " + args);
-  for (int s = 1; s <= kSlotCount; ++s) slot(*game_, s).Coin = coins[s - 1];
-  return {};
-}
-
-CommandResult SimSession::betrayal(const std::string& args) {
-  if (args != "true" && args != "false")
-    return badArgument("betrayal takes true or false: " + args);
-  game_->betrayal = args == "true";
-  return {};
-}
-
-// The desktop's answer, with the rule the start-up applies to it.
-CommandResult SimSession::wheelLines(const std::string& args) {
-  long long n = 0;
-  if (!parseInt(args, n)) return badArgument("bad wheel lines: " + args);
-  game_->wheelScrollLines = n < 0 || n > 100 ? 3 : static_cast<std::int32_t>(n);
-  return {};
+CommandResult SimSession::printNeighbours(const std::string& args) {
+  return printRow(args, false);
 }
 
 CommandResult SimSession::printRow(const std::string& args, bool ringRow) {
@@ -515,27 +498,36 @@ CommandResult SimSession::seed(const std::string& args) {
   return {};
 }
 
-void SimSession::printNames() {
+CommandResult SimSession::printNames(const std::string& args) {
+  if (auto refused = unexpected(args)) return *refused;
   const auto& n = game_->names;
-  out_ << "names state=" << static_cast<int>(n.state) << " selected=" << n.selected
-       << " count=" << n.lines.size() << '\n';
-  for (const auto& l : n.lines) out_ << "| " << l << '\n';
+  out_ << "names state=" << static_cast<int>(n.state()) << " selected=" << n.selected()
+       << " count=" << n.lines().size() << '\n';
+  for (const auto& l : n.lines()) out_ << "| " << l << '\n';
+  return {};
 }
 
-void SimSession::printSheet(const SheetModel& sheet) {
-  out_ << "caption: " << sheet.caption << '\n';
-  for (const auto& l : sheet.lines) out_ << l << '\n';
+CommandResult SimSession::printSheet(const std::string& args) {
+  if (args != "us" && args != "them") return badArgument("sheet takes us or them: " + line_);
+  const SheetModel& sheet = args == "us" ? game_->us : game_->them;
+  out_ << "caption: " << sheet.caption() << '\n';
+  for (const auto& l : sheet.lines()) out_ << l << '\n';
+  return {};
 }
 
-void SimSession::printState() {
+CommandResult SimSession::printState(const std::string& args) {
+  if (auto refused = unexpected(args)) return *refused;
   out_ << stateJson(*game_) << '\n';
+  return {};
 }
 
-void SimSession::printGraves() {
+CommandResult SimSession::printGraves(const std::string& args) {
+  if (auto refused = unexpected(args)) return *refused;
   const Graveyard& y = game_->graveyard;
   out_ << "graves " << y.count << '\n';
   for (int i = 0; i < y.count && i < Graveyard::kMaxGraves; ++i)
     out_ << y.graves[i].cell << ' ' << y.graves[i].age << ' ' << y.graves[i].race << '\n';
+  return {};
 }
 
 }  // namespace vorlund::sim

@@ -1,4 +1,5 @@
 #pragma once
+#include <filesystem>
 #include <iosfwd>
 #include <memory>
 #include <optional>
@@ -7,6 +8,7 @@
 
 #include "shell/game.h"
 #include "shell/null_platform.h"
+#include "shell/player_input.h"
 
 namespace vorlund::sim {
 
@@ -16,6 +18,8 @@ struct SimOptions {
   unsigned seed = 0;
   std::string settingsFile;  // empty: an in-memory store that starts empty
   std::string dir = ".";
+  bool dirGiven = false;
+  std::string replay;  // a recording to play from its start
 };
 
 // Outcome of one command: go on, or stop the program with an exit code.
@@ -38,6 +42,9 @@ inline constexpr long long kMostFights = 10'000;
 class SimSession {
  public:
   SimSession(const SimOptions& options, std::ostream& out, std::ostream& err);
+  ~SimSession();
+  SimSession(const SimSession&) = delete;
+  SimSession& operator=(const SimSession&) = delete;
   // Runs the start-up; false (with the reason on err) when it had to stop.
   bool start();
   // Runs one command; `lineNumber` is its line in the script, for messages.
@@ -46,6 +53,13 @@ class SimSession {
   // is `seed N`), then reads commands until one stops the program or the
   // input ends. Exits 1 when the start-up had to stop.
   int run(std::istream& in);
+  // Plays the recording of the options from its start, laid out in the
+  // options' folder (new or empty) or a temporary one; then reads commands
+  // from `in`, and plays the recording's close, if it has one, at their end.
+  // Exits 2 when the recording is damaged, naming the line.
+  int replay(std::istream& in);
+  // A command (close, quit, a failed expectation...) ended the session.
+  bool stopped() const { return stopped_; }
 
   // The game as it stands, for a harness that plays many scripts from one
   // start-up (the fuzz target copies it once started, and back before each).
@@ -57,31 +71,28 @@ class SimSession {
  private:
   CommandResult tick(const std::string& args);
   CommandResult fight(const std::string& args);
-  CommandResult click(const std::string& args);
-  CommandResult key(const std::string& args);
-  CommandResult pick(const std::string& args);
-  CommandResult drag(const std::string& args);
-  CommandResult wheel(const std::string& args);
-  CommandResult textKey(const std::string& args);
-  CommandResult resize(const std::string& args);
-  CommandResult purses(const std::string& args);
-  CommandResult betrayal(const std::string& args);
-  CommandResult wheelLines(const std::string& args);
+  CommandResult click(const std::string& text);
+  CommandResult play(const PlayerInput& input);
+  CommandResult printRing(const std::string& args);
+  CommandResult printNeighbours(const std::string& args);
   CommandResult printRow(const std::string& args, bool ringRow);
   CommandResult set(const std::string& args);
   CommandResult seed(const std::string& args);
   CommandResult odds(const std::string& args);
-  CommandResult saveLog(const std::string& name);
-  CommandResult close();
+  CommandResult printNames(const std::string& args);
+  CommandResult printSheet(const std::string& args);
+  CommandResult printState(const std::string& args);
+  CommandResult printGraves(const std::string& args);
+  CommandResult close(const std::string& args);
+  CommandResult quit(const std::string& args);
+  CommandResult passOver(const std::string& args);
+  CommandResult logDigest(const std::string& args);
   CommandResult expect(const std::string& args);
   CommandResult badArgument(const std::string& what);
+  std::optional<CommandResult> unexpected(const std::string& args);
   // A count of 0..most from `text`, or nothing when it is none (told as bad
   // input, naming `what`).
   std::optional<long long> count(const std::string& text, long long most, const char* what);
-  void printNames();
-  void printSheet(const SheetModel& sheet);
-  void printState();
-  void printGraves();
 
   // The expectations: "" when it holds, else what was found instead.
   std::string expectLog(const std::string& text, bool wanted);
@@ -103,6 +114,10 @@ class SimSession {
   std::unique_ptr<NullPlatform> platform_;
   std::unique_ptr<Game> game_;
   int lineNumber_ = 0;
+  std::string line_;    // the command being run
+  std::string source_;  // the recording being played, for messages
+  bool stopped_ = false;
+  std::filesystem::path tempDir_;
   bool started_ = false;
   // Every Log line appended since the start, and how far `expect log` has read.
   std::vector<std::string> logHistory_;
@@ -113,6 +128,8 @@ class SimSession {
   std::string badExpect_;
 };
 
+// The usage lines, which begin --help and follow every refusal alike.
+const char* usageText();
 // The --help text: usage and the command table.
 const char* helpText();
 

@@ -86,7 +86,7 @@ std::string fighterJson(const TCharacterDMG& c) {
 
 std::vector<std::pair<std::string, std::string>> stateFields(const Game& g) {
   return {{"turn", std::to_string(g.turnCounter)},
-          {"phase", std::to_string(g.turnPhase)},
+          {"phase", std::to_string(static_cast<int>(g.turnPhase))},
           {"distance", std::to_string(g.fightDistance)},
           {"running", jsonBool(g.fightRunning)},
           {"fightToDeath", jsonBool(g.fightToDeath)},
@@ -95,7 +95,7 @@ std::vector<std::pair<std::string, std::string>> stateFields(const Game& g) {
           {"zap", std::to_string(g.zapCountdown)},
           {"arenaCentre", std::to_string(g.arenaCentre)},
           {"graves", std::to_string(g.graveyard.count)},
-          {"menu", std::to_string(static_cast<int>(g.names.state))},
+          {"menu", std::to_string(static_cast<int>(g.names.state()))},
           {"startup", std::to_string(g.startupCountdown)},
           {"viewedBody", std::to_string(g.viewedBody)},
           {"cursorCell", std::to_string(g.cursorCell)},
@@ -118,7 +118,7 @@ std::string stateJson(const Game& g) {
   for (const auto& [key, value] : stateFields(g)) {
     if (out.size() > 1) out += ",";
     out += "\"" + key + "\":" + value;
-    // The slots follow the menu, as the line always had them.
+    // The slots follow the menu: scenarios compare the line whole.
     if (key == "menu" && !slotsDone) {
       out += ",\"slots\":[";
       for (int s = 1; s <= kSlotCount; ++s) out += (s > 1 ? "," : "") + fighterJson(slot(g, s));

@@ -5,7 +5,8 @@
 // inclination; start angle is the axial tilt for the planets and the large
 // moons, and the inclination for the small bodies, whose tilt is a plain 1.
 // Retrograde irregular moons carry a negative orbital period. Rotation
-// periods are in days except Terra's, which has always been given in hours.
+// periods are in days except Terra's, which is her day in hours (24): the
+// planet file holds that number and her globe spins by it.
 //
 // Values marked "approx." are estimates: small moons and asteroids whose
 // mass has never been measured (taken from size and a typical density),

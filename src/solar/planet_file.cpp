@@ -108,6 +108,7 @@ void loadSolarSystem(Game& g) {
   Bytes bytes;
   const FileResult read = readFileBounded(gameFile(g, kPlanetFileName), kPlanetFileSize, bytes);
   g.planetFileRefused = false;
+  g.planetLoaded = true;
   if (read.code == FileResult::Code::Missing) {
     rebuildSolarSystem(g);
   } else if (read && planetFileUsable(bytes.data(), bytes.size())) {

@@ -2,20 +2,20 @@
 #include <filesystem>
 #include <string>
 
-namespace vorlund {
+#include "world/world_state.h"
 
-struct WorldState;
+namespace vorlund {
 
 inline constexpr const char* kCellFileName = "aorb1.orb";
 inline constexpr const char* kTriangleFileName = "atri1.tri";
-// 1461 records of three doubles.
-inline constexpr long long kCellFileSize = 1461LL * 3 * 8;
-// A closed sphere of 1461 cells has 2 x 1461 - 4 triangles; a strip may end
-// with one or two points that make no triangle.
-inline constexpr int kMaxTrianglePoints = 3 * (2 * 1461 - 4) + 2;
+// One record of three doubles per cell.
+inline constexpr long long kCellFileSize = kSphereCellCount * 3LL * 8;
+// A closed sphere of N cells has 2N - 4 triangles; a strip may end with one
+// or two points that make no triangle.
+inline constexpr int kMaxTrianglePoints = 3 * (2 * kSphereCellCount - 4) + 2;
 inline constexpr long long kMaxTriangleFileSize = 4 + 24LL * kMaxTrianglePoints;
 
-// Reads the cell positions from "aorb1.orb" (bytes past the 1461 records are
+// Reads the cell positions from "aorb1.orb" (bytes past the cells' records are
 // ignored) and checks that they are distinct points on the unit sphere.
 // Returns the message that stops the start-up, or "" when all went well.
 std::string loadCellFile(WorldState& w, const std::filesystem::path& path);

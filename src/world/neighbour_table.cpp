@@ -78,7 +78,9 @@ void pruneNeighbourRows(WorldState& w) {
     NeighbourRow& row = w.neighbours[static_cast<std::size_t>(i)];
     int strike = 0;
     for (int k = 1; k <= kNeighbourLimit; ++k) {
-      // Zeros count as shared too, as they always have.
+      // Empty slots (0) pair up like cells: rows that have both lost their
+      // sixth neighbour share that gap. Which rows are pruned depends on it,
+      // and with them the moves of every fight.
       if (sharedPairs(own, withOwnCell(w, row.slot[static_cast<std::size_t>(k)])) < 4) strike = k;
     }
     if (strike == 0) continue;

@@ -15,8 +15,6 @@
 
 namespace vorlund {
 
-static_assert(kCellCount == kSphereCellCount);
-
 namespace {
 
 constexpr std::int32_t kFirstCursorCell = 268;

@@ -3,10 +3,7 @@
 // rules before they were kept.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
-#include <cstdlib>
-#include <fstream>
 
 #include "arena.h"
 #include "combat/action_step.h"
@@ -16,6 +13,7 @@
 #include "combat/movement.h"
 #include "combat/turn_step.h"
 #include "management/zaps.h"
+#include "support/golden.h"
 
 namespace vorlund::test {
 namespace {
@@ -24,11 +22,11 @@ using namespace std::string_literals;
 
 class CombatRules : public ::testing::Test {
  protected:
-  void SetUp() override { g().log.lines.clear(); }
+  void SetUp() override { logClear(g().log); }
   Game& g() { return arena.g(); }
   TCharacterDMG& us() { return slot(g(), 1); }
   TCharacterDMG& them() { return slot(g(), 2); }
-  const Lines& log() { return g().log.lines; }
+  const Lines& log() { return g().log.lines(); }
   void engage() {
     them().Hex = neighbourSlot(g().world, us().Hex, 1);
     us().Engaged = them().Engaged = true;
@@ -36,7 +34,7 @@ class CombatRules : public ::testing::Test {
   }
   // Closes a movement phase with both fighters still due to act.
   void closeMovement() {
-    g().turnPhase = 3;
+    g().turnPhase = TurnPhase::Movement;
     g().listMove.clear();
     us().Act_This_Turn = them().Act_This_Turn = true;
     turnStep(g());
@@ -48,7 +46,7 @@ class CombatRules : public ::testing::Test {
       return r.dice(3) == roll && r.dice(1) == die;
     });
     us().DX_adj = dxAdj;
-    g().log.lines.clear();
+    logClear(g().log);
     attack(g(), us(), them());
   }
   Arena arena{{"Ash"}, {"Brak"}};
@@ -132,7 +130,7 @@ TEST_F(CombatRules, BodiesTripTheStandingAndTheProneAreStoodOver) {
   EXPECT_EQ(std::make_pair(log().back(), g().listAction),
             std::make_pair("Ash stands up"s, Lines{}));
   // Standing over the one on the ground is worth 4.
-  g().log.lines.clear();
+  logClear(g().log);
   us().DX_adj = 12, us().MA_left = 10;
   actionStep(g(), us(), them());
   ASSERT_GE(log().size(), 3U);
@@ -192,7 +190,7 @@ TEST_F(CombatRules, AKillPaysBothStakesToTheKillerAndLeavesAGrave) {
   const Grave& grave = g().graveyard.graves[static_cast<std::size_t>(graves)];
   EXPECT_EQ((std::array{grave.cell, grave.age, grave.race}), (std::array{42, 1, 1}));
   // Blows to the corpse pay nothing and dig nothing.
-  g().log.lines.clear();
+  logClear(g().log);
   applyDamage(g(), us(), them(), 3);
   EXPECT_EQ(std::make_tuple(log(), us().Coin, g().graveyard.count),
             std::make_tuple(Lines{" 3 to Brak'S corpse"}, 1500, graves + 1));
@@ -229,7 +227,7 @@ TEST_F(CombatRules, EscapeNeedsDexterityOfFourDice) {
     g().fightDistance = 0;
     g().rng.seed =
         seedWhere([&](RandomGenerator& r) { return r.random(count) >= 0 && r.dice(4) == throw4; });
-    g().log.lines.clear();
+    logClear(g().log);
     disengageAttempt(g(), us(), them());
     const bool out = throw4 == 14;
     EXPECT_EQ(std::make_tuple(log(), g().fightDistance, us().Stance),
@@ -250,7 +248,7 @@ TEST_F(CombatRules, ZapStrikesFromSlotEight) {
                    " stunning Ash", " knocking Ash down", " killing him"}));
   // Slot 8 staked nothing.
   EXPECT_EQ(std::make_pair(slot(g(), 8).Coin, g().zapTarget), std::make_pair(purse + 7, 1));
-  g().log.lines.clear();
+  logClear(g().log);
   betrayZap(g());  // the guest is zapped when the player has betrayed
   EXPECT_EQ(std::make_pair(log().front(), g().zapTarget), std::make_pair("you zap Brak"s, 2));
 }
@@ -260,7 +258,7 @@ TEST_F(CombatRules, ZapStrikesFromSlotEight) {
 // to the fighter it cannot walk to, and the fight goes on turn by turn
 // instead of standing at its first turn for ever.
 TEST_F(CombatRules, ACentreThatCannotComeNearerJumpsToTheFighter) {
-  for (std::int32_t c = 1; c <= kCellCount; ++c) {
+  for (std::int32_t c = 1; c <= kSphereCellCount; ++c) {
     NeighbourRow& row = *neighbourRow(g().world, c);
     row = NeighbourRow{};
     row.count = 1;
@@ -281,7 +279,7 @@ TEST_F(CombatRules, TheStakesOfAFightArePaidOnce) {
   EXPECT_EQ(us().Coin, purse1 + 12);
   // The player zaps his own winner before the fight is over.
   g().rng.seed = seedWhere([](RandomGenerator& r) { return r.dice(6) - 12 >= 12; });
-  g().log.lines.clear();
+  logClear(g().log);
   forfitZap(g());
   ASSERT_GE(log().size(), 7U);
   EXPECT_EQ(Lines(log().begin() + 4, log().begin() + 7),
@@ -327,20 +325,9 @@ TEST_P(GoldenFight, LogMatchesTheReviewedFight) {
   Arena arena(c.us, c.them, c.toTheDeath);
   arena.g().rng.seed = c.seed;
   playFightToEnd(arena.g(), 200000);
-  const Lines& log = arena.g().log.lines;
-  const std::string path = std::string(VORLUND_GOLDEN_DIR) + "/fight_" + c.name + ".log";
-  if (std::getenv("VORLUND_REGENERATE_GOLDEN") != nullptr) {
-    std::ofstream out(path, std::ios::trunc);
-    for (const auto& line : log) out << line << '\n';
-    GTEST_SKIP() << "rewrote " << path << ": review it line by line";
-  }
-  Lines golden;
-  std::ifstream in(path);
-  for (std::string line; std::getline(in, line);) golden.push_back(line);
-  const std::size_t i =
-      std::mismatch(log.begin(), log.end(), golden.begin(), golden.end()).first - log.begin();
-  EXPECT_EQ(log, golden) << path << " differs at line " << i + 1
-                         << "; regenerate with VORLUND_REGENERATE_GOLDEN=1 and review every line";
+  expectGolden("fight_" + c.name + ".log", arena.g().log.lines(),
+               "VORLUND_REGENERATE_GOLDEN=1 <build>/tests/combat_tests "
+               "--gtest_filter='Fights/GoldenFight.*'");
 }
 
 INSTANTIATE_TEST_SUITE_P(

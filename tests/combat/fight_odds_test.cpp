@@ -22,12 +22,12 @@ TEST(FightOdds, CountingLeavesTheGameAndItsDiceAsTheyWere) {
   Match m;
   Game& g = m.g();
   g.rng.seed = 12345;
-  const Lines log = g.log.lines;
+  const Lines log = g.log.lines();
   const FightOdds odds = fightOdds(g, 200);
   EXPECT_EQ(odds.wins1 + odds.wins2 + odds.other, 200);
   EXPECT_TRUE(odds.wins1 > 0 && odds.wins2 > 0);
   // What the game is left with is played through by a scenario.
-  EXPECT_EQ(std::make_tuple(g.rng.seed, g.log.lines, g.turnCounter),
+  EXPECT_EQ(std::make_tuple(g.rng.seed, g.log.lines(), g.turnCounter),
             std::make_tuple(12345u, log, 0));
   // The same game asks again: the same series, the same counts.
   EXPECT_EQ(fightOdds(g, 200), odds);
@@ -58,13 +58,15 @@ TEST(FightOdds, HiddenSheetsChangeNothingInTheFight) {
   std::vector<std::string> logs[2];
   for (bool hidden : {false, true}) {
     Match m;
-    m.g().us.hidden = m.g().them.hidden = hidden;
-    const std::uint64_t filled = m.g().us.revision + m.g().them.revision;
+    sheetSetHidden(m.g().us, hidden);
+    sheetSetHidden(m.g().them, hidden);
+    const std::uint64_t filled = m.g().us.revision() + m.g().them.revision();
     releaseFighters(m.g());
     m.g().rng.seed = 77;
     playFightToEnd(m.g(), 200000);
-    logs[hidden] = m.g().log.lines;
-    EXPECT_TRUE(!hidden || m.g().us.revision + m.g().them.revision == filled) << "a sheet filled";
+    logs[hidden] = m.g().log.lines();
+    EXPECT_TRUE(!hidden || m.g().us.revision() + m.g().them.revision() == filled)
+        << "a sheet filled";
   }
   EXPECT_GT(logs[0].size(), 20u);
   EXPECT_EQ(logs[0], logs[1]);

@@ -78,21 +78,22 @@ TEST(Generator, SpentOrMissingListsStillGiveAFighter) {
   EXPECT_NE(c.Name_String, crowdsFirstChoice) << "a farm fighter bears that name";
   EXPECT_EQ(t.read("names.txt"), "Last\r\n") << "the first line stays for the wizard";
   EXPECT_EQ(std::make_tuple(c.Race.str(), c.ST + c.DX), std::make_tuple("human", 24));
-  EXPECT_EQ(g.log.lines, Lines({"names.txt has run out of names", "races.txt has too few races"}));
+  EXPECT_EQ(g.log.lines(),
+            Lines({"names.txt has run out of names", "races.txt has too few races"}));
 
   std::filesystem::remove(t.dir.path() / "names.txt");
   std::filesystem::remove(t.dir.path() / "races.txt");
   generateFighter(g, 1);
-  EXPECT_EQ(std::make_tuple(Lines(g.log.lines.begin() + 2, g.log.lines.end()),
+  EXPECT_EQ(std::make_tuple(Lines(g.log.lines().begin() + 2, g.log.lines().end()),
                             slot(g, 1).Race.str(), t.has("names.txt")),
             std::make_tuple(Lines({"Cannot open file names.txt", "Cannot open file races.txt"}),
                             "human", false))
       << "no list is made up on disk";
   // The wizard offers a human too.
-  g.names.lines = {"Ash"};
-  g.names.state = MenuState::ChooseName;
+  namesReplace(g.names, {"Ash"});
+  namesSetState(g.names, MenuState::ChooseName);
   clickNames(g, 0);
-  EXPECT_EQ(std::make_pair(g.names.lines, g.log.lines.back()),
+  EXPECT_EQ(std::make_pair(g.names.lines(), g.log.lines().back()),
             std::make_pair(Lines{"human"}, std::string("Cannot open file races.txt")));
 }
 
@@ -101,7 +102,7 @@ TEST(Names, AnEmptyLineNamesNoFighter) {
   Started t(names, "human\nhuman\n");
   Game& g = t.g();
   clickNames(g, 1);  // the wizard: nothing happens on an empty line
-  EXPECT_EQ(std::make_tuple(g.names.state, slot(g, 1).Name_String.str(), t.read("names.txt")),
+  EXPECT_EQ(std::make_tuple(g.names.state(), slot(g, 1).Name_String.str(), t.read("names.txt")),
             std::make_tuple(MenuState::ChooseName, "", names));
   for (std::uint32_t seed = 0; seed < 20; ++seed) {  // the generator: Birch is the only name
     t.lists(names, "human\nhuman\n");
@@ -113,10 +114,10 @@ TEST(Names, AnEmptyLineNamesNoFighter) {
 
   Started blank("\r\n\r\n", "human\nhuman\n");
   Game& b = blank.g();
-  ASSERT_EQ(b.names.lines.size(), 3u);
-  EXPECT_FALSE(b.names.lines[2].empty()) << "a made-up name to begin with";
+  ASSERT_EQ(b.names.lines().size(), 3u);
+  EXPECT_FALSE(b.names.lines()[2].empty()) << "a made-up name to begin with";
   generateFighter(b, 2);
-  EXPECT_EQ(std::make_pair(slot(b, 2).Name_String.empty(), b.log.lines),
+  EXPECT_EQ(std::make_pair(slot(b, 2).Name_String.empty(), b.log.lines()),
             std::make_pair(false, Lines{"names.txt has run out of names"}));
 }
 
@@ -139,7 +140,7 @@ TEST(TextFiles, LineEndingsAndASaveThatCannotBeMade) {
     test::DiskFull full(4);
     EXPECT_EQ(takeNameLine(t.g(), 1), "Birch");
   }
-  EXPECT_EQ(std::make_pair(t.g().log.lines, t.dir.read("names.txt")),
+  EXPECT_EQ(std::make_pair(t.g().log.lines(), t.dir.read("names.txt")),
             std::make_pair(Lines{"Cannot write file names.txt"}, "Ash\r\nBirch\r\n"s));
 }
 

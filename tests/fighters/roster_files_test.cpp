@@ -75,7 +75,7 @@ TEST(RosterFile, FirstTickWithAnEmptyFarm) {
   Started empty;
   empty.dir.write(kRosterFileName, farmFile(0));
   timer1Timer(empty.g());
-  EXPECT_EQ(std::make_pair(empty.g().names.state, empty.log()),
+  EXPECT_EQ(std::make_pair(empty.g().names.state(), empty.log()),
             std::make_pair(MenuState::ChooseName, Lines{"1"}));
 }
 
@@ -84,7 +84,7 @@ TEST(RosterFile, AnotherFormatLoadsNoFighterButTellsItsNumberAndIsKept) {
   Started next;
   next.dir.write(kRosterFileName, other);
   timer1Timer(next.g());
-  EXPECT_EQ(std::make_tuple(next.g().names.state, next.log(), slot(next.g(), 3).Name_String.str(),
+  EXPECT_EQ(std::make_tuple(next.g().names.state(), next.log(), slot(next.g(), 3).Name_String.str(),
                             next.read(kRosterFileName)),
             std::make_tuple(MenuState::ChooseName, Lines{"2"}, "", other))
       << "the file is left as it was";
@@ -110,7 +110,7 @@ TEST(RosterFile, EveryTruncationAndEveryOverlengthIsRefusedWhole) {
     // A new file each time: rewriting one in place waits for the disk.
     std::filesystem::remove(next.dir.path() / kRosterFileName);
     next.dir.write(kRosterFileName, bytes);
-    g.log.lines.clear();
+    logClear(g.log);
     ASSERT_EQ(loadRoster(g), 0) << n;
     const std::string fault =
         n < 1619 ? "cut short (" + std::to_string(n) + " of 1619 bytes)" : "longer than 1619 bytes";

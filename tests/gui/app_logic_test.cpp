@@ -13,18 +13,24 @@ namespace {
 
 using Action = CommandLine::Action;
 
-TEST(CommandLine, SpeedInRangeIsTakenAnythingElseRefused) {
+// Every argument is the game's, or Qt's with its value, or refused: an
+// option misspelt or a stray word never starts the game.
+TEST(CommandLine, EveryArgumentIsTheGamesOrQtsOrRefused) {
   const struct {
     std::vector<std::string> args;
     Action action;
     std::optional<int> speed;
+    bool platformChosen = false;
   } cases[] = {
       {{}, Action::Play, std::nullopt},
       {{"--speed", "8"}, Action::Play, 8},
       {{"--speed", "256"}, Action::Play, 256},
       {{"--speed=32"}, Action::Play, 32},
-      {{"-platform", "xcb", "--speed", "16"}, Action::Play, 16},  // Qt's own are left to Qt
-      {{"--speed", "16", "--speed", "128"}, Action::Play, 128},   // the last one counts
+      {{"-platform", "xcb", "--speed", "16"}, Action::Play, 16, true},
+      {{"--platform", "wayland"}, Action::Play, std::nullopt, true},
+      {{"-display", ":1", "-style=fusion", "-reverse", "-qwindowtitle", "--speed"},
+       Action::Play, std::nullopt},  // a value is taken whatever it looks like
+      {{"--speed", "16", "--speed", "128"}, Action::Play, 128},  // the last one counts
       {{"--speed", "7"}, Action::Refuse, std::nullopt},
       {{"--speed", "257"}, Action::Refuse, std::nullopt},
       {{"--speed", "-64"}, Action::Refuse, std::nullopt},
@@ -37,17 +43,34 @@ TEST(CommandLine, SpeedInRangeIsTakenAnythingElseRefused) {
       {{"--speed", "300", "--help"}, Action::Refuse, std::nullopt},
       {{"--help", "--speed", "300"}, Action::Help, std::nullopt},
       {{"--version"}, Action::Version, std::nullopt},
+      {{"--versoin"}, Action::Refuse, std::nullopt},
+      {{"--speed", "16", "-h", "--versoin"}, Action::Help, std::nullopt},
+      {{"--speed", "16", "--versoin", "-h"}, Action::Refuse, std::nullopt},
+      {{"savegame"}, Action::Refuse, std::nullopt},
+      {{"-"}, Action::Refuse, std::nullopt},
+      {{"--"}, Action::Refuse, std::nullopt},
+      {{"-platform"}, Action::Refuse, std::nullopt},
+      {{"-platform=xcb"}, Action::Refuse, std::nullopt},
+      {{"-reverse=yes"}, Action::Refuse, std::nullopt},
+      {{"-display", ":1", "extra"}, Action::Refuse, std::nullopt},
   };
   for (const auto& c : cases) {
     const std::string joined = ::testing::PrintToString(c.args);
     const CommandLine line = parseCommandLine(c.args);
     EXPECT_EQ(line.action, c.action) << joined;
-    EXPECT_EQ(line.speed, c.speed) << joined;
+    if (c.action == Action::Play) {
+      EXPECT_EQ(line.speed, c.speed) << joined;
+    }
+    EXPECT_EQ(line.platformChosen, c.platformChosen) << joined;
     EXPECT_EQ(line.error.empty(), c.action != Action::Refuse) << joined;
   }
   EXPECT_EQ(parseCommandLine({"--speed"}).error,
             "--speed needs a whole number of ticks per second from 8 to 256 (64 is the designed "
             "pace)");
+  EXPECT_EQ(parseCommandLine({"--versoin"}).error, "unknown option --versoin");
+  EXPECT_EQ(parseCommandLine({"savegame"}).error, "unexpected argument \"savegame\"");
+  EXPECT_EQ(parseCommandLine({"-session"}).error, "-session needs a value");
+  EXPECT_EQ(parseCommandLine({"--display", ":7", "-reverse"}).display, ":7");
 }
 
 // At every pace each second holds exactly its ticks, 1000 / rate apart

@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QtEndian>
 #include <QTest>
 #include <QWindow>
 #include <algorithm>
@@ -14,6 +16,7 @@
 
 #include "app/arena_view.h"
 #include "app/glyph_bitmaps.h"
+#include "app/message_boxes.h"
 #include "gui_support.h"
 #include "render/arena_painter.h"
 #include "shell/game.h"
@@ -114,7 +117,7 @@ class Arena : public ::testing::Test {
     for (std::int32_t c : neighboursOf(g, g.poleCell)) marked.push_back(c);
     for (std::int32_t c : {g.poleCell, g.antipodeCell, 1, cornerCell(g.world, 9)})
       marked.push_back(c);
-    for (std::int32_t c = 1; c <= kCellCount; c += 7) {
+    for (std::int32_t c = 1; c <= kSphereCellCount; c += 7) {
       if (cellPosition(g.world, c).z < 0.3L || holds(marked, c)) continue;
       const Difference cube = drawnBy([c](Game& h) { hideCell(h, c); });
       if (cube.pixels > 4 && cube.box.width() < 30 && cube.box.height() < 30) {
@@ -144,8 +147,8 @@ TEST_F(Arena, MidFightShowsGlobeStarsLabelsAndBothFightersWithTrails) {
   EXPECT_GT(view().framesPainted(), 0) << "frames since the start-up";
   // A fighter from the wizard, straight into the arena; the solar system as
   // the zoom leaves it, Uranus in view.
-  for (const std::string& line : {game().names.lines.at(0), std::string("human"), std::string("12"),
-                                  std::string("release fighters")})
+  for (const std::string& line : {game().names.lines().at(0), std::string("human"),
+                                  std::string("12"), std::string("release fighters")})
     clickNames(*app_, line);
   Game& g = game();
   g.solarScale = 1e-07;
@@ -351,6 +354,75 @@ TEST_F(Arena, TheGridInOneCallPaintsWhatItPaintsCellByCell) {
     else
       EXPECT_LE(differing, 8) << "look " << look;
   }
+}
+
+// GL draws the labels' bitmaps pixel for pixel; at a scale factor of 2 (run
+// so by gui.arena_scale2) they are drawn from a font twice as large, so that
+// "F1" in the corner stands as tall against the arena as at a factor of 1.
+TEST_F(Arena, LabelsKeepTheirSizeAgainstTheArenaAtEveryScale) {
+  const double ratio = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                           ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+                           : 1.0;
+  ASSERT_EQ(surface()->devicePixelRatio(), ratio);
+  const QImage frame = view().grabFrame();
+  ASSERT_EQ(frame.width(), std::lround(view().width() * ratio)) << "the frame has device pixels";
+  const render::GlyphSet unscaled = rasteriseGlyphs();
+  const int designed = std::max(unscaled['F' - render::kFirstGlyph].height,
+                                unscaled['1' - render::kFirstGlyph].height);
+  ASSERT_EQ(game().solar.labels[0], "F1");
+  const Difference label = drawnBy([](Game& g) { g.solar.labels[0].clear(); });
+  EXPECT_NEAR(label.box.height(), designed * ratio, 1.0) << "at " << ratio;
+  EXPECT_LT(label.box.bottom(), frame.height() / 8) << "not the corner label";
+}
+
+// A texture GL refuses at upload (a top-down bitmap, its height negative)
+// is told once. The arena goes on: the textures after it were uploaded, and
+// presses on the arena pick with nothing more to tell.
+TEST(ArenaTextures, ATextureGLRefusesIsToldOnceAndTheRestWorks) {
+  QTemporaryDir folder;
+  copyFiles(QDir::currentPath(), folder.path());
+  QFile bitmap(folder.filePath("Fig13007.bmp"));
+  ASSERT_TRUE(bitmap.open(QIODevice::ReadWrite) && bitmap.seek(22));
+  const QByteArray height = bitmap.read(4);
+  const auto flipped = -qFromLittleEndian<qint32>(height.constData());
+  ASSERT_TRUE(bitmap.seek(22));
+  bitmap.write(reinterpret_cast<const char*>(&flipped), 4);
+  bitmap.close();
+  QStringList told;
+  answerBoxesWith([&](const QString& text, bool) {
+    told << text;
+    return false;
+  });
+  const QString home = QDir::currentPath();
+  QDir::setCurrent(folder.path());
+  {
+    GameApp app;
+    ASSERT_TRUE(startAndShow(app, 7));
+    runEventsFor(300);
+    EXPECT_EQ(told, QStringList{"Error in Fig13007.bmp\ninvalid value"});
+    // Every other texture object holds its image.
+    ArenaView& view = *app.mainWindow()->view();
+    view.makeCurrent();
+    int filled = 0;
+    for (GLuint name = 1; name <= 2 * render::kTextureCount; ++name) {
+      GLint width = 0;
+      if (!glIsTexture(name)) continue;
+      glBindTexture(GL_TEXTURE_2D, name);
+      glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+      filled += width > 0;
+    }
+    glBindTexture(GL_TEXTURE_2D, 0);
+    view.doneCurrent();
+    EXPECT_EQ(filled, render::kTextureCount - 1);
+    // Presses on the arena pick, and tell nothing more.
+    for (const QPoint at : {QPoint(100, 100), QPoint(300, 200)})
+      QTest::mouseClick(view.glWindow(), Qt::LeftButton, {}, at);
+    runEventsFor(300);
+    EXPECT_EQ(told.size(), 1) << told.join(" / ").toStdString();
+    app.mainWindow()->close();
+  }
+  QDir::setCurrent(home);
+  answerBoxesWith({});
 }
 
 // A metric-compatible Times New Roman in a cell 20 pixels high: a capital

@@ -44,7 +44,7 @@ void clickNamesRow(GameApp& app, int row) {
 }
 
 void clickNames(GameApp& app, const std::string& text) {
-  const auto& lines = app.game().names.lines;
+  const auto& lines = app.game().names.lines();
   const auto at = std::find(lines.begin(), lines.end(), text);
   ASSERT_NE(at, lines.end()) << "no Names line \"" << text << "\"";
   clickNamesRow(app, static_cast<int>(at - lines.begin()));
@@ -96,6 +96,34 @@ void copyFirstGameFolder(const QString& to) {
   copyFiles(VORLUND_GAME_DIR, to, [](const QString& name) { return !kPlayedFiles.contains(name); });
   copyFiles(VORLUND_DATA_DIR, to,
             [](const QString& name) { return name.endsWith(".txt") && name != "CMakeLists.txt"; });
+}
+
+QByteArray bytesOf(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
+}
+
+SimReplay replayAlone(const QString& recording, const QString& dir, const QString& input) {
+  SimReplay r;
+  QProcess sim;
+  sim.start(VORLUND_SIM, {"--replay", recording, "--dir", dir});
+  sim.write(input.toUtf8());
+  sim.closeWriteChannel();
+  if (!sim.waitForFinished(180000)) return r;
+  r.exitCode = sim.exitCode();
+  r.errors = QString::fromUtf8(sim.readAllStandardError());
+  for (const QString& line : QString::fromUtf8(sim.readAllStandardOutput()).split('\n')) {
+    if (line.startsWith("log: ") || line == "-- log cleared") r.log << line;
+    if (line.startsWith('{')) r.state = line;
+    if (line.startsWith("log-digest ")) r.digest = line;
+  }
+  return r;
+}
+
+void expectSameFiles(const QString& a, const QString& b) {
+  for (const char* file : {"characters.svd", "graveL.ist", "aapla2.pla", "adia2.equ", "names.txt"})
+    EXPECT_TRUE(bytesOf(QDir(a).filePath(file)) == bytesOf(QDir(b).filePath(file)))
+        << file << " differs between " << a.toStdString() << " and " << b.toStdString();
 }
 
 int runGuiTests(int argc, char** argv, const std::function<void(const QString& dir)>& prepare) {

@@ -49,6 +49,25 @@ void copyFirstGameFolder(const QString& to);
 void copyFiles(const QString& from, const QString& to,
                const std::function<bool(const QString&)>& keep = {});
 
+// A file's bytes, or "(missing)".
+QByteArray bytesOf(const QString& path);
+
+// A recording played alone by `vorlund-sim --replay FILE --dir DIR`, with
+// `input` on its standard input (its close, if it has one, comes after):
+// how it ended, the last state line it printed, and its Log.
+struct SimReplay {
+  int exitCode = -1;
+  QString state;
+  QString digest;  // the last log-digest line
+  QStringList log;
+  QString errors;
+};
+SimReplay replayAlone(const QString& recording, const QString& dir,
+                      const QString& input = "state\n");
+
+// The files play writes are byte for byte the same in both folders.
+void expectSameFiles(const QString& a, const QString& b);
+
 // The programs' main(): settings of their own (never a player's), a
 // temporary folder prepared by `prepare` made current, then every test.
 int runGuiTests(int argc, char** argv, const std::function<void(const QString& dir)>& prepare);

@@ -1,16 +1,23 @@
 #!/usr/bin/env bash
-# Installs the build into a temporary prefix, checks the tree with the
-# desktop's own validators, and starts the installed game from a fresh home
-# folder under Xvfb and openbox: it must make the player's game folder from
-# the installed data, play there, and on a later start keep what play changed.
+# The game as a player and a packager get it. First the build installed into
+# a temporary prefix: the tree is checked with the desktop's own validators,
+# both programs refuse what they do not know before any window opens, and
+# the installed game, started from a fresh home under Xvfb and openbox, makes
+# the player's game folder from the installed data and plays there, the
+# textures and the tune read from the installed data; a later start keeps
+# what play changed. Then the Debian package (made by package.deb),
+# unpacked into a temporary root in its games layout: it finds its data
+# there and plays, and neither the game nor the sim ever plays in the
+# installed data folder, not even started inside it.
+#
+#   install_test.sh BUILD PACKAGE_BUILD
 set -euo pipefail
 fail() { echo "install_test: $*" >&2; exit 1; }
 
-# --play PREFIX: start the installed game from the home folder, wait for its
-# windows, and close the main one as a player would.
+# --play PROGRAM: start the installed game from the current folder, wait for
+# its windows, and close the main one as a player would.
 if [ "$1" = --play ]; then
-  cd "$HOME"
-  "$2/bin/vorlund" &
+  "$2" &
   game=$!
   for _ in $(seq 200); do
     wmctrl -l 2>/dev/null | grep -q ' Names$' && break
@@ -25,9 +32,20 @@ if [ "$1" = --play ]; then
 fi
 
 build=$1
+package_build=$2
+here=$(cd "$(dirname "$0")" && pwd)
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 prefix=$tmp/prefix
+# play_once PROGRAM: one game from the current folder.
+play_once() {
+  bash "$here/xvfb.sh" bash "$here/install_test.sh" --play "$1"
+}
+# The read-only data never lands in a game folder.
+no_read_only_data() {
+  [ -z "$(find "$1" -name 'Fig13*.bmp' -o -name 'wendlebrook_song_one.mp3')" ] ||
+    fail "textures or the tune were copied into $1"
+}
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 id=io.github.vorlund.Vorlund
@@ -35,8 +53,9 @@ for f in bin/vorlund bin/vorlund-sim share/vorlund/aorb1.orb share/vorlund/atri1
          share/vorlund/names.txt share/vorlund/races.txt share/vorlund/risks.txt \
          share/vorlund/Fig13000.bmp share/vorlund/Fig13144.bmp \
          share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
-         share/icons/hicolor/scalable/apps/$id.svg share/man/man6/vorlund.6 \
-         share/man/man6/vorlund-sim.6; do
+         share/icons/hicolor/scalable/apps/$id.svg share/icons/hicolor/16x16/apps/$id.png \
+         share/icons/hicolor/256x256/apps/$id.png share/man/man6/vorlund.6 \
+         share/man/man6/vorlund-sim.6 share/doc/vorlund/copyright; do
   [ -f "$prefix/$f" ] || fail "missing $f"
 done
 if [ -f "$build/game/wendlebrook_song_one.mp3" ]; then
@@ -46,40 +65,85 @@ for state in characters.svd graveL.ist aapla2.pla adia2.equ; do
   [ ! -e "$prefix/share/vorlund/$state" ] || fail "state file $state installed"
 done
 desktop-file-validate "$prefix/share/applications/$id.desktop"
+grep -qx "Exec=vorlund" "$prefix/share/applications/$id.desktop" || fail "Exec"
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >/dev/null
 groff -man -ww -z "$prefix/share/man/man6/vorlund.6" "$prefix/share/man/man6/vorlund-sim.6"
 
-version=$(sed -n 's/^project(Vorlund VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../../CMakeLists.txt")
-[ "$("$prefix/bin/vorlund" --version)" = "vorlund $version" ] || fail "vorlund --version"
-[ "$("$prefix/bin/vorlund-sim" --version)" = "vorlund-sim $version" ] || fail "vorlund-sim --version"
+version=$(sed -n 's/^project(Vorlund VERSION \([0-9.]*\).*/\1/p' "$here/../../CMakeLists.txt")
+for program in vorlund vorlund-sim; do
+  "$prefix/bin/$program" --version >"$tmp/out"
+  [ "$(head -1 "$tmp/out")" = "$program $version" ] &&
+    grep -q "^License GPL-3.0-or-later" "$tmp/out" || fail "$program --version: $(cat "$tmp/out")"
+done
 # Read whole: grep -q leaves at the first match, and a longer help would
 # then die of a broken pipe.
 grep -q "XDG_DATA_HOME" <<<"$("$prefix/bin/vorlund" --help)" || fail "vorlund --help"
 grep -q "usage: vorlund-sim" <<<"$("$prefix/bin/vorlund-sim" --help)" || fail "vorlund-sim --help"
-# A pace out of range is refused before any window, with the reason and the usage.
-code=0
-"$prefix/bin/vorlund" --speed 300 2>"$tmp/err" || code=$?
-[ "$code" = 2 ] && [ "$(head -1 "$tmp/err")" = 'vorlund: --speed takes a whole number of ticks per second from 8 to 256 (64 is the designed pace), not "300"' ] &&
-  grep -q "Usage: vorlund" "$tmp/err" || fail "--speed 300: exit $code, $(cat "$tmp/err")"
+
+# Refused before any window: without a display a start would fail
+# otherwise. The reason, then the usage that --help begins with, on stderr.
+refused() {  # refused PROGRAM REASON ARG...
+  local program=$1 reason=$2 code=0
+  shift 2
+  env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/$program" "$@" >"$tmp/out" 2>"$tmp/err" || code=$?
+  local usage
+  "$prefix/bin/$program" --help >"$tmp/help"
+  usage=$(head -"$(($(wc -l <"$tmp/err") - 1))" "$tmp/help")
+  [ "$code" = 2 ] && [ ! -s "$tmp/out" ] && [ "$(head -1 "$tmp/err")" = "$program: $reason" ] &&
+    [ "$(tail -n +2 "$tmp/err")" = "$usage" ] ||
+    fail "$program $*: exit $code, stdout $(cat "$tmp/out"), stderr $(cat "$tmp/err")"
+}
+refused vorlund 'unknown option --versoin' --versoin
+refused vorlund 'unexpected argument "savegame"' --speed 16 savegame
+refused vorlund '--speed takes a whole number of ticks per second from 8 to 256 (64 is the designed pace), not "300"' --speed 300
+refused vorlund '-display needs a value' -display
+refused vorlund-sim 'unknown option --versoin' --versoin
+refused vorlund-sim 'unexpected argument "game"' --seed 3 game
 
 # A player's first start: a fresh home, started from the home folder.
 export HOME=$tmp/home XDG_CONFIG_HOME=$tmp/home/.config
 unset XDG_DATA_HOME
 mkdir -p "$HOME"
 own=$HOME/.local/share/vorlund
-play_once() {
-  bash "$(dirname "$0")/xvfb.sh" bash "$0" --play "$prefix"
-}
-play_once
+cd "$HOME"
+play_once "$prefix/bin/vorlund"
 cmp "$own/names.txt" "$prefix/share/vorlund/names.txt" || fail "names.txt not copied"
 cmp "$own/aorb1.orb" "$prefix/share/vorlund/aorb1.orb" || fail "aorb1.orb not copied"
+no_read_only_data "$own"
 [ -f "$own/aapla2.pla" ] || fail "the game did not save in its folder"
 [ -z "$(ls "$HOME")" ] || fail "files left in the home folder: $(ls "$HOME")"
 
 # A later start keeps what play changed and brings back what is missing.
 printf 'Zoë\n' >"$own/names.txt"
 rm "$own/races.txt"
-play_once
+play_once "$prefix/bin/vorlund"
 [ "$(cat "$own/names.txt")" = "Zoë" ] || fail "names.txt was overwritten"
 cmp "$own/races.txt" "$prefix/share/vorlund/races.txt" || fail "races.txt not restored"
+
+# The package in a temporary root, as dpkg would lay it out under /.
+root=$tmp/root
+deb=$(ls "$package_build"/vorlund_"$version"_*.deb)
+dpkg-deb -x "$deb" "$root"
+data=$root/usr/share/games/vorlund
+export HOME=$tmp/home2 XDG_CONFIG_HOME=$tmp/home2/.config
+mkdir -p "$HOME"
+own=$HOME/.local/share/vorlund
+(cd "$data" && find . -type f -exec md5sum {} + | sort) >"$tmp/data.before"
+# Started inside the installed data folder, where whoever runs the test may
+# write (root, as in CI, everywhere): the game plays in the player's folder.
+cd "$data"
+play_once "$root/usr/games/vorlund"
+cmp "$own/names.txt" "$data/names.txt" || fail "the packaged game did not make the player's folder"
+no_read_only_data "$own"
+[ -f "$own/aapla2.pla" ] || fail "the packaged game did not save in the player's folder"
+for sim in "$root/usr/games/vorlund-sim --dir $data" "$root/usr/games/vorlund-sim"; do
+  code=0
+  echo close | $sim >/dev/null 2>"$tmp/err" || code=$?
+  [ "$code" = 1 ] && grep -q "is the installed game data, never a game folder" "$tmp/err" ||
+    fail "$sim in the installed data: exit $code, $(cat "$tmp/err")"
+done
+(cd "$data" && find . -type f -exec md5sum {} + | sort) >"$tmp/data.after"
+diff "$tmp/data.before" "$tmp/data.after" || fail "the installed data folder was changed"
+cd "$HOME"
+play_once "$root/usr/games/vorlund"
 echo "install_test: ok"

@@ -2,10 +2,11 @@
 // wizard by clicks in the Names window, a gamble, a release, a pause and a
 // resume in the Log, keys, a zap with a press, a drag and a wheel notch on
 // the arena, fights to their end, a rest week, the farm, a close. The game
-// recorded itself; vorlund-sim replays the recording on a copy of the folder
-// as it was at the start and must end where the game ended: the same state,
-// the same Log lines, the same files. Then the game starts again in the same
-// folder and brings back the purses, the farm and the graveyard.
+// recorded itself with the folder it started from; vorlund-sim replays the
+// recording alone and must end where the game ended: the same state, the
+// same Log lines, the same files. Then the game starts again in the same
+// folder, brings back the purses, the farm and the graveyard, and is
+// replayed alone in the same way.
 #include <gtest/gtest.h>
 
 #include <QListWidget>
@@ -24,11 +25,6 @@ namespace vorlund::app {
 namespace {
 
 using namespace test;
-
-QByteArray bytesOf(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
-}
 
 // One game in the current folder, its Log heard line by line as the sim
 // prints it, at four times the designed pace (the recording counts ticks).
@@ -54,35 +50,21 @@ struct Played {
   bool started = false;
 };
 
-// The recorded script, a `state` before its closing line, replayed by
-// vorlund-sim on `startDir` copied to `dir`; it must end as the game ended.
-void expectSameGame(const QString& script, const QString& startDir, const QString& dir,
-                    const QString& state, const QStringList& log) {
-  copyFiles(startDir, dir);
-  QStringList lines = script.split('\n', Qt::SkipEmptyParts);
-  ASSERT_EQ(lines.value(lines.size() - 1), "close");
-  lines.insert(lines.size() - 1, "state");
-  QProcess sim;
-  sim.start(VORLUND_SIM, {"--dir", dir});
-  sim.write((lines.join('\n') + '\n').toUtf8());
-  sim.closeWriteChannel();
-  ASSERT_TRUE(sim.waitForFinished(180000));
-  EXPECT_EQ(sim.exitCode(), 0) << sim.readAllStandardError().toStdString();
-  QString replayState;
-  QStringList replayLog;
-  for (const QString& line : QString::fromUtf8(sim.readAllStandardOutput()).split('\n')) {
-    if (line.startsWith("log: ") || line == "-- log cleared") replayLog << line;
-    if (line.startsWith('{')) replayState = line;
-  }
+// The recorded script, played alone by vorlund-sim from the start it carries
+// in a folder of its own, with a `state` before its close: it must end as
+// the game ended, the same state, the same Log lines, the same files.
+void expectSameGame(const QString& dir, const QString& state, const QStringList& log) {
+  QFile::copy(kLastGameFile, dir + ".vsim");
+  const SimReplay replay = replayAlone(dir + ".vsim", dir);
+  EXPECT_EQ(replay.exitCode, 0) << replay.errors.toStdString();
   int at = 0;  // where the states part, shown with a little of each
-  while (at < state.size() && at < replayState.size() && state[at] == replayState[at]) ++at;
-  EXPECT_TRUE(replayState == state) << "replay: ..." << replayState.mid(at - 60, 120).toStdString()
-                                    << "\ngame:   ..." << state.mid(at - 60, 120).toStdString();
-  ASSERT_EQ(replayLog.size(), log.size()) << "Log lines of the replay and of the game";
-  for (int i = 0; i < log.size(); ++i) ASSERT_EQ(replayLog[i], log[i]) << "Log line " << i;
-  for (const char* file : {"characters.svd", "graveL.ist", "aapla2.pla", "adia2.equ", "names.txt"})
-    EXPECT_TRUE(bytesOf(QDir::current().filePath(file)) == bytesOf(QDir(dir).filePath(file)))
-        << file << " differs";
+  while (at < state.size() && at < replay.state.size() && state[at] == replay.state[at]) ++at;
+  EXPECT_TRUE(replay.state == state)
+      << "replay: ..." << replay.state.mid(at - 60, 120).toStdString() << "\ngame:   ..."
+      << state.mid(at - 60, 120).toStdString();
+  ASSERT_EQ(replay.log.size(), log.size()) << "Log lines of the replay and of the game";
+  for (int i = 0; i < log.size(); ++i) ASSERT_EQ(replay.log[i], log[i]) << "Log line " << i;
+  expectSameFiles(QDir::currentPath(), dir);
 }
 
 // What outlives a closed game: the purses (its first line), the farm and
@@ -104,17 +86,16 @@ std::string kept(const Game& g) {
 
 // The wizard: the name the game offers, a human, strength 12.
 void makeFighter(Played& p) {
-  p.click(p.app.game().names.lines.at(static_cast<std::size_t>(p.app.game().names.selected)));
+  p.click(p.app.game().names.lines().at(static_cast<std::size_t>(p.app.game().names.selected())));
   p.click("human");
   p.click("12");
-  ASSERT_EQ(p.app.game().names.state, MenuState::Fight);
+  ASSERT_EQ(p.app.game().names.state(), MenuState::Fight);
 }
 
 TEST(FirstGame, PlayedRecordedReplayedAndBroughtBackAtTheNextStart) {
   QTemporaryDir root;
   const auto path = [&](const char* name) { return root.filePath(name); };
   copyFirstGameFolder(path("game"));
-  copyFiles(path("game"), path("start1"));
   QDir::setCurrent(path("game"));
 
   QString state1;
@@ -134,10 +115,10 @@ TEST(FirstGame, PlayedRecordedReplayedAndBroughtBackAtTheNextStart) {
     runEventsFor(60);
     clickLog(p.app);
     ASSERT_FALSE(g.fightRunning);
-    const std::size_t linesWhenPaused = g.log.lines.size();
+    const std::size_t linesWhenPaused = g.log.lines().size();
     const int turnWhenPaused = g.turnCounter;
     runEventsFor(300);
-    EXPECT_EQ(g.log.lines.size(), linesWhenPaused);
+    EXPECT_EQ(g.log.lines().size(), linesWhenPaused);
     EXPECT_EQ(g.turnCounter, turnWhenPaused);
     clickLog(p.app);
     EXPECT_TRUE(g.fightRunning);
@@ -146,7 +127,7 @@ TEST(FirstGame, PlayedRecordedReplayedAndBroughtBackAtTheNextStart) {
     EXPECT_TRUE(g.gridOverlay);
     QTest::keyClick(listOf(p.app, WindowId::Names), Qt::Key_F1);
     ASSERT_TRUE(p.fightOver());
-    ASSERT_EQ(g.names.state, MenuState::BetweenFights);
+    ASSERT_EQ(g.names.state(), MenuState::BetweenFights);
 
     // A fighter worth keeping goes to the farm (with seed 2024 the first
     // one lives through his fight; until then the player gambles again),
@@ -162,10 +143,10 @@ TEST(FirstGame, PlayedRecordedReplayedAndBroughtBackAtTheNextStart) {
     ASSERT_TRUE(alive());
     const std::string farmed = slot(g, 1).Name_String.str();
     p.click("pay for breeding");
-    ASSERT_EQ(g.names.state, MenuState::Farm);
+    ASSERT_EQ(g.names.state(), MenuState::Farm);
     EXPECT_EQ(slot(g, kFirstFarmSlot).Name_String.str(), farmed);
     p.click(" leave out to pasture");
-    ASSERT_EQ(g.names.state, MenuState::ChooseName);
+    ASSERT_EQ(g.names.state(), MenuState::ChooseName);
     makeFighter(p);
 
     // Paused at once, the player zaps his own fighter: the beam flickers on
@@ -205,19 +186,18 @@ TEST(FirstGame, PlayedRecordedReplayedAndBroughtBackAtTheNextStart) {
   for (const char* input : {"\nclick #", "\nlog-click\n", "\nkey 66\n", "\ntext-key 112\n",
                             "\npick ", "\ndrag ", "\nmouse-up\n", "\nwheel -120\n", "\ntick "})
     EXPECT_TRUE(script1.contains(input)) << "no " << input << " in the recording";
-  expectSameGame(script1, path("start1"), path("replay1"), state1, log1);
+  expectSameGame(path("replay1"), state1, log1);
 
   // The next start in the same folder: the purses from the settings, the
   // farm and the graveyard from their files. This game is recorded anew and
   // the first kept as the previous one.
-  copyFiles(path("game"), path("start2"));
   QString state2;
   QStringList log2;
   {
     Played p(77);
     ASSERT_TRUE(p.started);
     EXPECT_EQ(kept(p.app.game()), keptAtClose);
-    ASSERT_EQ(p.app.game().names.state, MenuState::BetweenFights);
+    ASSERT_EQ(p.app.game().names.state(), MenuState::BetweenFights);
     p.click("rest week");
     runEventsFor(100);
     state2 = p.close();
@@ -228,7 +208,7 @@ TEST(FirstGame, PlayedRecordedReplayedAndBroughtBackAtTheNextStart) {
   const std::string pursesLine = keptAtClose.substr(0, keptAtClose.find('\n'));
   EXPECT_TRUE(script2.contains(QString::fromStdString("\n" + pursesLine + "\n")))
       << script2.left(400).toStdString();
-  expectSameGame(script2, path("start2"), path("replay2"), state2, log2);
+  expectSameGame(path("replay2"), state2, log2);
 }
 
 }  // namespace

@@ -46,7 +46,7 @@ std::int32_t cellHalfWayOut(ArenaView& view, const Game& g) {
   for (int r = 0; r < 40 && middle == 0; r += 2)
     for (int d = -r; d <= r && middle == 0; d += 2) {
       const auto hit = view.pickAt(QPointF(view.width() / 2.0 + d, view.height() / 2.0 + r));
-      if (hit && *hit >= 1 && *hit <= static_cast<std::uint32_t>(kCellCount)) middle = *hit;
+      if (hit && *hit >= 1 && *hit <= static_cast<std::uint32_t>(kSphereCellCount)) middle = *hit;
     }
   if (middle == 0) return 0;
   const Vec3& centre = cellPosition(g.world, static_cast<std::int32_t>(middle));
@@ -54,7 +54,7 @@ std::int32_t cellHalfWayOut(ArenaView& view, const Game& g) {
     return std::abs(cosineBetween(centre, cellPosition(g.world, c)) - 0.7f);
   };
   std::int32_t best = 1;
-  for (std::int32_t c = 2; c <= kCellCount; ++c)
+  for (std::int32_t c = 2; c <= kSphereCellCount; ++c)
     if (error(c) < error(best)) best = c;
   return best;
 }
@@ -87,7 +87,7 @@ TEST(Screenshots, TheCursorOverlayAndTheArenaMidFight) {
 
   // A human of strength 12 against the guest, released at once.
   for (const std::string& line :
-       {g.names.lines.at(static_cast<std::size_t>(g.names.selected)), std::string("human"),
+       {g.names.lines().at(static_cast<std::size_t>(g.names.selected())), std::string("human"),
         std::string("12"), std::string("release fighters")})
     clickNames(app, line);
   ASSERT_TRUE(waitFor([&] { return g.turnCounter >= 3 || g.turnCounter == 0; }, 20000));

@@ -18,12 +18,14 @@
 #include <QTextEdit>
 #include <QToolTip>
 
+#include "app/message_boxes.h"
 #include "app/odds_tooltip.h"
 #include "app/text_windows.h"
 #include "combat/fight_odds.h"
 #include "gui_support.h"
 #include "management/between_fights.h"
 #include "panels/designed_bounds.h"
+#include "panels/sheet.h"
 #include "panels/tiling.h"
 #include "settings/qt_settings_store.h"
 #include "support/spy_platform.h"
@@ -194,12 +196,12 @@ TEST_F(Windows, FirstStartTilesOuterBoundsWithExactCaptionsFontsKeysAndKeepsTheS
   // below the last line acts on nothing and leaves nothing selected.
   QListWidget* names = listOf(app, WindowId::Names);
   clickNamesRow(app, 1);
-  EXPECT_EQ(app.game().us.lines[0].substr(5, 5), "Birch");
+  EXPECT_EQ(app.game().us.lines()[0].substr(5, 5), "Birch");
   EXPECT_EQ(names->count(), 1) << "the races list (no races.txt: a human is offered)";
   QTest::mouseClick(names->viewport(), Qt::LeftButton, {},
                     QPoint(10, names->viewport()->height() - 3));
-  EXPECT_EQ(app.game().names.state, MenuState::ChooseRace);
-  EXPECT_EQ(app.game().names.selected, -1);
+  EXPECT_EQ(app.game().names.state(), MenuState::ChooseRace);
+  EXPECT_EQ(app.game().names.selected(), -1);
   EXPECT_TRUE(names->selectedItems().isEmpty());
 
   // The close keeps the outer placement the game reads and sets, and the pace
@@ -247,8 +249,9 @@ TEST_F(Windows, TheNewestOddsShowOnHoveringAndCtrlSInTheLogSavesTheLinesItShows)
   sinceSetUp.start();
   slot(g, 2).Name_String = "Zed";
   slot(g, 2).ST += 4;
-  g.names.lines[2] = "Zed$1";
-  ++g.names.revision;
+  std::vector<std::string> wagers = g.names.lines();
+  wagers[2] = "Zed$1";
+  namesReplace(g.names, wagers);
   app.sync();
   const std::uint32_t seed = g.rng.seed;
   // Asked before the count is done, the tooltip says that it goes on; the
@@ -298,7 +301,7 @@ TEST_F(Windows, TheNewestOddsShowOnHoveringAndCtrlSInTheLogSavesTheLinesItShows)
     shownAtSave = items(listOf(app, WindowId::Log));
     return answer;
   });
-  ASSERT_TRUE(waitFor([&] { return g.log.lines.size() > 30; }));
+  ASSERT_TRUE(waitFor([&] { return g.log.lines().size() > 30; }));
   QListWidget* log = listOf(app, WindowId::Log);
   const bool running = g.fightRunning;
   QTest::keyClick(log, Qt::Key_S, Qt::ControlModifier);
@@ -320,6 +323,38 @@ TEST_F(Windows, TheNewestOddsShowOnHoveringAndCtrlSInTheLogSavesTheLinesItShows)
   QTest::keyClick(log, Qt::Key_S);
   QTest::keyClick(names, Qt::Key_S, Qt::ControlModifier);
   EXPECT_EQ(asked, 2);
+
+  // Never over a file the game reads or writes; over another file only once
+  // the player says yes.
+  QStringList told;
+  bool yes = false;
+  answerBoxesWith([&](const QString& text, bool question) {
+    told << text;
+    return question && yes;
+  });
+  const QString own = QDir::current().absoluteFilePath("names.txt");
+  answer = own;
+  QFile list(own);
+  ASSERT_TRUE(list.open(QIODevice::ReadOnly));
+  const QByteArray listed = list.readAll();
+  QTest::keyClick(log, Qt::Key_S, Qt::ControlModifier);
+  EXPECT_EQ(told, QStringList{"The Log was not saved: " + own + " is one of the game's own files"});
+  ASSERT_TRUE(list.seek(0));
+  EXPECT_EQ(list.readAll(), listed);
+  answer = saves.filePath("mine.txt");
+  for (bool answered : {false, true}) {
+    QFile mine(answer);
+    ASSERT_TRUE(mine.open(QIODevice::WriteOnly) && mine.write("mine\n") == 5);
+    mine.close();
+    yes = answered;
+    told.clear();
+    QTest::keyClick(log, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(told, QStringList{answer + " already exists. Replace it with the Log?"});
+    ASSERT_TRUE(mine.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(mine.readAll()),
+              answered ? shownAtSave.join('\n') + '\n' : QString("mine\n"));
+  }
+  answerBoxesWith({});
   app.mainWindow()->close();
   EXPECT_EQ(stored("Speed"), "128") << "the command line's pace is not stored";
 }

@@ -23,11 +23,14 @@ struct Farm : Stable {
     make(2, "Brak");
     for (std::size_t i = 0; i < farm.size(); ++i)
       make(3 + static_cast<int>(i), farm[i], "orc", 10).EP = static_cast<std::int32_t>(i);
-    g().names.lines = kRisks;
-    g().names.state = MenuState::BetweenFights;
-    g().log.lines.clear();
+    namesReplace(g().names, kRisks);
+    namesSetState(g().names, MenuState::BetweenFights);
+    logClear(g().log);
   }
-  void showFarm(const Lines& lines) { g().names.state = MenuState::Farm, g().names.lines = lines; }
+  void showFarm(const Lines& lines) {
+    namesSetState(g().names, MenuState::Farm);
+    namesReplace(g().names, lines);
+  }
 };
 
 TEST(Breeding, TheLivingFighterGoesToTheLowestFreeSlot) {
@@ -42,7 +45,7 @@ TEST(Breeding, TheLivingFighterGoesToTheLowestFreeSlot) {
             std::make_tuple("Ash", 3, true));
   // Slot 1 is cleared; his purse stays with the slot.
   EXPECT_EQ(std::make_tuple(ash.Name_String.str(), ash.ST, ash.Coin, ash.Engaged_last_turn,
-                            t.g().us.caption, t.g().names.state, t.g().names.lines),
+                            t.g().us.caption(), t.g().names.state(), t.g().names.lines()),
             std::make_tuple("", 0, 77, true, "  $77", MenuState::Farm,
                             Lines({" leave out to pasture", "", "Cedar", "Ash"})));
 }
@@ -51,7 +54,7 @@ TEST(Breeding, TheDeadStayAndAFullFarmSaysSoTwiceInItsOwnCapitals) {
   Farm dead({"Cedar"});
   slot(dead.g(), 1).Wounds = 12;
   dead.click("pay for breeding");
-  EXPECT_EQ(std::make_tuple(dead.log(), dead.names(), dead.g().names.lines),
+  EXPECT_EQ(std::make_tuple(dead.log(), dead.names(), dead.g().names.lines()),
             std::make_tuple(Lines{}, Lines({"Ash", "Brak", "Cedar", "", "", "", "", ""}),
                             Lines({" leave out to pasture", "", "Cedar"})));
 
@@ -65,11 +68,11 @@ TEST(Breeding, TheDeadStayAndAFullFarmSaysSoTwiceInItsOwnCapitals) {
       expected.push_back("necromancer");
     else
       expected.insert(expected.end(), {"", "The Farm is Full", "", "hire necromancer"});
-    EXPECT_EQ(std::make_pair(full.g().names.lines, slot(full.g(), 1).Name_String.str()),
+    EXPECT_EQ(std::make_pair(full.g().names.lines(), slot(full.g(), 1).Name_String.str()),
               std::make_pair(expected, "Ash"s))
         << "he stays in the arena";
     full.click(hired ? "necromancer" : "The Farm is Full");
-    EXPECT_EQ(std::make_pair(full.g().names.state, full.g().names.lines),
+    EXPECT_EQ(std::make_pair(full.g().names.state(), full.g().names.lines()),
               std::make_pair(MenuState::Farm, expected))
         << "lines that name no fighter do nothing";
   }
@@ -83,7 +86,7 @@ TEST(FarmMenu, TakingBackTheSlot3FighterClosesTheGap) {
   EXPECT_EQ(t.names(), Lines({"Cedar", "Brak", "Dun", "Elm", "Ash", "", "", ""}));
   EXPECT_EQ(std::make_pair(slot(t.g(), 1).EP, slot(t.g(), 3).EP), std::make_pair(0, 1))
       << "whole fighters move, not only names";
-  EXPECT_EQ(std::make_pair(t.g().names.state, t.g().names.lines),
+  EXPECT_EQ(std::make_pair(t.g().names.state(), t.g().names.lines()),
             std::make_pair(MenuState::BetweenFights,
                            Lines({kRisks[0], kRisks[1], kRisks[2], kRisks[4]})));
 
@@ -109,7 +112,7 @@ TEST(FarmMenu, PastureStartsANewFighterUnlessTheFarmIsFull) {
   RandomGenerator r = t.g().rng;
   t.click(" leave out to pasture");
   const Lines names = {"Ash", "Birch", "Cedar", "Dun", "Elm", "Fir", "Gorse"};
-  EXPECT_EQ(std::make_tuple(t.g().names.state, t.g().names.lines, t.g().names.selected),
+  EXPECT_EQ(std::make_tuple(t.g().names.state(), t.g().names.lines(), t.g().names.selected()),
             std::make_tuple(MenuState::ChooseName, names, r.random(7)));
 
   Farm full(kSix);
@@ -117,8 +120,8 @@ TEST(FarmMenu, PastureStartsANewFighterUnlessTheFarmIsFull) {
   full.click(" leave out to pasture");
   Lines expected = {" leave out to pasture"};
   expected.insert(expected.end(), kFarmIsFull.begin(), kFarmIsFull.end());
-  EXPECT_EQ(std::make_tuple(full.g().names.state, full.g().names.lines, full.log(),
-                            full.g().log.selected),
+  EXPECT_EQ(std::make_tuple(full.g().names.state(), full.g().names.lines(), full.log(),
+                            full.g().log.selected()),
             std::make_tuple(MenuState::Farm, expected, kFarmIsFull, 4));
 }
 

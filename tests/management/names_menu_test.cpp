@@ -25,7 +25,7 @@ struct Menu : Stable {
     g().turnCounter = 0;
     showBetweenFightsMenu(g());
   }
-  Lines& lines() { return g().names.lines; }
+  const Lines& lines() { return g().names.lines(); }
   TCharacterDMG& us() { return slot(g(), 1); }
   TCharacterDMG& them() { return slot(g(), 2); }
   std::string wager(const TCharacterDMG& c) {
@@ -36,39 +36,39 @@ struct Menu : Stable {
 TEST(NamesMenu, ReleaseStartsTheFightOnceAndOffersTheCommands) {
   Menu m;
   Game& g = m.g();
-  EXPECT_EQ(std::make_pair(g.names.state, m.lines()),
+  EXPECT_EQ(std::make_pair(g.names.state(), m.lines()),
             std::make_pair(MenuState::BetweenFights, kRisks));
   m.click("gamble in the stands");
-  EXPECT_EQ(g.names.state, MenuState::BetweenFights) << "the state waits for the release";
+  EXPECT_EQ(g.names.state(), MenuState::BetweenFights) << "the state waits for the release";
   Lines expected = m.lines();
   expected.insert(expected.end(), {"", "forfit"});
   m.us().Rest_Last_Week = m.them().Rest_Last_Week = true;
-  g.turnPhase = 4;
+  g.turnPhase = TurnPhase::Actions;
   for (int press = 0; press < 2; ++press) {  // the second comes while the fight runs
     m.click("release fighters");
-    EXPECT_EQ(std::make_tuple(g.names.state, g.turnCounter, g.turnPhase, m.lines()),
-              std::make_tuple(MenuState::Fight, 1, 1, expected));
+    EXPECT_EQ(std::make_tuple(g.names.state(), g.turnCounter, g.turnPhase, m.lines()),
+              std::make_tuple(MenuState::Fight, 1, TurnPhase::Start, expected));
     EXPECT_FALSE(m.us().Rest_Last_Week || m.them().Rest_Last_Week);
-    EXPECT_EQ(std::make_pair(g.log.lines, g.log.clears),
+    EXPECT_EQ(std::make_pair(g.log.lines(), g.log.clears()),
               std::make_pair(Lines{""}, std::uint64_t{1}));
-    g.turnPhase = 1;
+    g.turnPhase = TurnPhase::Start;
   }
 }
 
 TEST(NamesMenu, BetrayGuestOnceThenBetrayIsOffered) {
   Menu m;
   Game& g = m.g();
-  g.names.state = MenuState::Fight;
+  namesSetState(g.names, MenuState::Fight);
   g.turnCounter = 1;
-  m.lines().push_back("betray");
-  const Lines log = g.log.lines;
+  namesAdd(g.names, "betray");
+  const Lines log = g.log.lines();
   m.click("betray");  // the guest is not betrayed yet: not even a zap line
-  EXPECT_EQ(g.log.lines, log);
+  EXPECT_EQ(g.log.lines(), log);
 
   m.fightEnds();
   m.click("betray guest");
   const Lines menu = {kRisks[0], kRisks[1], kRisks[2], kRisks[4]};
-  EXPECT_EQ(std::make_tuple(g.betrayal, g.names.state, m.lines()),
+  EXPECT_EQ(std::make_tuple(g.betrayal, g.names.state(), m.lines()),
             std::make_tuple(true, MenuState::BetweenFights, menu));
   m.fightEnds();
   EXPECT_EQ(m.lines(), menu);
@@ -79,27 +79,29 @@ TEST(NamesMenu, BetrayGuestOnceThenBetrayIsOffered) {
 
   std::filesystem::remove(m.dir.path() / "risks.txt");  // the menu is built in
   m.fightEnds();
-  EXPECT_EQ(std::make_pair(m.lines(), g.log.lines.back()),
+  EXPECT_EQ(std::make_pair(m.lines(), g.log.lines().back()),
             std::make_pair(menu, "Cannot open file risks.txt"s));
 }
 
 TEST(NamesMenu, ClicksThatMeanNothingOnlyRefreshTheCaptions) {
   Menu m;
   Game& g = m.g();
-  m.lines().insert(m.lines().begin() + 2, "");
-  const Lines before = m.lines();
+  Lines before = m.lines();
+  before.insert(before.begin() + 2, "");
+  namesReplace(g.names, before);
   m.us().Coin = -20, m.them().Coin = 7, m.them().Name_String = "Elm";
   for (int line : {2, 99, -1}) {  // an empty line, below the last, above the first
-    g.us.caption = g.them.caption = "";
+    sheetSetCaption(g.us, "");
+    sheetSetCaption(g.them, "");
     clickNames(g, line);
-    EXPECT_EQ(std::make_pair(g.us.caption, g.them.caption),
+    EXPECT_EQ(std::make_pair(g.us.caption(), g.them.caption()),
               std::make_pair("Ash  $-20"s, "Elm  $7"s));
   }
   for (int number : {0, 3, 10}) {  // states the menu does not have
     const auto state = static_cast<MenuState>(number);
-    g.names.state = state;
+    namesSetState(g.names, state);
     m.click("gamble in the stands");
-    EXPECT_EQ(std::make_tuple(g.names.state, m.us().Coin, m.lines()),
+    EXPECT_EQ(std::make_tuple(g.names.state(), m.us().Coin, m.lines()),
               std::make_tuple(state, -20, before));
   }
 }
@@ -125,7 +127,7 @@ TEST(MatchSetUp, GambleReplacesTheDeadAndStakesBothPurses) {
                             them.Lose_next_turn, them.Stance),
             std::make_tuple(true, false, true, false, 5));
   // The cells, the centre and the menu's wager lines are played through by a scenario.
-  EXPECT_EQ(std::make_tuple(g.fightDistance, g.us.caption, g.them.caption),
+  EXPECT_EQ(std::make_tuple(g.fightDistance, g.us.caption(), g.them.caption()),
             std::make_tuple(kRestDistance, "Us      $" + std::to_string(us.Coin),
                             "Them    $" + std::to_string(them.Coin)));
 }
@@ -168,7 +170,7 @@ TEST(ReleaseWait, OnlyAMatchSetUpAndNotYetReleased) {
   m.click("release fighters");
   EXPECT_FALSE(awaitingRelease(g)) << "the fight is on, with the wagers still listed";
   g.turnCounter = 0;
-  g.names.state = MenuState::Farm;
+  namesSetState(g.names, MenuState::Farm);
   EXPECT_FALSE(awaitingRelease(g)) << "in the farm menu the line means nothing";
 }
 

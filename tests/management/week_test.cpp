@@ -21,7 +21,7 @@ struct Week : Stable {
     for (const Grave& grave : graves) g().graveyard.graves[g().graveyard.count++] = grave;
     g().necromancerHired = hired;
     g().rng.seed = seedWhere(wanted);
-    g().log.lines.clear();
+    logClear(g().log);
   }
 };
 
@@ -38,12 +38,12 @@ TEST(RestWeek, NamedLivingFightersPayAndEveryLivingOneHeals) {
   leftOver.ST = 12, leftOver.Wounds = 6, leftOver.Coin = 9;
   restWeek(t.g());
   EXPECT_EQ(t.log(), Lines({"-20$ farm support", "-20$ farm support"}));
-  EXPECT_EQ(t.g().log.selected, 1);
+  EXPECT_EQ(t.g().log.selected(), 1);
   EXPECT_EQ(std::make_tuple(ash.Coin, ash.Wounds, ash.Rest_Last_Week, guest.Coin, guest.Wounds,
                             guest.Rest_Last_Week, slot(t.g(), 3).Coin, dead.Coin, dead.Wounds,
                             leftOver.Wounds, leftOver.Coin),
             std::make_tuple(-10, 0, true, 50, 1, false, 80, 7, 12, 3, 9));
-  EXPECT_EQ(t.g().us.lines[3].substr(38, 13), " 0           ");
+  EXPECT_EQ(t.g().us.lines()[3].substr(38, 13), " 0           ");
   ash.Wounds = 5;  // he rested last week: four heal this time
   restWeek(t.g());
   EXPECT_EQ(std::make_pair(ash.Wounds, ash.Rest_Last_Week), std::make_pair(1, false));
@@ -74,7 +74,7 @@ TEST(Necromancer, SellsNewestFirstTellingTheSaleOnceAndAgesWhatIsLeft) {
   EXPECT_EQ(t.log(), Lines({"-20$ farm support", "-30$ Necromancer pay", "Necromancer sold",
                             "$200 human brain", "$100 human eyes", " $30 orc liver"}));
   EXPECT_EQ(std::make_tuple(slot(t.g(), 1).Coin, t.g().graveyard.count, t.g().necromancerHired,
-                            t.g().log.selected),
+                            t.g().log.selected()),
             std::make_tuple(1000 - 20 - 30 + 330, 0, true, 5));
 }
 

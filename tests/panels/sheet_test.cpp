@@ -21,13 +21,13 @@ struct SheetTest : ::testing::Test {
     layForm(g.us);
     layForm(g.them);
   }
-  const std::string& line(int n) { return g.us.lines[n - 1]; }
+  const std::string& line(int n) { return g.us.lines()[n - 1]; }
 };
 
 TEST_F(SheetTest, FreshFormHasAllItsBlanks) {
   EXPECT_EQ(line(1), "NAME __________________________________            |");
   EXPECT_EQ(line(6), "DX:____(___) EXPERIENCE:_____ |____________________|");
-  for (const auto& l : g.us.lines) EXPECT_EQ(l.size(), 52u);
+  for (const auto& l : g.us.lines()) EXPECT_EQ(l.size(), 52u);
 }
 
 TEST_F(SheetTest, RefreshFillsEveryFieldInPlace) {
@@ -38,9 +38,9 @@ TEST_F(SheetTest, RefreshFillsEveryFieldInPlace) {
   EXPECT_EQ(line(2), "RACE human                                         |");
   EXPECT_EQ(line(4), "ST:12  (   ) Bare hand: 1-1   |Wounds: 3           |");
   EXPECT_EQ(line(6), "DX:12  (   ) EXPERIENCE: 40   |____________________|");
-  EXPECT_EQ(g.us.caption, "Ash  $-20");
+  EXPECT_EQ(g.us.caption(), "Ash  $-20");
   // Name underlined from column 5 to 38, the closing bar plain; wounds red, not underlined.
-  const auto& st = g.us.styles;
+  const auto& st = g.us.styles();
   EXPECT_EQ(
       std::vector<int>({st[0][5], st[0][38], st[0][39], st[3][38], st[3][51]}),
       std::vector<int>({kStyleUnderline, kStyleUnderline, kStylePlain, kStyleRed, kStylePlain}));

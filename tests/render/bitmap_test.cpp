@@ -94,14 +94,22 @@ TEST(TextureFiles, StartUpStopsAtTheFirstFileItCannotReadAndNamesIt) {
   test::TempDir dir;
   for (int k = 0; k < kTextureCount; ++k)
     if (k != 7) dir.write(PlanetTextures::fileName(k), bitmap(4, 4, std::string(48, 'p')));
+  // One the game folder lacks comes from the installed data (for a test
+  // program, the build's game folder beside it).
+  PlanetTextures installed;
+  EXPECT_FALSE(installed.InitPlanetGraphics(dir.path()).has_value());
+  EXPECT_GT(installed.image(7).width, 4);
+  EXPECT_EQ(installed.image(8).width, 4);
+  std::filesystem::create_directory(dir.path() / "Fig13007.bmp");
   PlanetTextures textures;
   std::optional<Failure> failure = textures.InitPlanetGraphics(dir.path());
   ASSERT_TRUE(failure.has_value());
   EXPECT_EQ(failure->kind, Failure::Kind::Fatal) << "the start-up stops";
-  EXPECT_EQ(describe(*failure), "Cannot open file Fig13007.bmp (no such file)");
+  EXPECT_EQ(describe(*failure), "Cannot open file Fig13007.bmp (not a regular file)");
   EXPECT_EQ(textures.image(6).width, 4);
   EXPECT_EQ(textures.image(8).width, 0) << "later textures stay unread";
 
+  std::filesystem::remove(dir.path() / "Fig13007.bmp");
   dir.write("Fig13007.bmp", bitmap(4, 4, std::string(47, 'p')));
   failure = textures.InitPlanetGraphics(dir.path());
   ASSERT_TRUE(failure.has_value());

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -92,10 +93,6 @@ TEST(SettingsFile, AFileItCannotReadIsKeptBesideTheNewOne) {
        "its value MainForm/Coin1 lies where the game does not look"},
       {"a broken section line", text(replaced(kGood, "[opt]", "[opt")), "not in the ini format"},
       {"too large", text(kGood + std::string(1 << 20, ';')), "too large"},
-      {"a folder", [](const test::TempDir& d) { fs::create_directory(d.path() / "Vorlund.ini"); },
-       "not a regular file"},
-      {"a pipe", [](const test::TempDir& d) { ::mkfifo((d.path() / "Vorlund.ini").c_str(), 0600); },
-       "not a regular file"},
       {"a read error (a link to process memory, unreadable even to root)",
        [](const test::TempDir& d) {
          fs::create_symlink("/proc/self/mem", d.path() / "Vorlund.ini");
@@ -157,10 +154,46 @@ TEST(SettingsFile, AFileThatCannotBeSetAsideOrAPipePutInItsPlaceIsNeverWritten) 
   EXPECT_TRUE(fs::is_fifo(file));
 }
 
+// What is no regular file cannot keep the settings: the store starts empty,
+// says so once, and neither moves nor writes it. A missing folder is made
+// only when it is the game's own.
+TEST(SettingsFile, WhatIsNoRegularFileIsToldOnceAndLeftAlone) {
+  test::TempDir dir;
+  ::mkfifo((dir.path() / "pipe.ini").c_str(), 0600);
+  fs::create_directory(dir.path() / "folder.ini");
+  fs::create_symlink("/dev/null", dir.path() / "device.ini");
+  fs::create_symlink(dir.path() / "gone", dir.path() / "nothing.ini");
+  for (const auto& [name, reason] : std::vector<std::pair<fs::path, std::string>>{
+           {"pipe.ini", "not a regular file"},
+           {"folder.ini", "not a regular file"},
+           {"device.ini", "not a regular file"},
+           {"nothing.ini", "a link to nothing"},
+           {"missing/Vorlund.ini", "there is no folder " + (dir.path() / "missing").string()}}) {
+    Store s(dir.path() / name);
+    EXPECT_EQ(s.failure(), (dir.path() / name).string() + " cannot keep the settings (" + reason +
+                               "): they start afresh and will not be saved");
+    EXPECT_EQ(s.failure(), "") << "told once";
+    s.store.writeInteger("MainForm", "Coin1", 7);
+    EXPECT_TRUE(s.store.flush().ok()) << name;
+  }
+  std::vector<std::string> left;
+  for (const auto& entry : fs::directory_iterator(dir.path()))
+    left.push_back(entry.path().filename().string());
+  std::sort(left.begin(), left.end());
+  EXPECT_EQ(left, (std::vector<std::string>{"device.ini", "folder.ini", "nothing.ini", "pipe.ini"}));
+  EXPECT_TRUE(fs::is_fifo(dir.path() / "pipe.ini") && fs::is_character_file("/dev/null"));
+
+  QtSettingsStore own(dir.path() / "Vorlund" / "Vorlund.ini", kGameFolder, true);
+  EXPECT_FALSE(own.takeOpeningFailure().has_value());
+  own.writeInteger("MainForm", "Coin1", 7);
+  EXPECT_TRUE(own.flush().ok());
+  EXPECT_EQ(Store(dir.path() / "Vorlund" / "Vorlund.ini").read("Coin1"), 7);
+}
+
 // The game's store and the sim's are one: what the game saved in the
 // player's Vorlund.ini the sim beside it reads, and what the sim saves there
 // the game reads back. The player's file is found without being opened: a
-// pipe in its place is set aside like any file the store cannot read.
+// pipe in its place blocks nothing, and is left as it is.
 TEST(SettingsFile, TheGameAndTheSimBesideItKeepOneFile) {
   test::TempDir config;
   ::setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
@@ -175,12 +208,13 @@ TEST(SettingsFile, TheGameAndTheSimBesideItKeepOneFile) {
   ::mkfifo(file.c_str(), 0600);
   {
     test::TestGame game(QtSettingsStore::forUser(simFolder));
-    const std::optional<Failure> f = game.platform->settings().takeOpeningFailure();
-    ASSERT_TRUE(f.has_value());
-    EXPECT_EQ(f->message,
-              "Vorlund.ini cannot be read (not a regular file): it is kept as "
-              "Vorlund.ini.bak, and the settings start afresh");
-    EXPECT_TRUE(fs::is_fifo(config.path() / "Vorlund" / "Vorlund.ini.bak"));
+    ASSERT_TRUE(game.platform->settings().takeOpeningFailure().has_value());
+    writeSettings(game.g());
+    EXPECT_TRUE(fs::is_fifo(file));
+  }
+  fs::remove(file);
+  {
+    test::TestGame game(QtSettingsStore::forUser(simFolder));
     for (int s = 1; s <= kSlotCount; ++s) slot(game.g(), s).Coin = -1000 * s;
     game.g().betrayal = true;
     writeSettings(game.g());

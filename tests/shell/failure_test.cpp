@@ -20,7 +20,7 @@ TEST(ReportFailure, TellsTheGameThenThePlatform) {
   reportFailure(g,
                 Failure::notSaved("aapla2.pla", "Cannot create file aapla2.pla", "Is a directory"));
   reportFailure(g, Failure::fatal("Cannot open file aorb1.orb"));
-  EXPECT_EQ(g.log.lines, (Lines{"Cannot open file risks.txt", "Cannot create file aapla2.pla"}));
+  EXPECT_EQ(g.log.lines(), (Lines{"Cannot open file risks.txt", "Cannot create file aapla2.pla"}));
   EXPECT_EQ(t.platform->beeps, 1);
   ASSERT_EQ(t.platform->failures.size(), 4u);
   EXPECT_EQ(t.platform->failures[2].file, "aapla2.pla");
@@ -35,7 +35,7 @@ TEST(ReportFailure, AGameWithoutAPlatformStillLogs) {
   Game g;
   reportFailure(g, Failure::notSaved("adia2.equ", "Cannot create file adia2.equ", ""));
   reportFailure(g, Failure::beeped("no texture"));
-  EXPECT_EQ(g.log.lines, Lines{"Cannot create file adia2.equ"});
+  EXPECT_EQ(g.log.lines(), Lines{"Cannot create file adia2.equ"});
 }
 
 TEST(NullPlatform, StartsWithTheDesignedWindowsAndPassesFailuresOn) {

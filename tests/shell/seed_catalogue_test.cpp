@@ -3,9 +3,7 @@
 // that draws, or to the order of the draws, shows here first.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <sstream>
 
 #include "combat/fight_odds.h"
@@ -15,6 +13,7 @@
 #include "management/names_window.h"
 #include "shell/startup.h"
 #include "shell/tick.h"
+#include "support/golden.h"
 #include "support/test_game.h"
 
 namespace vorlund {
@@ -29,8 +28,8 @@ const char* const kRegenerate =
     "VORLUND_REGENERATE_GOLDEN=1 <build>/tests/shell_tests --gtest_filter='SeedCatalogue.*'";
 
 void clickLine(Game& g, const std::string& text) {
-  for (std::size_t i = 0; i < g.names.lines.size(); ++i)
-    if (g.names.lines[i] == text) return clickNames(g, static_cast<int>(i));
+  for (std::size_t i = 0; i < g.names.lines().size(); ++i)
+    if (g.names.lines()[i] == text) return clickNames(g, static_cast<int>(i));
   ADD_FAILURE() << "no line \"" << text << "\"";
 }
 
@@ -61,7 +60,7 @@ std::string catalogueLine(unsigned seed) {
   clickLine(g, "release fighters");
   playFightToEnd(g, kTickLimit);
   int turns = 0;
-  for (const auto& l : g.log.lines)
+  for (const auto& l : g.log.lines())
     if (l.rfind(kTurnHeader, 0) == 0) turns = std::stoi(l.substr(std::strlen(kTurnHeader)));
   const bool usDead = isDead(us), guestDead = isDead(guest);
   const std::string winner = usDead == guestDead ? "nobody"
@@ -75,22 +74,7 @@ std::string catalogueLine(unsigned seed) {
 TEST(SeedCatalogue, MatchesTheReviewedCatalogue) {
   Lines now;
   for (unsigned seed = 1; seed <= kSeeds; ++seed) now.push_back(catalogueLine(seed));
-  const std::string path = std::string(VORLUND_GOLDEN_DIR) + "/seed_catalogue.txt";
-  if (std::getenv("VORLUND_REGENERATE_GOLDEN") != nullptr) {
-    std::ofstream out(path, std::ios::trunc);
-    for (const auto& line : now) out << line << '\n';
-    GTEST_SKIP() << "rewrote " << path << ": review it line by line";
-  }
-  Lines golden;
-  std::ifstream in(path);
-  for (std::string line; std::getline(in, line);) golden.push_back(line);
-  std::size_t i = 0;
-  while (i < now.size() && i < golden.size() && now[i] == golden[i]) ++i;
-  EXPECT_TRUE(i == now.size() && i == golden.size())
-      << path << " differs at line " << i + 1
-      << "\n  now:    " << (i < now.size() ? now[i] : "(ended)")
-      << "\n  golden: " << (i < golden.size() ? golden[i] : "(ended)")
-      << "\nTo regenerate (then review every changed line):\n  " << kRegenerate;
+  test::expectGolden("seed_catalogue.txt", now, kRegenerate);
 }
 
 }  // namespace

@@ -17,10 +17,11 @@ TEST(Tick, FirstTickLaysOutShowsAndSelectsAndStepsNoFight) {
   Game& g = t.g();
   ASSERT_TRUE(startGame(g, 1));
   EXPECT_EQ(g.startupCountdown, 1);
-  std::tie(g.turnCounter, g.turnPhase, g.phaseDone, g.fightRunning) = std::tuple(1, 3, true, true);
+  std::tie(g.turnCounter, g.turnPhase, g.phaseDone, g.fightRunning) =
+      std::tuple(1, TurnPhase::Movement, true, true);
   timer1Timer(g);
   EXPECT_EQ(std::make_tuple(g.startupCountdown, g.turnPhase, g.phaseDone),
-            std::make_tuple(-1, 3, true));
+            std::make_tuple(-1, TurnPhase::Movement, true));
   // Windows are placed first, then shown, in table order (none before).
   std::string got;
   for (const auto& c : t.platform->calls)
@@ -29,7 +30,7 @@ TEST(Tick, FirstTickLaysOutShowsAndSelectsAndStepsNoFight) {
             "bounds Us 412,0,424,137; bounds Them 412,424,424,137; bounds Names 4,686,152,412; "
             "bounds Log 4,0,152,412; show Us; show Them; show Names; show Log; ");
   // Seed 1: the first draw of Random(3) is 0 (seed becomes 134775814).
-  EXPECT_EQ(g.names.selected, 0);
+  EXPECT_EQ(g.names.selected(), 0);
   EXPECT_EQ(t.platform->paints, 1);
 }
 
@@ -38,8 +39,8 @@ TEST(Tick, AGameWithoutNamesStillOffersOne) {
   test::TestGame t;
   test::installWorld(t.dir);
   ASSERT_TRUE(startGame(t.g(), 7));
-  ASSERT_EQ(t.g().names.lines.size(), 1u);
-  EXPECT_FALSE(t.g().names.lines[0].empty());
+  ASSERT_EQ(t.g().names.lines().size(), 1u);
+  EXPECT_FALSE(t.g().names.lines()[0].empty());
   EXPECT_EQ(t.g().rng.seed, 7u);
 }
 

@@ -50,7 +50,7 @@ class PlanetFile : public SolarTest {
 
 TEST_F(PlanetFile, HoldsEveryFieldAtItsPlace) {
   loadSolarSystem(g());  // no file: rebuilt quietly
-  EXPECT_TRUE(g().log.lines.empty() && g().zoomAnimation);
+  EXPECT_TRUE(g().log.lines().empty() && g().zoomAnimation);
   g().viewedBody = 9, g().solarScale = 2.5e-08;
   saveSolarSystem(g());
   const std::string bytes = planetFile();
@@ -87,7 +87,7 @@ TEST_F(PlanetFile, SaveLoadSaveGivesTheSameBytes) {
   put<std::int32_t>(bytes, recordAt(52), 77);
   writePlanetFile(bytes);
   loadSolarSystem(g());
-  EXPECT_EQ(std::make_tuple(g().log.lines, g().zoomAnimation, g().viewedBody),
+  EXPECT_EQ(std::make_tuple(g().log.lines(), g().zoomAnimation, g().viewedBody),
             std::make_tuple(Lines{}, false, 17));
   std::filesystem::remove(folder_.path() / "aapla2.pla");
   saveSolarSystem(g());
@@ -125,7 +125,7 @@ TEST_F(PlanetFile, AllRecordsAreReadWhateverTheLastBodyIndexSays) {
     EXPECT_EQ(std::make_pair(g().lastBody, g().solar.bodies[144].radius),
               std::make_pair(std::min(last, 144), 12345.0f));
   }
-  EXPECT_TRUE(g().log.lines.empty());
+  EXPECT_TRUE(g().log.lines().empty());
 }
 
 TEST_F(PlanetFile, DamagedFileIsToldRebuiltAndSetAsideAtTheNextSave) {
@@ -143,7 +143,7 @@ TEST_F(PlanetFile, DamagedFileIsToldRebuiltAndSetAsideAtTheNextSave) {
     auto game = freshGame();
     writePlanetFile(bytes);
     loadSolarSystem(*game);
-    EXPECT_EQ(std::make_tuple(game->log.lines, game->zoomAnimation, game->secondsPerTick,
+    EXPECT_EQ(std::make_tuple(game->log.lines(), game->zoomAnimation, game->secondsPerTick,
                               game->solar.bodies[0].name, planetFile()),
               std::make_tuple(Lines{kRebuilt}, true, 360.0L, "Sol"s, bytes))
         << bytes.size();
@@ -152,7 +152,7 @@ TEST_F(PlanetFile, DamagedFileIsToldRebuiltAndSetAsideAtTheNextSave) {
   loadSolarSystem(g());
   saveSolarSystem(g());
   saveSolarSystem(g());
-  EXPECT_EQ(std::make_tuple(g().log.lines, folder_.read("aapla2.pla.bak"), planetFile()),
+  EXPECT_EQ(std::make_tuple(g().log.lines(), folder_.read("aapla2.pla.bak"), planetFile()),
             std::make_tuple(Lines{kRebuilt, kKept}, damaged.back(), encodedFile(g())));
 }
 
@@ -161,7 +161,7 @@ TEST_F(PlanetFile, FolderInItsPlaceIsSetAsideAndAReadOnlyFileIsLeftAlone) {
   loadSolarSystem(g());
   saveSolarSystem(g());
   EXPECT_EQ(
-      std::make_tuple(g().log.lines,
+      std::make_tuple(g().log.lines(),
                       std::filesystem::is_directory(folder_.path() / "aapla2.pla.bak" / "inside"),
                       planetFile()),
       std::make_tuple(Lines{kRebuilt, kKept}, true, encodedFile(g())));
@@ -171,7 +171,7 @@ TEST_F(PlanetFile, FolderInItsPlaceIsSetAsideAndAReadOnlyFileIsLeftAlone) {
   std::filesystem::permissions(folder_.path() / "aapla2.pla", std::filesystem::perms::owner_read);
   loadSolarSystem(*game);
   saveSolarSystem(*game);
-  EXPECT_EQ(std::make_pair(game->log.lines, planetFile()),
+  EXPECT_EQ(std::make_pair(game->log.lines(), planetFile()),
             std::make_pair(Lines{kRebuilt, "Cannot create file aapla2.pla"}, ""s));
 }
 

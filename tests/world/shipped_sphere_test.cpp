@@ -37,7 +37,7 @@ TEST_F(ShippedSphere, FilesHaveTheGamesSizesAndLoadWithoutABeep) {
             4 + 24u * unsigned(w().pointCount));
   EXPECT_EQ(w().pointCount % 3, 0);
   EXPECT_EQ(game->platform->beeps, 0);  // the strip never breaks
-  EXPECT_TRUE(game->platform->errors.empty() && game->g().log.lines.empty());
+  EXPECT_TRUE(game->platform->errors.empty() && game->g().log.lines().empty());
 }
 
 // The strip covers the sphere's 2 x 1461 - 4 triangles, each wound to face

@@ -139,7 +139,7 @@ TEST(TableSetup, ComputedTablesComeBackFromTheirFiles) {
   loaded.dir = computed.dir.path();
   ASSERT_TRUE(loadWorld(loaded));
   setupTables(loaded);
-  EXPECT_TRUE(loaded.log.lines.empty());
+  EXPECT_TRUE(loaded.log.lines().empty());
   for (int c = 1; c <= kSphereCellCount; ++c)
     ASSERT_EQ(std::make_tuple(ringCount(loaded.world, c), ring(loaded.world, c),
                               neighbourCount(loaded.world, c), slots(loaded.world, c)),
@@ -217,7 +217,7 @@ TEST(TableSetup, DamagedTableFilesAreToldAndComputedAfresh) {
     EXPECT_EQ(fileBytes(game.dir.path() / "adia2.equ"), c.ring);
     ASSERT_TRUE(loadWorld(game.g()));
     setupTables(game.g());
-    EXPECT_EQ(game.g().log.lines, c.log);
+    EXPECT_EQ(game.g().log.lines(), c.log);
     EXPECT_EQ(encodeNeighbourTable(game.g().world), face);
     saveRingTable(game.g());
     EXPECT_EQ(fileBytes(game.dir.path() / "adia2.equ"), ring);
@@ -233,7 +233,7 @@ TEST(TableSetup, UnreadableRingFileIsToldAndCannotBeSavedOver) {
   const Lines told = {
       "Ignored adia2.equ: the file cannot be read; the ring table was computed afresh",
       "Cannot create file adia2.equ"};
-  EXPECT_EQ(std::make_tuple(game.g().log.lines, game.platform->errors,
+  EXPECT_EQ(std::make_tuple(game.g().log.lines(), game.platform->errors,
                             std::filesystem::exists(game.dir.path() / "adia2.equ.tmp")),
             std::make_tuple(told, Lines{told[1]}, false));
 }

@@ -32,7 +32,8 @@ inline void appendPoint(Bytes& out, const Vec3& p) {
 
 // Cell i of the unit sphere's southern circle at z = -1/2, each on a spot of its own.
 inline Vec3 parkedCell(std::size_t i) {
-  const long double turn = 6.283185307179586476925L * static_cast<long double>(i) / 1461;
+  const long double turn =
+      6.283185307179586476925L * static_cast<long double>(i) / kSphereCellCount;
   const long double r = std::sqrt(0.75L);
   return {r * std::cos(turn), r * std::sin(turn), -0.5L};
 }

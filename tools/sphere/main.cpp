@@ -1,4 +1,4 @@
-// Makes the hex sphere the fights are held on: "aorb1.orb" (the 1461 cell positions),
+// Makes the hex sphere the fights are held on: "aorb1.orb" (the cell positions),
 // "atri1.tri" (the triangles between them, as one strip) and "face.equ" (the neighbour table
 // the game works out from them), written into the game folder.
 //
@@ -24,14 +24,13 @@
 #include "triangle_strip.h"
 #include "world/neighbour_table.h"
 #include "world/world_load.h"
+#include "world/world_state.h"
 
 using namespace vorlund::sphere;
 using vorlund::Bytes;
 using vorlund::FileResult;
 
 namespace {
-
-constexpr int cellCount = 1461;
 
 double edgeSpread(const Triangulation& mesh, const std::vector<Vec3>& p) {
   double shortest = 1e9, longest = 0;
@@ -52,8 +51,8 @@ int scan() {
           p[1 + j] = north + j * spacing;
           p[6 + j] = south + j * spacing;
         }
-        p[11] = cellCount - 1;
-        auto mesh = windUpSpiral(cellCount, p);
+        p[11] = vorlund::kSphereCellCount - 1;
+        auto mesh = windUpSpiral(vorlund::kSphereCellCount, p);
         if (!mesh) continue;
         const auto positions = embedOnSphere(*mesh);
         if (windOutward(*mesh, positions))
@@ -133,10 +132,10 @@ int generate(const std::filesystem::path& gameDir) {
       "edges %.4f..%.4f (ratio %.4f), neighbour margin %.3f, %d neighbour rows differ (%d out of "
       "order), "
       "largest ring %d, the fighters' start cells %d steps apart, made in %.2f s\n",
-      cellCount, r.cellsByValence[5], r.cellsByValence[6], sphere.strip.triangles.size(),
-      sphere.strip.repeats, r.shortestEdge, r.longestEdge, r.longestEdge / r.shortestEdge,
-      r.worstNeighbourMargin, r.neighbourRowsDiffering, r.neighbourRowsOutOfOrder, r.largestRing,
-      sphere.fighterSteps, seconds);
+      vorlund::kSphereCellCount, r.cellsByValence[5], r.cellsByValence[6],
+      sphere.strip.triangles.size(), sphere.strip.repeats, r.shortestEdge, r.longestEdge,
+      r.longestEdge / r.shortestEdge, r.worstNeighbourMargin, r.neighbourRowsDiffering,
+      r.neighbourRowsOutOfOrder, r.largestRing, sphere.fighterSteps, seconds);
   return 0;
 }
 

@@ -7,12 +7,12 @@
 #include "sphere_files.h"
 #include "spiral_windup.h"
 #include "world/arena_start.h"
+#include "world/world_state.h"
 
 namespace vorlund::sphere {
 
 namespace {
 
-constexpr int cellCount = 1461;
 constexpr int referenceCell = 268;  // the game turns the arena towards this cell's direction
 
 // One pentagon at each pole of the spiral and two rings of five, twelve faces apart along it,
@@ -24,7 +24,7 @@ constexpr std::array<int, 12> pentagons{0,    354,  366,  378,  390,  402,
 }  // namespace
 
 bool makeHexSphere(HexSphere& out, std::string& error) {
-  auto mesh = windUpSpiral(cellCount, pentagons);
+  auto mesh = windUpSpiral(kSphereCellCount, pentagons);
   if (!mesh) {
     error = "the pentagon spiral does not close";
     return false;
@@ -42,9 +42,9 @@ bool makeHexSphere(HexSphere& out, std::string& error) {
   out.strip = stripThroughAll(*mesh);
 
   // From spiral order to the game's numbering.
-  out.positions.assign(cellCount, Vec3{});
-  out.neighbours.assign(cellCount, {});
-  for (int c = 0; c < cellCount; ++c) {
+  out.positions.assign(kSphereCellCount, Vec3{});
+  out.neighbours.assign(kSphereCellCount, {});
+  for (int c = 0; c < kSphereCellCount; ++c) {
     out.positions[numberOf[c] - 1] = spiralPositions[c];
     for (int nb : mesh->neighbours[c]) out.neighbours[numberOf[c] - 1].push_back(numberOf[nb]);
   }
@@ -55,10 +55,10 @@ bool makeHexSphere(HexSphere& out, std::string& error) {
   out.triangleFile = triangleFileBytes(out.positions, out.strip);
 
   int from = 0;
-  for (int c = 0; c < cellCount; ++c)
+  for (int c = 0; c < kSphereCellCount; ++c)
     if (numberOf[c] == vorlund::kPlayerStartCell) from = c;
   const auto steps = stepsFrom(*mesh, from);
-  for (int c = 0; c < cellCount; ++c)
+  for (int c = 0; c < kSphereCellCount; ++c)
     if (numberOf[c] == vorlund::kGuestStartCell) out.fighterSteps = steps[c];
   return true;
 }

@@ -6,10 +6,10 @@
 // the same bytes.
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "bmp_file.h"
+#include "shell/file_io.h"
 #include "surfaces.h"
 
 namespace {
@@ -22,20 +22,6 @@ std::string fileName(int k) {
   return name;
 }
 
-// Through a temporary file, so that an interrupted build leaves no half image.
-bool writeWhole(const std::filesystem::path& file, const std::string& bytes) {
-  std::filesystem::path temp = file;
-  temp += ".tmp";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out.flush()) return false;
-  }
-  std::error_code error;
-  std::filesystem::rename(temp, file, error);
-  return !error;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -46,8 +32,12 @@ int main(int argc, char** argv) {
   const std::filesystem::path dir = argv[1];
   for (int k = 0; k < kTextureCount; ++k) {
     const std::string bytes = vorlund::textures::bmpBytes(paint(vorlund::textures::surfaceOf(k)));
-    if (!writeWhole(dir / fileName(k), bytes)) {
-      std::fprintf(stderr, "vorlund-textures: cannot write %s\n", (dir / fileName(k)).c_str());
+    // The game's atomic writer: an interrupted build leaves no half image,
+    // and two builds at once never write through each other's file.
+    const std::filesystem::path file = dir / fileName(k);
+    if (const vorlund::FileResult r = vorlund::writeFileAtomically(file, bytes); !r) {
+      std::fprintf(stderr, "vorlund-textures: cannot write %s: %s\n", file.c_str(),
+                   r.reason().c_str());
       return 1;
     }
   }

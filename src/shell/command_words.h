@@ -4,7 +4,10 @@
 #include <string>
 #include <utility>
 
-namespace vorlund::sim {
+namespace vorlund {
+
+// The words of a command line, as the sim reads them and a recording holds
+// them.
 
 // A whole decimal number with an optional sign.
 inline bool parseInt(const std::string& text, long long& out) {
@@ -32,4 +35,4 @@ inline std::pair<std::string, std::string> firstWord(const std::string& line) {
   return {line.substr(0, blank), line.substr(blank + 1)};
 }
 
-}  // namespace vorlund::sim
+}  // namespace vorlund

@@ -1,0 +1,15 @@
+#pragma once
+#include <filesystem>
+#include <string>
+
+#include "shell/recorded_game.h"
+
+namespace vorlund::app {
+
+// Reads the recording `file` and lays out the folder it started from in
+// `dir` (new or empty), with the textures and the tune of the installed game
+// data beside it, for `vorlund --replay`; "" or why it cannot be played.
+std::string prepareReplay(const std::filesystem::path& file, const std::filesystem::path& dir,
+                          RecordedGame& recording);
+
+}  // namespace vorlund::app
