@@ -5,9 +5,11 @@
 //
 //   xvfb-run -a build-release/bench/game_cpu_bench
 //
-// "cpu" is the share of one core. The machine should be otherwise quiet.
+// "cpu" is the share of one core, "resident_MB" the process's resident size
+// at the end of the measured time. The machine should be otherwise quiet.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QDir>
@@ -16,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
+#include <cstdio>
 #include <string>
 
 #include "app/arena_view.h"
@@ -34,6 +37,16 @@ double cpuSeconds() {
   getrusage(RUSAGE_SELF, &use);
   return static_cast<double>(use.ru_utime.tv_sec + use.ru_stime.tv_sec) +
          static_cast<double>(use.ru_utime.tv_usec + use.ru_stime.tv_usec) * 1e-6;
+}
+
+// The process's resident size now, in megabytes.
+double residentMegabytes() {
+  long pages = 0, resident = 0;
+  if (std::FILE* f = std::fopen("/proc/self/statm", "r")) {
+    if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2) resident = 0;
+    std::fclose(f);
+  }
+  return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / 1048576.0;
 }
 
 void runEventsFor(int ms) {
@@ -95,6 +108,7 @@ void runGame(benchmark::State& state, bool fighting, bool grid = false) {
     state.counters["frames/s"] =
         (app.mainWindow()->view()->framesPainted() - framesBefore) / seconds;
     state.counters["fighting%"] = 100.0 * samplesFighting / std::max(samples, 1);
+    state.counters["resident_MB"] = residentMegabytes();
     app.mainWindow()->close();
   }
 }
