@@ -1,12 +1,15 @@
 // The running game's own cost: the process's CPU time (all its threads,
 // the GL rasteriser's included) over 20 seconds of the real game, idle and
-// in the middle of fights, under an X server:
+// in the middle of fights, and idle with the grid of cells on, under an X
+// server:
 //
 //   xvfb-run -a build-release/bench/game_cpu_bench
 //
-// "cpu" is the share of one core. The machine should be otherwise quiet.
+// "cpu" is the share of one core, "resident_MB" the process's resident size
+// at the end of the measured time. The machine should be otherwise quiet.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QDir>
@@ -15,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
+#include <cstdio>
 #include <string>
 
 #include "app/arena_view.h"
@@ -33,6 +37,16 @@ double cpuSeconds() {
   getrusage(RUSAGE_SELF, &use);
   return static_cast<double>(use.ru_utime.tv_sec + use.ru_stime.tv_sec) +
          static_cast<double>(use.ru_utime.tv_usec + use.ru_stime.tv_usec) * 1e-6;
+}
+
+// The process's resident size now, in megabytes.
+double residentMegabytes() {
+  long pages = 0, resident = 0;
+  if (std::FILE* f = std::fopen("/proc/self/statm", "r")) {
+    if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2) resident = 0;
+    std::fclose(f);
+  }
+  return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / 1048576.0;
 }
 
 void runEventsFor(int ms) {
@@ -59,7 +73,7 @@ void keepFighting(GameApp& app) {
   app.sync();
 }
 
-void runGame(benchmark::State& state, bool fighting) {
+void runGame(benchmark::State& state, bool fighting, bool grid = false) {
   QTemporaryDir folder;
   const QDir built(VORLUND_GAME_DIR);
   for (const QString& file : built.entryList(QDir::Files))
@@ -73,6 +87,7 @@ void runGame(benchmark::State& state, bool fighting) {
     }
     app.game().solarScale = 1e-07;  // zoomed in, as after the start-up zoom
     app.game().zoomAnimation = false;
+    app.game().gridOverlay = grid;
     QTimer fights;
     int samples = 0, samplesFighting = 0;
     QObject::connect(&fights, &QTimer::timeout, [&] {
@@ -93,6 +108,7 @@ void runGame(benchmark::State& state, bool fighting) {
     state.counters["frames/s"] =
         (app.mainWindow()->view()->framesPainted() - framesBefore) / seconds;
     state.counters["fighting%"] = 100.0 * samplesFighting / std::max(samples, 1);
+    state.counters["resident_MB"] = residentMegabytes();
     app.mainWindow()->close();
   }
 }
@@ -103,8 +119,12 @@ void BM_GameIdle(benchmark::State& state) {
 void BM_GameMidFight(benchmark::State& state) {
   runGame(state, true);
 }
+void BM_GameIdleGrid(benchmark::State& state) {
+  runGame(state, false, true);
+}
 BENCHMARK(BM_GameIdle)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(BM_GameMidFight)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(BM_GameIdleGrid)->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace
 }  // namespace vorlund::app

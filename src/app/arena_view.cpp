@@ -160,6 +160,13 @@ FrustumSides ArenaView::frustum() const {
 void ArenaView::initializeGl(QOpenGLContext* context) {
   if (!context || !context->isValid()) return fail("wglCreateContext failed 0");
   if (QOpenGLContext::currentContext() != context) return fail("wglMakeCurrent failed 0");
+  // A new context after the first (the window made again) finds the images
+  // let go: they are read again.
+  if (painter_->textures.released()) {
+    if (const std::optional<Failure> failure =
+            painter_->textures.InitPlanetGraphics(painter_->game().dir))
+      return fail(describe(*failure));
+  }
   try {
     painter_->startGl(glyphs_);
   } catch (const render::GlError& e) {

@@ -69,6 +69,7 @@ void ArenaPainter::startGl(const GlyphSet& glyphs) {
   initGlState();
   listBase_ = buildGlyphLists(glyphs);
   textures.upload(components.OpenGL1);
+  textures.releaseImages();
   glSelectBuffer(static_cast<GLsizei>(selectBuffer_.size()), selectBuffer_.data());
 }
 

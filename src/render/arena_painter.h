@@ -4,6 +4,9 @@
 #include <optional>
 
 #include "loop/pointer_input.h"
+#include "render/cell_cubes.h"
+#include "render/eye_view.h"
+#include "render/globe_mesh.h"
 #include "render/glyph_lists.h"
 #include "render/main_window_components.h"
 #include "render/planet_textures.h"
@@ -35,7 +38,8 @@ class ArenaPainter {
 
   // The GL side of start-up, once the context is current and the textures
   // have been read: the context's own set-up, the GL state, the glyph lists
-  // from the font's bitmaps, the textures. Throws GlError.
+  // from the font's bitmaps, the textures (whose images are then let go when
+  // texture objects hold them). Throws GlError.
   void startGl(const GlyphSet& glyphs);
   // With the context current, once started: the labels' glyph lists made
   // anew from other bitmaps (the window moved to a screen of another scale).
@@ -55,6 +59,12 @@ class ArenaPainter {
   // own). Throws GlError, with the projection and the render mode restored.
   std::optional<std::uint32_t> pickAt(int x, int y);
 
+  // The grid drawn cell by cell, as the selection pass draws it, instead of
+  // in one call; the globe drawn corner by corner and whole, instead of in
+  // one call without what faces away: each pair must paint the same frame.
+  bool cellsOneByOne = false;
+  bool globeOneByOne = false;
+
   // Selection names of what the overlays draw.
   static constexpr unsigned kRingName = kRingMarkerName;
   static constexpr unsigned kNeighbourName = kNeighbourMarkerName;
@@ -73,6 +83,10 @@ class ArenaPainter {
   void gridOverlay();
   void marker();
   void cellMarker(int cell, float scale);
+  // Whether what faces away may be left out, and whether the globe hides
+  // what lies behind it.
+  bool culled() const;
+  bool depthTested() const;
 
   void CharacterPaint(const TCharacterDMG& f);
   void cellHistoryTrail(const TCharacterDMG& f);
@@ -82,6 +96,10 @@ class ArenaPainter {
   std::array<std::uint32_t, kSelectionBufferSize> selectBuffer_{};
   unsigned listBase_ = 0;
   int paintedBody_ = 0;
+  bool selecting_ = false;  // a frame of the selection pass is being painted
+  CellCubes gridCubes_;
+  GlobeMesh globe_;
+  std::optional<EyeView> view_;  // of the globe, while it is painted
 };
 
 }  // namespace vorlund::render

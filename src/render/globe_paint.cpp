@@ -24,6 +24,7 @@ constexpr int kLeftOverTexture = 138;
 constexpr int kGridTexture = 12;
 // The marker stands on the third corner of the third triangle.
 constexpr int kMarkerPoint = 9;
+constexpr GLfloat kGridCubeScale = 0.03f;
 
 Point3f at(const Game& g, int cell) {
   return scaled(cellPosition(g.world, cell), 1.0L);
@@ -55,6 +56,10 @@ void ArenaPainter::TRansformPlanetPaint() {
   const GLfloat tilt = 1.0f - centre.z;  // degrees
   rotateDegrees(tilt, centre.y, 0.0f, 0.0f);
   rotateDegrees(tilt, 0.0f, -centre.x, 0.0f);
+  // What is certainly turned away or hidden is left out of the frames shown
+  // (never out of the selection pass, which names what it draws).
+  view_.reset();
+  if (!selecting_ && culled()) view_ = EyeView::current();
 
   if (g_.texturedGlobe) {
     textures.select(paintedBody_);
@@ -66,6 +71,7 @@ void ArenaPainter::TRansformPlanetPaint() {
     texturedGlobe();
     glDisable(GL_TEXTURE_2D);
   }
+  if (view_) view_->setOccluder(g_.texturedGlobe && depthTested() ? globe_.shellRadius() : 0.0);
   if (g_.cursorShown) cursorOverlay();
   const int graves = std::clamp(g_.graveyard.count, 0, Graveyard::kMaxGraves);
   for (int grave = 1; grave <= graves; ++grave) graveMarker(grave);
@@ -84,6 +90,7 @@ void ArenaPainter::TRansformPlanetPaint() {
 // The normals are the cell positions times the solar-system scale: not
 // unit length, so the globe's diffuse light grows and fades with the scale.
 void ArenaPainter::texturedGlobe() {
+  if (!globeOneByOne) return globe_.draw(g_.world, g_.solarScale, view_ ? &*view_ : nullptr);
   const WorldState& w = g_.world;
   const long double z = g_.solarScale;
   const int triangles = triangleCount(w);
@@ -98,6 +105,16 @@ void ArenaPainter::texturedGlobe() {
     }
   }
   glEnd();
+}
+
+bool ArenaPainter::culled() const {
+  const TOpenGL& gl = components.OpenGL1;
+  return !globeOneByOne && gl.Projection == TProjection::Perspective &&
+         (gl.Enable & enables(TEnable::cullFace));
+}
+
+bool ArenaPainter::depthTested() const {
+  return (components.OpenGL1.Enable & enables(TEnable::depthTest)) != 0;
 }
 
 void ArenaPainter::cursorOverlay() {
@@ -180,17 +197,21 @@ void ArenaPainter::gridOverlay() {
   textures.select(kGridTexture);
   glEnable(GL_TEXTURE_2D);
   glPointSize(7.0f);
-  for (int n = 1; n <= kSphereCellCount; ++n) {
-    glLoadName(static_cast<GLuint>(n));
-    glPushMatrix();
-    const Point3f p = at(g_, n);
-    translate(p);
-    normal(p);
-    glScalef(0.03f, 0.03f, 0.03f);
-    markerCube();
-    glPopMatrix();
+  if (selecting_ || cellsOneByOne) {
+    for (int n = 1; n <= kSphereCellCount; ++n) {
+      glLoadName(static_cast<GLuint>(n));
+      glPushMatrix();
+      const Point3f p = at(g_, n);
+      translate(p);
+      normal(p);
+      glScalef(kGridCubeScale, kGridCubeScale, kGridCubeScale);
+      markerCube();
+      glPopMatrix();
+    }
+    unnamed();
+  } else {
+    gridCubes_.draw(g_.world, kGridCubeScale, view_ ? &*view_ : nullptr);
   }
-  unnamed();
   for (int cell : {g_.poleCell, g_.antipodeCell}) {
     const Point3f p = at(g_, cell);
     glBegin(GL_LINES);

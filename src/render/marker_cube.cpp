@@ -1,48 +1,37 @@
 #include "render/marker_cube.h"
 
-#include <GL/gl.h>
-
 namespace vorlund::render {
 namespace {
 
 constexpr GLfloat h = 0.4f;
 
-struct Face {
-  GLfloat normal[3];
-  GLfloat corners[4][3];
-};
+}  // namespace
 
-// The five faces after the front one, in drawing order.
-constexpr Face kSides[5] = {
+const CubeFace kCubeFaces[kCubeFaceCount] = {
+    {{0, 0, 1}, {{-h, -h, h}, {h, -h, h}, {h, h, h}, {-h, h, h}}},
     {{1, 0, 0}, {{h, -h, h}, {h, -h, -h}, {h, h, -h}, {h, h, h}}},
     {{-1, 0, 0}, {{-h, -h, -h}, {-h, -h, h}, {-h, h, h}, {-h, h, -h}}},
     {{0, 0, -1}, {{h, -h, -h}, {-h, -h, -h}, {-h, h, -h}, {h, h, -h}}},
     {{0, -1, 0}, {{-h, -h, h}, {-h, -h, -h}, {h, -h, -h}, {h, -h, h}}},
     {{0, 1, 0}, {{-h, h, h}, {h, h, h}, {h, h, -h}, {-h, h, -h}}},
 };
-
-}  // namespace
+const GLfloat kFrontTexCoords[4][2] = {{-1, -1}, {1, -1}, {1, 1}, {-1, 1}};
+const GLfloat kFrontColours[4][3] = {{1, 0, 0}, {0, 1, 0}, {0, 0.5f, 0.5f}, {0, 0, 1}};
 
 void markerCube() {
+  const CubeFace& front = kCubeFaces[0];
   glBegin(GL_POLYGON);
-  glNormal3f(0, 0, 1);
-  glTexCoord2f(-1, -1);
-  glColor3f(1, 0, 0);
-  glVertex3f(-h, -h, h);
-  glTexCoord2f(1, -1);
-  glColor3f(0, 1, 0);
-  glVertex3f(h, -h, h);
-  glTexCoord2f(1, 1);
-  glColor3f(0, 0.5f, 0.5f);
-  glVertex3f(h, h, h);
-  glTexCoord2f(-1, 1);
-  glColor3f(0, 0, 1);
-  glVertex3f(-h, h, h);
+  glNormal3fv(front.normal);
+  for (int c = 0; c < 4; ++c) {
+    glTexCoord2fv(kFrontTexCoords[c]);
+    glColor3fv(kFrontColours[c]);
+    glVertex3fv(front.corners[c]);
+  }
   glEnd();
-  for (const Face& f : kSides) {
+  for (int f = 1; f < kCubeFaceCount; ++f) {
     glBegin(GL_POLYGON);
-    glNormal3fv(f.normal);
-    for (const auto& c : f.corners) glVertex3fv(c);
+    glNormal3fv(kCubeFaces[f].normal);
+    for (const auto& c : kCubeFaces[f].corners) glVertex3fv(c);
     glEnd();
   }
 }

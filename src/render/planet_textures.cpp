@@ -43,6 +43,7 @@ std::optional<Failure> PlanetTextures::InitPlanetGraphics(const std::filesystem:
     }
     images_[k] = std::move(read.image);
   }
+  released_ = false;
   return std::nullopt;
 }
 
@@ -73,6 +74,12 @@ void PlanetTextures::select(int k) const {
     glBindTexture(GL_TEXTURE_2D, objects_[k]);
   else
     uploadImage(images_[k]);
+}
+
+void PlanetTextures::releaseImages() {
+  if (mode_ != TextureMode::Objects) return;
+  for (BitmapImage& image : images_) image.pixels = {};
+  released_ = true;
 }
 
 }  // namespace vorlund::render

@@ -49,6 +49,11 @@ class PlanetTextures {
   // Makes texture k the current 2D texture (k outside 0..144: nothing).
   void select(int k) const;
 
+  // Once the texture objects hold the images, the images themselves are
+  // let go (a re-uploading table keeps them). True when they were.
+  void releaseImages();
+  bool released() const { return released_; }
+
   TextureMode mode() const { return mode_; }
   const BitmapImage& image(int k) const { return images_[k]; }
 
@@ -57,6 +62,7 @@ class PlanetTextures {
   std::array<BitmapImage, kTextureCount> images_{};
   std::array<unsigned, kTextureCount> objects_{};
   std::string refusals_;
+  bool released_ = false;
 };
 
 }  // namespace vorlund::render

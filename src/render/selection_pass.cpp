@@ -45,12 +45,15 @@ std::optional<std::uint32_t> ArenaPainter::pickAt(int x, int y) {
     glPopMatrix();
     return glRenderMode(GL_RENDER);
   };
+  selecting_ = true;
   try {
     FormPaint();
   } catch (...) {
+    selecting_ = false;
     restore();
     throw;
   }
+  selecting_ = false;
   const int hits = restore();
   return chooseHit(selectBuffer_.data(), selectBuffer_.size(), hits);
 }

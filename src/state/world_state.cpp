@@ -66,8 +66,9 @@ std::int32_t ringCount(const WorldState& w, std::int32_t c) {
 }
 
 std::int32_t ringEntry(const WorldState& w, std::int32_t c, std::int32_t position) {
-  if (position < 1 || position > kSphereCellCount) return 0;
-  return ringRowOf(w, c).entry[static_cast<std::size_t>(position)];
+  const RingRow& row = ringRowOf(w, c);
+  if (position < 1 || static_cast<std::size_t>(position) >= row.entry.size()) return 0;
+  return row.entry[static_cast<std::size_t>(position)];
 }
 
 std::int32_t neighbourCount(const WorldState& w, std::int32_t c) {

@@ -8,8 +8,8 @@
 namespace vorlund {
 
 inline constexpr int kSphereCellCount = 1461;
-// A ring row keeps room for every cell in memory, but the ring file only has
-// room for this many entries per row.
+// The ring file has room for this many entries per row; a row worked out
+// from the sphere may hold more in memory.
 inline constexpr int kRingFileEntries = 66;
 inline constexpr int kNeighbourSlots = 8;
 // Six touching cells at most: a hexagon; pentagons leave slot 6 empty.
@@ -24,10 +24,12 @@ struct TextureCorner {
 };
 using TriangleTexture = std::array<TextureCorner, 3>;
 
-// Cells lying a quarter turn away from a cell, in walk order.
+// Cells lying a quarter turn away from a cell, in walk order. The entries
+// have room for what the file holds, and grow when a computed ring is longer;
+// past the count they are 0.
 struct RingRow {
   std::int32_t count = 0;
-  std::array<std::int32_t, kSphereCellCount + 1> entry{};  // entry[1..count]; [0] unused
+  std::vector<std::int32_t> entry = std::vector<std::int32_t>(kRingFileEntries + 1);  // [1..]
 };
 
 // The cells touching a cell, in order around it. Empty slots hold 0.

@@ -9,12 +9,15 @@ namespace vorlund {
 
 namespace {
 
-// Entries past both the count and 66 are always 0; clearing up to there
-// empties the whole row.
 void emptyRingRow(RingRow& row) {
-  const auto used = static_cast<std::size_t>(std::max(row.count, kRingFileEntries));
-  std::fill(row.entry.begin() + 1, row.entry.begin() + 1 + static_cast<std::ptrdiff_t>(used), 0);
+  std::fill(row.entry.begin(), row.entry.end(), 0);
   row.count = 0;
+}
+
+void append(RingRow& row, std::int32_t cell) {
+  const auto at = static_cast<std::size_t>(++row.count);
+  if (at >= row.entry.size()) row.entry.resize(at + 1);
+  row.entry[at] = cell;
 }
 
 // The walk only reaches entries that are part of the ring, and no further
@@ -77,7 +80,7 @@ void computeRingTable(WorldState& w, const CellDistances& distances) {
       if (j == i) continue;
       const long double diff =
           static_cast<long double>(fromCell[j]) - static_cast<long double>(fromAntipode[j]);
-      if (-halfBand < diff && diff < halfBand) row.entry[static_cast<std::size_t>(++row.count)] = j;
+      if (-halfBand < diff && diff < halfBand) append(row, j);
     }
     orderByWalk(row.entry.data(), orderedLength(row), distances);
   }
@@ -127,6 +130,8 @@ std::string decodeRingTable(WorldState& w, const Bytes& bytes) {
     RingRow& row = w.ring[r + 1];
     emptyRingRow(row);
     row.count = intAt(r, 0);
+    // A count past what the file holds reads zeros there.
+    row.entry.resize(std::max(row.entry.size(), static_cast<std::size_t>(row.count) + 1));
     for (std::size_t k = 1; k <= kRingFileEntries; ++k) row.entry[k] = intAt(r, k);
   }
   return {};

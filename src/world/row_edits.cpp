@@ -41,8 +41,11 @@ void reverse(RowView row) {
   std::reverse(row.entry + 1, row.entry + 1 + liveLength(row));
 }
 
+// A ring row reads zeros up to its count, however far that reaches.
 RowView view(RingRow& row) {
-  return {row.count, row.entry.data(), kSphereCellCount};
+  const auto reach = static_cast<std::size_t>(std::clamp(row.count, 0, kSphereCellCount)) + 1;
+  if (row.entry.size() < reach) row.entry.resize(reach);
+  return {row.count, row.entry.data(), static_cast<std::int32_t>(row.entry.size()) - 1};
 }
 RowView view(NeighbourRow& row) {
   return {row.count, row.slot.data(), kNeighbourSlots};

@@ -312,6 +312,37 @@ TEST_F(Arena, TextureObjectsPaintWhatReuploadingPaints) {
   }
 }
 
+// The grid's cubes drawn in one call paint the frame that drawing them one
+// by one, as the selection pass does, paints, from eight directions. Over
+// the textured globe they are the same pixels; with the globe off a cube on
+// the far side may show a rounding of GL's float arithmetic (the one call
+// has each cube's place worked into its corners, the selection pass has it
+// in the modelview): a few dim pixels at most.
+TEST_F(Arena, TheGridInOneCallPaintsWhatItPaintsCellByCell) {
+  Game& g = game();
+  g.gridOverlay = g.cursorShown = true;
+  g.solarScale = 1e-07;
+  render::ArenaPainter& painter = view().painter();
+  for (int look = 0; look < 16; ++look) {
+    const bool textured = look % 2 == 0;
+    g.texturedGlobe = textured;
+    g.viewYaw = 37.0 * (look / 2);
+    g.viewPitch = 11.0 * (look / 4);
+    QImage frames[2];
+    for (int oneByOne = 0; oneByOne < 2; ++oneByOne) {
+      painter.cellsOneByOne = painter.globeOneByOne = oneByOne == 1;
+      view().grabFrame();  // the state the last frame leaves
+      frames[oneByOne] = view().grabFrame();
+    }
+    painter.cellsOneByOne = painter.globeOneByOne = false;
+    const int differing = difference(frames[0], frames[1]).pixels;
+    if (textured)
+      EXPECT_EQ(differing, 0) << "look " << look;
+    else
+      EXPECT_LE(differing, 8) << "look " << look;
+  }
+}
+
 // GL draws the labels' bitmaps pixel for pixel; at a scale factor of 2 (run
 // so by gui.arena_scale2) they are drawn from a font twice as large, so that
 // "F1" in the corner stands as tall against the arena as at a factor of 1.

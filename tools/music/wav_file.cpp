@@ -8,8 +8,10 @@
 namespace vorlund::music {
 namespace {
 
+// Byte by byte: GCC 12 at -O3 takes a range insert of a four-character tag
+// for an overflow (-Wstringop-overflow), which stops the release build.
 void put(std::vector<std::uint8_t>& out, std::string_view tag) {
-  out.insert(out.end(), tag.begin(), tag.end());
+  for (char c : tag) out.push_back(static_cast<std::uint8_t>(c));
 }
 
 void putLe(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {

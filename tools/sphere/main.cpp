@@ -1,7 +1,8 @@
-// Makes the hex sphere the fights are held on: "aorb1.orb" (the cell positions) and
-// "atri1.tri" (the triangles between them, as one strip), written into the game folder.
+// Makes the hex sphere the fights are held on: "aorb1.orb" (the cell positions),
+// "atri1.tri" (the triangles between them, as one strip) and "face.equ" (the neighbour table
+// the game works out from them), written into the game folder.
 //
-//   vorlund-sphere GAME_DIR   writes the two files and prints what they are like
+//   vorlund-sphere GAME_DIR   writes the three files and prints what the sphere is like
 //   vorlund-sphere --scan     lists the evenly spaced pentagon spirals that close, for choosing
 #include <algorithm>
 #include <array>
@@ -12,14 +13,18 @@
 #include <vector>
 
 #include "cell_numbering.h"
+#include "loop/null_platform.h"
 #include "mesh_report.h"
 #include "sphere_embedding.h"
 #include "sphere_files.h"
 #include "sphere_maker.h"
 #include "spiral_windup.h"
 #include "state/file_io.h"
+#include "state/game.h"
 #include "state/world_state.h"
 #include "triangle_strip.h"
+#include "world/neighbour_table.h"
+#include "world/world_load.h"
 
 using namespace vorlund::sphere;
 using vorlund::Bytes;
@@ -84,6 +89,27 @@ bool writeSphere(const std::filesystem::path& gameDir, const Bytes& cells, const
   return true;
 }
 
+// The neighbour table as the game works it out from the sphere when
+// "face.equ" is missing: shipped with the sphere, it spares every start the
+// measuring of a million distances.
+bool writeNeighbourTable(const std::filesystem::path& gameDir) {
+  vorlund::NullPlatform platform;
+  vorlund::Game g;
+  g.dir = gameDir;
+  g.platform = &platform;
+  std::filesystem::remove(gameDir / vorlund::kNeighbourFileName);
+  if (!vorlund::loadWorld(g)) return false;
+  vorlund::setupTables(g);
+  if (const FileResult r = vorlund::writeFileAtomically(gameDir / vorlund::kNeighbourFileName,
+                                                        vorlund::encodeNeighbourTable(g.world));
+      !r) {
+    std::fprintf(stderr, "vorlund-sphere: cannot write %s: %s\n", vorlund::kNeighbourFileName,
+                 r.reason().c_str());
+    return false;
+  }
+  return true;
+}
+
 int generate(const std::filesystem::path& gameDir) {
   const auto start = std::chrono::steady_clock::now();
   HexSphere sphere;
@@ -92,7 +118,8 @@ int generate(const std::filesystem::path& gameDir) {
     std::fprintf(stderr, "vorlund-sphere: %s\n", error.c_str());
     return 1;
   }
-  if (!writeSphere(gameDir, sphere.cellFile, sphere.triangleFile)) {
+  if (!writeSphere(gameDir, sphere.cellFile, sphere.triangleFile) ||
+      !writeNeighbourTable(gameDir)) {
     std::fprintf(stderr, "vorlund-sphere: cannot write the sphere into %s\n", gameDir.c_str());
     return 1;
   }
