@@ -6,7 +6,7 @@
 
 #include "render/eye_view.h"
 #include "render/marker_cube.h"
-#include "world/world_state.h"
+#include "state/world_state.h"
 
 namespace vorlund::render {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "render/eye_view.h"
 #include "render/scene_math.h"
-#include "world/world_state.h"
+#include "state/world_state.h"
 
 namespace vorlund::render {
 namespace {

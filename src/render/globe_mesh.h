@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "world/geometry.h"
+#include "state/geometry.h"
 
 namespace vorlund {
 struct WorldState;
