@@ -396,7 +396,7 @@ void GameApp::openMusic() {
   audio_ = new QAudioOutput(this);
   player_->setAudioOutput(audio_);
   connect(player_, &QMediaPlayer::errorOccurred, this, [](QMediaPlayer::Error, const QString& why) {
-    qWarning("vorlund: the music stays silent: %s", qUtf8Printable(why));
+    tellConsole("the music stays silent: " + why);
   });
   player_->setSource(QUrl::fromLocalFile(file));
 #endif

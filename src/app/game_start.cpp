@@ -33,9 +33,9 @@ bool GameApp::beginGame(unsigned seed, int pace) {
   if (last.state == LastGame::State::Unclosed) {
     // The folder as the crashed game found it: its names.txt has lost the
     // names it gave, the other files are as it read them.
-    const std::string why = restoreStart(last.recording.start, g.dir, installed);
-    if (why.empty()) return recoverLastGame(last.recording, pace);
-    setAside = setLastGameAside(g.dir, why);
+    const std::optional<Failure> why = restoreStart(last.recording.start, g.dir, installed);
+    if (!why) return recoverLastGame(last.recording, pace);
+    setAside = setLastGameAside(g.dir, why->message);
   } else if (last.state == LastGame::State::Unplayable) {
     setAside = setLastGameAside(g.dir, last.why);
   }

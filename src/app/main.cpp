@@ -79,10 +79,13 @@ bool enterGameFolder() {
 int watchReplay(const std::string& file, std::optional<int> speed) {
   QTemporaryDir folder;
   auto recording = std::make_unique<vorlund::RecordedGame>();
-  std::string why = folder.isValid() ? "" : "Cannot make a temporary folder to play it in";
-  if (why.empty()) why = vorlund::app::prepareReplay(file, folder.path().toStdString(), *recording);
-  if (!why.empty()) {
-    vorlund::app::showMessage(nullptr, QString::fromStdString(why));
+  std::optional<vorlund::Failure> refused;
+  if (!folder.isValid())
+    refused = vorlund::Failure::fatal("Cannot make a temporary folder to play it in");
+  else
+    refused = vorlund::app::prepareReplay(file, folder.path().toStdString(), *recording);
+  if (refused) {
+    vorlund::app::showMessage(nullptr, QString::fromStdString(vorlund::describe(*refused)));
     return 2;
   }
   QDir::setCurrent(folder.path());

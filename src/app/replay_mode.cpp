@@ -54,19 +54,22 @@ void GameApp::markReplayCaptions() {
   }
 }
 
-std::string prepareReplay(const std::filesystem::path& file, const std::filesystem::path& dir,
-                          RecordedGame& recording) {
+std::optional<Failure> prepareReplay(const std::filesystem::path& file,
+                                     const std::filesystem::path& dir, RecordedGame& recording) {
+  const auto refused = [&file](const std::string& why) {
+    return Failure::fatal(file.string() + ": " + why);
+  };
   Bytes bytes;
   if (const FileResult read = readFileBounded(file, kLargestRecording, bytes); !read)
-    return file.string() + ": " + read.reason();
+    return refused(read.reason());
   const std::string text(bytes.begin(), bytes.end());
-  if (std::string error = readRecording(text, recording); !error.empty())
-    return file.string() + ": " + error;
+  if (std::optional<Failure> error = readRecording(text, recording))
+    return refused(error->message);
   if (recording.start.files.empty())
-    return file.string() + ": it does not carry the game folder it started from";
+    return refused("it does not carry the game folder it started from");
   const std::filesystem::path installed = installedDataFolder();
-  if (std::string why = checkInstalled(recording.start, installed); !why.empty())
-    return file.string() + ": " + why;
+  if (std::optional<Failure> why = checkInstalled(recording.start, installed))
+    return refused(why->message);
   // The textures and the tune come from the installed data, as in every game.
   return layOutStart(recording.start, dir, installed);
 }

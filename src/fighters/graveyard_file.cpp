@@ -1,5 +1,7 @@
 #include "fighters/graveyard_file.h"
 
+#include <utility>
+
 #include "state/failure.h"
 #include "state/file_io.h"
 #include "state/game.h"
@@ -39,11 +41,14 @@ std::string layoutFault(std::span<const unsigned char> bytes) {
   return {};
 }
 
-void refuse(Game& g, const std::string& fault) {
+Failure damaged(std::string fault) {
+  return Failure::logged(
+      std::string(kGraveFileName) + " is damaged: the graveyard was not loaded", std::move(fault));
+}
+
+void refuse(Game& g, const Failure& failure) {
   g.graveFileRefused = true;
-  reportFailure(
-      g, Failure::logged(std::string(kGraveFileName) + " is damaged: the graveyard was not loaded",
-                         fault));
+  reportFailure(g, failure);
 }
 
 void clearGravesAboveCount(Graveyard& yard) {
@@ -53,14 +58,13 @@ void clearGravesAboveCount(Graveyard& yard) {
 
 }  // namespace
 
-std::string decodeGraveyard(std::span<const unsigned char> bytes, Graveyard& out) {
-  std::string fault = layoutFault(bytes);
-  if (!fault.empty()) return fault;
+std::optional<Failure> decodeGraveyard(std::span<const unsigned char> bytes, Graveyard& out) {
+  if (std::string fault = layoutFault(bytes); !fault.empty()) return damaged(std::move(fault));
   out.count = readInt32(bytes.data());
   for (std::int32_t i = 0; i < out.count; ++i)
     out.graves[static_cast<std::size_t>(i)] = readGrave(bytes.data() + 4 + kGraveBytes * i);
   clearGravesAboveCount(out);
-  return {};
+  return std::nullopt;
 }
 
 Bytes encodeGraveyard(const Graveyard& yard) {
@@ -87,11 +91,11 @@ void loadGraveyard(Game& g) {
   Bytes bytes;
   const FileResult read = readFileBounded(gameFile(g, kGraveFileName), kGraveFileMaxBytes, bytes);
   if (read.code == FileResult::Code::TooLarge) {
-    refuse(g, "longer than 60004 bytes");
+    refuse(g, damaged("longer than 60004 bytes"));
   } else if (!read && read.code != FileResult::Code::Missing) {
-    refuse(g, read.reason());
+    refuse(g, damaged(read.reason()));
   } else if (read) {
-    if (const std::string fault = decodeGraveyard(bytes, yard); !fault.empty()) refuse(g, fault);
+    if (const std::optional<Failure> fault = decodeGraveyard(bytes, yard)) refuse(g, *fault);
   }
   clearGravesAboveCount(yard);
 }

@@ -1,8 +1,10 @@
 #pragma once
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 
+#include "state/failure.h"
 #include "state/graveyard.h"
 #include "state/little_endian.h"
 
@@ -14,9 +16,10 @@ inline constexpr std::size_t kGraveBytes = 12;
 inline constexpr std::size_t kGraveFileMaxBytes = 4 + kGraveBytes * Graveyard::kMaxGraves;
 
 // Reads graveL.ist's bytes into the graveyard when they are sound, and
-// returns nothing; otherwise returns what is damaged and leaves the
-// graveyard as it was. The count must fit the table and the file exactly.
-std::string decodeGraveyard(std::span<const unsigned char> bytes, Graveyard& out);
+// returns nothing; otherwise returns the failure that tells what is damaged
+// and leaves the graveyard as it was. The count must fit the table and the
+// file exactly.
+[[nodiscard]] std::optional<Failure> decodeGraveyard(std::span<const unsigned char> bytes, Graveyard& out);
 
 // The count, then each grave's cell, age and race code: 4 + 12 x N bytes.
 Bytes encodeGraveyard(const Graveyard& yard);

@@ -1,5 +1,7 @@
 #include "fighters/roster_files.h"
 
+#include <utility>
+
 #include "fighters/sane_ranges.h"
 #include "state/failure.h"
 #include "state/file_io.h"
@@ -49,15 +51,19 @@ std::string sizeFault(std::size_t size) {
                                  : "longer than 1619 bytes";
 }
 
-void refuse(Game& g, const std::string& fault) {
-  g.rosterFileRefused = true;
-  reportFailure(
-      g, Failure::logged(std::string(kRosterFileName) + " is damaged: the farm was not loaded",
-                         fault));
+Failure damaged(std::string fault) {
+  return Failure::logged(std::string(kRosterFileName) + " is damaged: the farm was not loaded",
+                         std::move(fault));
 }
 
-std::string readFault(const FileResult& read) {
-  return read.code == FileResult::Code::TooLarge ? sizeFault(kRosterFileBytes + 1) : read.reason();
+void refuse(Game& g, const Failure& failure) {
+  g.rosterFileRefused = true;
+  reportFailure(g, failure);
+}
+
+Failure readFault(const FileResult& read) {
+  return damaged(read.code == FileResult::Code::TooLarge ? sizeFault(kRosterFileBytes + 1)
+                                                         : read.reason());
 }
 
 void fillCellHistories(Game& g) {
@@ -67,18 +73,18 @@ void fillCellHistories(Game& g) {
 
 }  // namespace
 
-std::string decodeRoster(std::span<const unsigned char> bytes, RosterFile& out) {
-  if (bytes.size() < 4) return sizeFault(bytes.size());
+std::optional<Failure> decodeRoster(std::span<const unsigned char> bytes, RosterFile& out) {
+  if (bytes.size() < 4) return damaged(sizeFault(bytes.size()));
   out.format = readInt32(bytes.data());
-  if (out.format != 1) return {};
-  if (bytes.size() != kRosterFileBytes) return sizeFault(bytes.size());
+  if (out.format != 1) return std::nullopt;
+  if (bytes.size() != kRosterFileBytes) return damaged(sizeFault(bytes.size()));
   if (!readFlag(bytes[4], out.necromancerHired))
-    return "necromancer flag " + std::to_string(bytes[4]);
+    return damaged("necromancer flag " + std::to_string(bytes[4]));
   for (std::size_t i = 0; i < out.farm.size(); ++i) {
     const std::string fault = readBlock(bytes.data() + 5 + i * kRosterBlockBytes, out.farm[i]);
-    if (!fault.empty()) return "slot " + std::to_string(kFirstFarmSlot + i) + " " + fault;
+    if (!fault.empty()) return damaged("slot " + std::to_string(kFirstFarmSlot + i) + " " + fault);
   }
-  return {};
+  return std::nullopt;
 }
 
 Bytes encodeRoster(const Game& g) {
@@ -105,10 +111,10 @@ int loadRoster(Game& g) {
     return 0;
   }
   RosterFile file;
-  const std::string fault = decodeRoster(bytes, file);
+  const std::optional<Failure> fault = decodeRoster(bytes, file);
   if (bytes.size() >= 4) logAdd(g.log, std::to_string(file.format));
-  if (!fault.empty()) {
-    refuse(g, fault);
+  if (fault) {
+    refuse(g, *fault);
     return 0;
   }
   fillCellHistories(g);

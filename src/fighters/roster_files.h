@@ -2,9 +2,11 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 
+#include "state/failure.h"
 #include "state/character.h"
 #include "state/little_endian.h"
 
@@ -24,11 +26,11 @@ struct RosterFile {
   std::array<TCharacterDMG, 6> farm{};  // slots 3 to 8
 };
 
-// Reads the file's bytes. An empty answer means they were understood (or
-// carry a format other than 1, which loads no fighter); otherwise it says
+// Reads the file's bytes. No answer means they were understood (or carry a
+// format other than 1, which loads no fighter); otherwise the failure tells
 // what is damaged. A damaged file is understood not at all: nothing of it
 // may be loaded.
-std::string decodeRoster(std::span<const unsigned char> bytes, RosterFile& out);
+[[nodiscard]] std::optional<Failure> decodeRoster(std::span<const unsigned char> bytes, RosterFile& out);
 
 // The file for the farm as it stands: always 1619 bytes.
 Bytes encodeRoster(const Game& g);

@@ -45,8 +45,8 @@ LastGame examineLastGame(const fs::path& dir, const fs::path& installed) {
   if (const FileResult read = readFileBounded(file, kLargestRecording, bytes); !read)
     return unplayable(read.reason());
   const std::string text(bytes.begin(), bytes.end());
-  if (std::string error = readRecording(text, last.recording); !error.empty())
-    return unplayable(error);
+  if (std::optional<Failure> error = readRecording(text, last.recording))
+    return unplayable(error->message);
   if (last.recording.closed || last.recording.inputs == 0) {
     last.state = LastGame::State::Closed;
     return last;
@@ -57,8 +57,8 @@ LastGame examineLastGame(const fs::path& dir, const fs::path& installed) {
   // a third time would only stop again.
   if (last.recording.recoveriesAtEnd >= 2)
     return unplayable("it stopped again twice right after it was played again");
-  if (std::string why = checkInstalled(last.recording.start, installed); !why.empty())
-    return unplayable(why);
+  if (std::optional<Failure> why = checkInstalled(last.recording.start, installed))
+    return unplayable(why->message);
   last.state = LastGame::State::Unclosed;
   return last;
 }

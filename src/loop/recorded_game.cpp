@@ -94,7 +94,7 @@ class Reader {
 
 }  // namespace
 
-std::string readRecording(std::string_view text, RecordedGame& out) {
+std::optional<Failure> readRecording(std::string_view text, RecordedGame& out) {
   out = RecordedGame{};
   Reader reader(out);
   int number = 0;
@@ -105,13 +105,13 @@ std::string readRecording(std::string_view text, RecordedGame& out) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     reader.lineEnd = end + 1;
     if (std::string error = reader.read(line); !error.empty())
-      return "line " + std::to_string(number) + ": " + error;
+      return Failure::logged("line " + std::to_string(number) + ": " + error);
     out.wholeBytes = end + 1;
   }
   if (std::string error = reader.finish(); !error.empty())
-    return "line " + std::to_string(number) + ": " + error;
-  if (out.wholeBytes == 0) return "it is empty";
-  return "";
+    return Failure::logged("line " + std::to_string(number) + ": " + error);
+  if (out.wholeBytes == 0) return Failure::logged("it is empty");
+  return std::nullopt;
 }
 
 RecordingPlayer::RecordingPlayer(const RecordedGame& recording, std::size_t end)

@@ -10,6 +10,7 @@
 #include "loop/player_input.h"
 #include "loop/recorded_start.h"
 #include "loop/start_conditions.h"
+#include "state/failure.h"
 
 namespace vorlund {
 struct Game;
@@ -44,9 +45,9 @@ struct RecordedGame {
 };
 
 // Reads a recording: its seed first, its start, then conditions, ticks and
-// inputs, `close` at most at the end. "" when it is sound, else what is
+// inputs, `close` at most at the end. Nothing when it is sound, else what is
 // wrong, naming the line: "line 12: unknown command: clack #2".
-std::string readRecording(std::string_view text, RecordedGame& out);
+[[nodiscard]] std::optional<Failure> readRecording(std::string_view text, RecordedGame& out);
 
 // The most bytes of a recording read to be played again: hundreds of hours.
 inline constexpr std::size_t kLargestRecording = std::size_t{256} << 20;

@@ -288,24 +288,26 @@ bool StartReader::finish(std::string& error) {
   return false;
 }
 
-std::string checkInstalled(const RecordedStart& start, const fs::path& installed) {
+std::optional<Failure> checkInstalled(const RecordedStart& start, const fs::path& installed) {
   for (const StartFile& f : start.files) {
     if (f.kind != StartFile::Kind::Installed) continue;
     if (installed.empty())
-      return f.name + " is taken from the installed game data, which was not found";
+      return Failure::logged(f.name +
+                             " is taken from the installed game data, which was not found");
     const StartFile there = look(installed / f.name, f.name);
     if (!same(f, there))
-      return f.name + " of the installed game data in " + installed.string() +
-             " is not the one this game was played with (another version of the game)";
+      return Failure::logged(
+          f.name + " of the installed game data in " + installed.string() +
+          " is not the one this game was played with (another version of the game)");
   }
-  return "";
+  return std::nullopt;
 }
 
-std::string layOutStart(const RecordedStart& start, const fs::path& dir,
-                        const fs::path& installed) {
+std::optional<Failure> layOutStart(const RecordedStart& start, const fs::path& dir,
+                                   const fs::path& installed) {
   std::error_code ec;
   fs::create_directories(dir, ec);
-  if (ec) return "Cannot create " + dir.string() + " (" + ec.message() + ")";
+  if (ec) return Failure::logged("Cannot create " + dir.string() + " (" + ec.message() + ")");
   for (const char* name : kGameFolderFiles) {
     const StartFile* f = start.find(name);
     StartFile fromInstalled;
@@ -317,13 +319,14 @@ std::string layOutStart(const RecordedStart& start, const fs::path& dir,
       fromInstalled.kind = StartFile::Kind::Installed;
       f = &fromInstalled;
     }
-    if (std::string error = place(*f, dir / name, installed); !error.empty()) return error;
+    if (std::string error = place(*f, dir / name, installed); !error.empty())
+      return Failure::logged(std::move(error));
   }
-  return "";
+  return std::nullopt;
 }
 
-std::string restoreStart(const RecordedStart& start, const fs::path& dir,
-                         const fs::path& installed) {
+std::optional<Failure> restoreStart(const RecordedStart& start, const fs::path& dir,
+                                    const fs::path& installed) {
   // What was kept aside, to put back should a later file fail: the folder
   // is then as it was, the player's files in their places.
   std::vector<std::pair<fs::path, fs::path>> kept;
@@ -333,7 +336,7 @@ std::string restoreStart(const RecordedStart& start, const fs::path& dir,
       fs::remove_all(it->first, ec);
       fs::rename(it->second, it->first, ec);
     }
-    return error;
+    return Failure::logged(std::move(error));
   };
   for (const StartFile& f : start.files) {
     const fs::path path = dir / f.name;
@@ -349,7 +352,7 @@ std::string restoreStart(const RecordedStart& start, const fs::path& dir,
     }
     if (std::string error = place(f, path, installed); !error.empty()) return undo(error);
   }
-  return "";
+  return std::nullopt;
 }
 
 }  // namespace vorlund

@@ -1,10 +1,12 @@
 #pragma once
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "state/failure.h"
 #include "state/little_endian.h"
 
 namespace vorlund {
@@ -80,21 +82,24 @@ class StartReader {
 
 // Why the installed game data cannot give the files the start takes from it
 // (it is not there, or holds other bytes: another version of the game), or
-// "" when it can.
-std::string checkInstalled(const RecordedStart& start, const std::filesystem::path& installed);
+// nothing when it can.
+[[nodiscard]] std::optional<Failure> checkInstalled(const RecordedStart& start,
+                                                    const std::filesystem::path& installed);
 
 // Lays the start out in `dir`, a new or empty folder: every file as it was,
 // the read-only ones the start does not name copied from the installed data.
-// "" or what could not be done.
-std::string layOutStart(const RecordedStart& start, const std::filesystem::path& dir,
-                        const std::filesystem::path& installed);
+// Nothing, or what could not be done.
+[[nodiscard]] std::optional<Failure> layOutStart(const RecordedStart& start,
+                                                 const std::filesystem::path& dir,
+                                                 const std::filesystem::path& installed);
 
 // Puts the game folder `dir` back as the start says, for a game played again
 // there: a file that differs is replaced, and kept aside first (NAME.bak)
 // unless it is names.txt, which play itself changes; a file the start lacks
-// is kept aside. "" or what could not be done, and then what was kept aside
-// is back in its place.
-std::string restoreStart(const RecordedStart& start, const std::filesystem::path& dir,
-                         const std::filesystem::path& installed);
+// is kept aside. Nothing, or what could not be done, and then what was kept
+// aside is back in its place.
+[[nodiscard]] std::optional<Failure> restoreStart(const RecordedStart& start,
+                                                  const std::filesystem::path& dir,
+                                                  const std::filesystem::path& installed);
 
 }  // namespace vorlund

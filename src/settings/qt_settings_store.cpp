@@ -17,13 +17,13 @@ namespace vorlund {
 
 namespace {
 
-// Why the file at `path` cannot be read faithfully, or "" when it can (or is
-// not there at all).
-std::string rawFault(const std::filesystem::path& path) {
+// Why the file at `path` cannot be read faithfully, or nothing when it can
+// (or is not there at all).
+std::optional<Failure> rawFault(const std::filesystem::path& path) {
   Bytes bytes;
   const FileResult read = readFileBounded(path, kLargestSettingsFile, bytes);
-  if (read.code == FileResult::Code::Missing) return {};
-  if (!read) return read.reason();
+  if (read.code == FileResult::Code::Missing) return std::nullopt;
+  if (!read) return Failure::logged(read.reason());
   return iniTextFault(bytes);
 }
 
@@ -75,22 +75,24 @@ std::filesystem::path QtSettingsStore::userFile() {
 }
 
 void QtSettingsStore::open() {
-  if (const std::string fault = settingsPathFault(file_, ownFolder_); !fault.empty()) {
+  if (const std::optional<Failure> fault = settingsPathFault(file_, ownFolder_)) {
     refused_ = true;
-    openingFailure_ = Failure::logged(file_.string() + " cannot keep the settings (" + fault +
-                                      "): they start afresh and will not be saved");
+    openingFailure_ =
+        Failure::logged(file_.string() + " cannot keep the settings (" + fault->message +
+                        "): they start afresh and will not be saved");
     return;
   }
   const QString name = QString::fromStdString(file_.string());
   // Looked at before QSettings opens it: a pipe in its place would block it,
   // and what it cannot parse it would write back mangled.
-  std::string fault = rawFault(file_);
-  if (fault.empty()) {
+  std::optional<Failure> unread = rawFault(file_);
+  if (!unread) {
     settings_ = std::make_unique<QSettings>(name, QSettings::IniFormat);
-    fault = settingsFault(*settings_, root_);
-    if (fault.empty()) return;
+    unread = settingsFault(*settings_, root_);
+    if (!unread) return;
     settings_.reset();
   }
+  const std::string& fault = unread->message;
   const std::string shown = file_.filename().string();
   std::filesystem::path aside;
   if (const FileResult moved = keepAside(file_, aside); !moved) {
@@ -183,8 +185,9 @@ FileResult QtSettingsStore::savedBytes(Bytes& out) const {
   if (FileResult read = readFileBounded(file_, kLargestSettingsFile, old);
       !read && read.code != FileResult::Code::Missing)
     return read;
-  if (const std::string fault = iniTextFault(old); !fault.empty())
-    return {FileResult::Code::Failed, "it was changed into a file the game cannot read: " + fault};
+  if (const std::optional<Failure> fault = iniTextFault(old))
+    return {FileResult::Code::Failed,
+            "it was changed into a file the game cannot read: " + fault->message};
   const QTemporaryDir scratch;
   if (!scratch.isValid())
     return {FileResult::Code::Failed,

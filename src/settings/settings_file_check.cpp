@@ -34,11 +34,11 @@ bool isAnyCopysKey(const QString& key) {
 
 }  // namespace
 
-std::string iniTextFault(const Bytes& bytes) {
+std::optional<Failure> iniTextFault(const Bytes& bytes) {
   std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-  if (text.find('\0') != std::string_view::npos) return "not a text file";
+  if (text.find('\0') != std::string_view::npos) return Failure::logged("not a text file");
   if (!QUtf8StringView(text.data(), static_cast<qsizetype>(text.size())).isValidUtf8())
-    return "not UTF-8 text";
+    return Failure::logged("not UTF-8 text");
   if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
   // Lines end with LF, CR LF or a lone CR; blanks and comments say nothing.
   bool inSection = false;
@@ -51,31 +51,31 @@ std::string iniTextFault(const Bytes& bytes) {
     if (line[first] == '[')
       inSection = true;
     else if (!inSection)
-      return "a value outside any section";
+      return Failure::logged("a value outside any section");
   }
-  return {};
+  return std::nullopt;
 }
 
-std::string settingsFault(const QSettings& settings, const QString& root) {
+std::optional<Failure> settingsFault(const QSettings& settings, const QString& root) {
   switch (settings.status()) {
     case QSettings::NoError:
       break;
     case QSettings::AccessError:
-      return "it cannot be read";
+      return Failure::logged("it cannot be read");
     case QSettings::FormatError:
-      return "not in the ini format";
+      return Failure::logged("not in the ini format");
   }
   const QString own = root + "/MainForm/";
-  if (settings.contains(own + "Status")) return {};
+  if (settings.contains(own + "Status")) return std::nullopt;
   for (const QString& key : settings.allKeys()) {
     const QString name = key.section('/', -1);
     if (!isOwnIdent(name, Qt::CaseInsensitive)) continue;
     const bool ownInOtherCase =
         key.compare(own + name, Qt::CaseInsensitive) == 0 && key != own + name;
     if (ownInOtherCase || !isAnyCopysKey(key))
-      return "its value " + key.toStdString() + " lies where the game does not look";
+      return Failure::logged("its value " + key.toStdString() + " lies where the game does not look");
   }
-  return {};
+  return std::nullopt;
 }
 
 }  // namespace vorlund

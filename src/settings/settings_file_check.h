@@ -2,8 +2,9 @@
 #include <QSettings>
 #include <QString>
 #include <cstddef>
-#include <string>
+#include <optional>
 
+#include "state/failure.h"
 #include "state/file_io.h"
 
 namespace vorlund {
@@ -16,13 +17,13 @@ inline constexpr std::size_t kLargestSettingsFile = std::size_t{1} << 20;
 // a NUL byte or anything else that is not UTF-8 text (a file saved as UTF-16),
 // or a value before the first section (whose section line was lost); "" when
 // nothing does. A UTF-8 byte-order mark and any line ends are read as they are.
-std::string iniTextFault(const Bytes& bytes);
+[[nodiscard]] std::optional<Failure> iniTextFault(const Bytes& bytes);
 
 // What keeps the game from finding its values in parsed settings: a parse
 // error, or, where its own "Status" is missing, a value of its own under a
 // name that differs only in letter case or that lies outside any copy's
 // ".../quorvistrana/MainForm" group (say, a lowercase or a lost section); ""
 // when nothing does. `root` is the group the game's sections lie in.
-std::string settingsFault(const QSettings& settings, const QString& root);
+[[nodiscard]] std::optional<Failure> settingsFault(const QSettings& settings, const QString& root);
 
 }  // namespace vorlund

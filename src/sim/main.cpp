@@ -69,12 +69,13 @@ int main(int argc, char** argv) {
     options.seed = static_cast<unsigned>(
         std::chrono::steady_clock::now().time_since_epoch().count() & 0xFFFFFFFFu);
   if (!options.settingsFile.empty()) {
-    std::string fault = vorlund::settingsPathFault(options.settingsFile, false);
-    if (fault.empty() && vorlund::isGameFile(options.dir, {}, options.settingsFile))
-      fault = "it is one of the game's own files";
-    if (!fault.empty()) {
+    std::optional<vorlund::Failure> fault =
+        vorlund::settingsPathFault(options.settingsFile, false);
+    if (!fault && vorlund::isGameFile(options.dir, {}, options.settingsFile))
+      fault = vorlund::Failure::logged("it is one of the game's own files");
+    if (fault) {
       std::cerr << "vorlund-sim: cannot keep the settings in " << options.settingsFile << ": "
-                << fault << "\n";
+                << fault->message << "\n";
       return vorlund::sim::kExitBadInput;
     }
   }

@@ -234,14 +234,15 @@ int SimSession::replay(std::istream& in) {
     return refuse(read.reason());
   const std::string text(bytes.begin(), bytes.end());
   RecordedGame recording;
-  if (std::string error = readRecording(text, recording); !error.empty()) return refuse(error);
+  if (std::optional<Failure> error = readRecording(text, recording))
+    return refuse(error->message);
   if (recording.start.files.empty())
     return refuse(
         "it does not carry the game folder it started from: play it with "
         "'vorlund-sim --dir COPY < FILE' on a copy of that folder");
   const std::filesystem::path installed = installedDataFolder();
-  if (std::string why = checkInstalled(recording.start, installed); !why.empty())
-    return refuse(why);
+  if (std::optional<Failure> why = checkInstalled(recording.start, installed))
+    return refuse(why->message);
   std::filesystem::path dir = options_.dir;
   std::error_code ec;
   if (!options_.dirGiven) {
@@ -251,8 +252,8 @@ int SimSession::replay(std::istream& in) {
   } else if (std::filesystem::exists(dir, ec) && !std::filesystem::is_empty(dir, ec)) {
     return refuse("the folder to play it in must be new or empty: " + dir.string());
   }
-  if (std::string why = layOutStart(recording.start, dir, installed); !why.empty()) {
-    err_ << "vorlund-sim: " << why << '\n';
+  if (std::optional<Failure> why = layOutStart(recording.start, dir, installed)) {
+    err_ << "vorlund-sim: " << why->message << '\n';
     return kExitFailed;
   }
   game_->dir = dir;

@@ -9,6 +9,12 @@ struct Game;
 // failure the same way: reportFailure() writes what the player reads in the
 // game, then hands the failure to the platform, which shows it (the app),
 // prints it at once (the sim) or records it (tests).
+//
+// It is also what every loader and check gives back: std::optional<Failure>,
+// nothing when all went well. A check that only finds what is wrong (a
+// damaged row, a file that is no ini text) says it in `message`, and its
+// caller puts those words into its own failure; a loader that knows what
+// the player must read gives that failure whole.
 struct Failure {
   enum class Kind {
     Logged,    // a line in the Log; the game goes on

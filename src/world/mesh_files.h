@@ -1,7 +1,8 @@
 #pragma once
 #include <filesystem>
-#include <string>
+#include <optional>
 
+#include "state/failure.h"
 #include "state/world_state.h"
 
 namespace vorlund {
@@ -17,11 +18,11 @@ inline constexpr long long kMaxTriangleFileSize = 4 + 24LL * kMaxTrianglePoints;
 
 // Reads the cell positions from "aorb1.orb" (bytes past the cells' records are
 // ignored) and checks that they are distinct points on the unit sphere.
-// Returns the message that stops the start-up, or "" when all went well.
-std::string loadCellFile(WorldState& w, const std::filesystem::path& path);
+// Returns the failure that stops the start-up, or nothing when all went well.
+[[nodiscard]] std::optional<Failure> loadCellFile(WorldState& w, const std::filesystem::path& path);
 
 // Reads the point count N and the N triangle points from "atri1.tri" and sizes
-// the triangle tables. Returns the message that stops the start-up, or "".
-std::string loadTriangleFile(WorldState& w, const std::filesystem::path& path);
+// the triangle tables. Returns the failure that stops the start-up, or nothing.
+[[nodiscard]] std::optional<Failure> loadTriangleFile(WorldState& w, const std::filesystem::path& path);
 
 }  // namespace vorlund

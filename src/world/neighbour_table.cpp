@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -115,12 +116,14 @@ Bytes encodeNeighbourTable(const WorldState& w) {
   return bytes;
 }
 
-std::string decodeNeighbourTable(WorldState& w, const Bytes& bytes) {
+std::optional<Failure> decodeNeighbourTable(WorldState& w, const Bytes& bytes) {
   if (bytes.size() != kNeighbourFileSize) {
-    return (bytes.size() < kNeighbourFileSize ? "only " : "") + std::to_string(bytes.size()) +
-           " of " + std::to_string(kNeighbourFileSize) + " bytes";
+    return Failure::logged((bytes.size() < kNeighbourFileSize ? "only " : "") +
+                           std::to_string(bytes.size()) + " of " +
+                           std::to_string(kNeighbourFileSize) + " bytes");
   }
-  if (w.neighbours.size() != kSphereCellCount + 1) return "no neighbour table to fill";
+  if (w.neighbours.size() != kSphereCellCount + 1)
+    return Failure::logged("no neighbour table to fill");
   std::vector<NeighbourRow> rows(kSphereCellCount + 1);
   for (std::size_t r = 1; r <= kSphereCellCount; ++r) {
     const unsigned char* record = bytes.data() + (r - 1) * kNeighbourRecordInts * 4;
@@ -128,9 +131,9 @@ std::string decodeNeighbourTable(WorldState& w, const Bytes& bytes) {
     for (std::size_t k = 1; k <= kNeighbourSlots; ++k) rows[r].slot[k] = readInt32(record + 4 * k);
   }
   // A row that leads nowhere, or back to its own cell, stops every walk.
-  if (std::string fault = neighbourRowsFault(w, rows); !fault.empty()) return fault;
+  if (std::optional<Failure> fault = neighbourRowsFault(w, rows)) return fault;
   w.neighbours = std::move(rows);
-  return {};
+  return std::nullopt;
 }
 
 }  // namespace vorlund

@@ -1,7 +1,8 @@
 #pragma once
 #include <cstdint>
-#include <string>
+#include <optional>
 
+#include "state/failure.h"
 #include "state/little_endian.h"
 #include "state/world_state.h"
 
@@ -32,8 +33,8 @@ void orderNeighbourRow(WorldState& w, std::int32_t c);
 // The bytes of "face.equ" (the game only reads it; tools and tests write it).
 Bytes encodeNeighbourTable(const WorldState& w);
 
-// Fills the neighbour table from the bytes of "face.equ" and returns "", or
-// leaves the table alone and returns what is wrong with them.
-std::string decodeNeighbourTable(WorldState& w, const Bytes& bytes);
+// Fills the neighbour table from the bytes of "face.equ" and returns nothing,
+// or leaves the table alone and returns what is wrong with them.
+[[nodiscard]] std::optional<Failure> decodeNeighbourTable(WorldState& w, const Bytes& bytes);
 
 }  // namespace vorlund

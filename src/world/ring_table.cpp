@@ -1,6 +1,7 @@
 #include "world/ring_table.h"
 
 #include <algorithm>
+#include <string>
 
 #include "world/cell_distances.h"
 #include "world/row_order.h"
@@ -105,12 +106,13 @@ Bytes encodeRingTable(const WorldState& w) {
   return bytes;
 }
 
-std::string decodeRingTable(WorldState& w, const Bytes& bytes) {
+std::optional<Failure> decodeRingTable(WorldState& w, const Bytes& bytes) {
   if (bytes.size() != kRingFileSize) {
-    return (bytes.size() < kRingFileSize ? "only " : "") + std::to_string(bytes.size()) + " of " +
-           std::to_string(kRingFileSize) + " bytes";
+    return Failure::logged((bytes.size() < kRingFileSize ? "only " : "") +
+                           std::to_string(bytes.size()) + " of " +
+                           std::to_string(kRingFileSize) + " bytes");
   }
-  if (w.ring.size() != kSphereCellCount + 1) return "no ring table to fill";
+  if (w.ring.size() != kSphereCellCount + 1) return Failure::logged("no ring table to fill");
   const auto intAt = [&bytes](std::size_t record, std::size_t field) {
     return readInt32(bytes.data() + (record * kRingRecordInts + field) * 4);
   };
@@ -119,11 +121,12 @@ std::string decodeRingTable(WorldState& w, const Bytes& bytes) {
     // A ring never holds its own cell.
     const std::int32_t count = intAt(r, 0);
     if (count < 0 || count > kSphereCellCount - 1) {
-      return cell + " has a ring count of " + std::to_string(count);
+      return Failure::logged(cell + " has a ring count of " + std::to_string(count));
     }
     for (std::size_t k = 1; k <= kRingFileEntries; ++k) {
       const std::int32_t entry = intAt(r, k);
-      if (entry != 0 && !isCell(entry)) return cell + " lists " + std::to_string(entry);
+      if (entry != 0 && !isCell(entry))
+        return Failure::logged(cell + " lists " + std::to_string(entry));
     }
   }
   for (std::size_t r = 0; r < kSphereCellCount; ++r) {

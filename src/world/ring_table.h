@@ -1,7 +1,8 @@
 #pragma once
 #include <cstdint>
-#include <string>
+#include <optional>
 
+#include "state/failure.h"
 #include "state/little_endian.h"
 #include "state/world_state.h"
 
@@ -31,8 +32,8 @@ void orderRingRow(WorldState& w, std::int32_t c);
 // The bytes of "adia2.equ": each row's count as it is, then entries 1..66.
 Bytes encodeRingTable(const WorldState& w);
 
-// Fills the ring table from the bytes of "adia2.equ" and returns "", or leaves
-// the table alone and returns what is wrong with them.
-std::string decodeRingTable(WorldState& w, const Bytes& bytes);
+// Fills the ring table from the bytes of "adia2.equ" and returns nothing, or
+// leaves the table alone and returns what is wrong with them.
+[[nodiscard]] std::optional<Failure> decodeRingTable(WorldState& w, const Bytes& bytes);
 
 }  // namespace vorlund

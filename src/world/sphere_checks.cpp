@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <numeric>
+#include <utility>
 
 namespace vorlund {
 
@@ -77,29 +78,31 @@ std::string rowMeaningFault(const WorldState& w, const std::vector<NeighbourRow>
 
 }  // namespace
 
-std::string cellsFault(const WorldState& w) {
+std::optional<Failure> cellsFault(const WorldState& w) {
   for (std::int32_t c = 1; c <= kSphereCellCount; ++c) {
     const Vec3& p = cellPosition(w, c);
     if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z))
-      return cellName(c) + " is not a point";
+      return Failure::logged(cellName(c) + " is not a point");
     const long double r = std::sqrt(p.x * p.x + p.y * p.y + p.z * p.z);
     if (!(std::fabs(r - 1.0L) <= kSphereRadiusTolerance))
-      return cellName(c) + " lies off the unit sphere";
+      return Failure::logged(cellName(c) + " lies off the unit sphere");
   }
   if (const auto pair = cellsAtOnePlace(w); pair[0] != 0)
-    return "cells " + std::to_string(pair[0]) + " and " + std::to_string(pair[1]) +
-           " lie at one place";
-  return {};
+    return Failure::logged("cells " + std::to_string(pair[0]) + " and " +
+                           std::to_string(pair[1]) + " lie at one place");
+  return std::nullopt;
 }
 
-std::string neighbourRowsFault(const WorldState& w, const std::vector<NeighbourRow>& rows) {
-  if (rows.size() != kSphereCellCount + 1) return "no neighbour table to check";
+std::optional<Failure> neighbourRowsFault(const WorldState& w,
+                                          const std::vector<NeighbourRow>& rows) {
+  if (rows.size() != kSphereCellCount + 1) return Failure::logged("no neighbour table to check");
   for (std::int32_t c = 1; c <= kSphereCellCount; ++c)
     if (std::string fault = rowShapeFault(rows[static_cast<std::size_t>(c)], c); !fault.empty())
-      return fault;
+      return Failure::logged(std::move(fault));
   for (std::int32_t c = 1; c <= kSphereCellCount; ++c)
-    if (std::string fault = rowMeaningFault(w, rows, c); !fault.empty()) return fault;
-  return {};
+    if (std::string fault = rowMeaningFault(w, rows, c); !fault.empty())
+      return Failure::logged(std::move(fault));
+  return std::nullopt;
 }
 
 }  // namespace vorlund

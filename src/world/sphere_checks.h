@@ -1,7 +1,8 @@
 #pragma once
-#include <string>
+#include <optional>
 #include <vector>
 
+#include "state/failure.h"
 #include "state/world_state.h"
 
 namespace vorlund {
@@ -17,14 +18,15 @@ inline constexpr float kNeighbourReach = 0.3F;
 inline constexpr int kFewestNeighbours = 3;
 
 // What makes the cell positions unfit for the arena: a coordinate that is
-// not a number, a cell off the unit sphere, two cells at one place; "" when
-// they are fit.
-std::string cellsFault(const WorldState& w);
+// not a number, a cell off the unit sphere, two cells at one place; nothing
+// when they are fit.
+[[nodiscard]] std::optional<Failure> cellsFault(const WorldState& w);
 
 // What makes neighbour rows [1..1461] of the cells of w unfit for movement:
 // a count outside 3..6, a slot that is no cell, a row that lists its own cell
 // or one cell twice, a neighbour that is not near, a neighbour whose row does
-// not list the cell back; "" when they are fit.
-std::string neighbourRowsFault(const WorldState& w, const std::vector<NeighbourRow>& rows);
+// not list the cell back; nothing when they are fit.
+[[nodiscard]] std::optional<Failure> neighbourRowsFault(const WorldState& w,
+                                                        const std::vector<NeighbourRow>& rows);
 
 }  // namespace vorlund

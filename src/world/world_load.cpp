@@ -19,11 +19,6 @@ namespace {
 
 constexpr std::int32_t kFirstCursorCell = 268;
 
-bool refuse(Game& g, const std::string& message) {
-  reportFailure(g, Failure::fatal(message));
-  return false;
-}
-
 // Fills a table from its cache file of `size` bytes. A missing file is no
 // fault: the table is simply computed. A file that is there but unreadable,
 // of another size or damaged is told in the Log and then ignored, so the
@@ -34,11 +29,13 @@ bool loadTableFile(Game& g, const char* name, std::size_t size, const char* tabl
   const FileResult read = readFileBounded(gameFile(g, name), size, bytes);
   if (read.code == FileResult::Code::Missing) return false;
   std::string fault = "the file cannot be read";
-  if (read.code == FileResult::Code::TooLarge)
+  if (read.code == FileResult::Code::TooLarge) {
     fault = "more than " + std::to_string(size) + " bytes";
-  else if (read)
-    fault = decode(g.world, bytes);
-  if (fault.empty()) return true;
+  } else if (read) {
+    const std::optional<Failure> decoded = decode(g.world, bytes);
+    if (!decoded) return true;
+    fault = decoded->message;
+  }
   reportFailure(g, Failure::logged(std::string("Ignored ") + name + ": " + fault + "; the " +
                                        table + " was computed afresh",
                                    read.code == FileResult::Code::TooLarge ? "" : read.reason()));
@@ -54,11 +51,11 @@ bool loadWorld(Game& g) {
 
 bool loadMesh(Game& g) {
   WorldState& w = g.world;
-  if (std::string fault = loadCellFile(w, gameFile(g, kCellFileName)); !fault.empty()) {
-    return refuse(g, fault);
-  }
-  if (std::string fault = loadTriangleFile(w, gameFile(g, kTriangleFileName)); !fault.empty()) {
-    return refuse(g, fault);
+  std::optional<Failure> refused = loadCellFile(w, gameFile(g, kCellFileName));
+  if (!refused) refused = loadTriangleFile(w, gameFile(g, kTriangleFileName));
+  if (refused) {
+    reportFailure(g, *refused);
+    return false;
   }
   CopyDusty(w);
   computeTriangleCentres(w);

@@ -202,7 +202,7 @@ TEST(Replay, ALogClickPausesAndResumesItAndTheWindowsStayAtItsEnd) {
     played.mainWindow()->close();
   }
   auto recording = std::make_unique<RecordedGame>();
-  ASSERT_EQ(prepareReplay(kLastGameFile, root.filePath("watched").toStdString(), *recording), "");
+  ASSERT_FALSE(prepareReplay(kLastGameFile, root.filePath("watched").toStdString(), *recording));
   QDir::setCurrent(root.filePath("watched"));
   GameApp watched(std::make_unique<MemorySettingsStore>());
   watched.setSpeed(64);

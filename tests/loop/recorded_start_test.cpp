@@ -75,8 +75,8 @@ TEST(RecordedStart, CarriesTheGameFolderAndLaysItOutAgain) {
   std::string error;
   for (const std::string& l : lines) ASSERT_TRUE(reader.read(l, error)) << l << ": " << error;
   ASSERT_TRUE(reader.finish(error)) << error;
-  EXPECT_EQ(checkInstalled(reader.start(), f.installed.path()), "");
-  ASSERT_EQ(layOutStart(reader.start(), f.replay.path() / "new", f.installed.path()), "");
+  EXPECT_FALSE(checkInstalled(reader.start(), f.installed.path()));
+  ASSERT_FALSE(layOutStart(reader.start(), f.replay.path() / "new", f.installed.path()));
   const fs::path out = f.replay.path() / "new";
   for (const char* name : {"names.txt", "characters.svd", "races.txt", "risks.txt", "aorb1.orb"})
     EXPECT_EQ(f.game.read(name), contents(out / name)) << name;
@@ -86,8 +86,9 @@ TEST(RecordedStart, CarriesTheGameFolderAndLaysItOutAgain) {
 
   // Another version's data is not the data the game was played with.
   f.installed.write("races.txt", "human\r\nelf\r\n");
-  EXPECT_NE(checkInstalled(reader.start(), f.installed.path()).find("races.txt of the installed"),
-            std::string::npos);
+  const std::optional<Failure> other = checkInstalled(reader.start(), f.installed.path());
+  ASSERT_TRUE(other);
+  EXPECT_NE(other->message.find("races.txt of the installed"), std::string::npos);
 }
 
 // A recording is read whole before anything of it is played, and refused at
@@ -102,7 +103,7 @@ TEST(RecordedGameReader, RefusesADamagedRecordingNamingItsLine) {
        {"purses 1 2 3 4 5 6 7 8", "tick 3", "click #2", "recovered 1", "tick 2", "key 38 shift"})
     lines.push_back(l);
   RecordedGame rec;
-  ASSERT_EQ(readRecording(joined(lines) + "close\nclick #", rec), "");
+  ASSERT_FALSE(readRecording(joined(lines) + "close\nclick #", rec));
   EXPECT_EQ(rec.seed, 7u);
   EXPECT_TRUE(rec.closed);
   EXPECT_EQ(rec.inputs, 2u) << "the recovery is the game's own line, no input";
@@ -117,7 +118,7 @@ TEST(RecordedGameReader, RefusesADamagedRecordingNamingItsLine) {
     std::vector<std::string> copy = lines;
     change(copy);
     RecordedGame out;
-    return readRecording(joined(copy), out);
+    return readRecording(joined(copy), out).value_or(Failure{}).message;
   };
   EXPECT_EQ(damaged([&](auto& c) { c.erase(c.begin() + dataLine - 1); }),
             "line " + std::to_string(dataLine) +
@@ -178,7 +179,7 @@ TEST(LastGame, IsPlayedAgainOnlyWhenItDidNotCloseAndCanBe) {
   t.dir.write("names.txt", "Ash\r\n");
   t.dir.write("graveL.ist", std::string("\1\0\0\0\7\0\0\0\1\0\0\0\1\0\0\0", 16));
   t.dir.write("characters.svd", "new");
-  ASSERT_EQ(restoreStart(last.recording.start, dir, {}), "");
+  ASSERT_FALSE(restoreStart(last.recording.start, dir, {}));
   EXPECT_EQ(t.dir.read("names.txt"), "Ash\r\nBryn Cor\r\n");
   EXPECT_FALSE(fs::exists(dir / "names.txt.bak"));
   EXPECT_EQ(t.dir.read("graveL.ist"), std::string("\0\0\0\0", 4));
