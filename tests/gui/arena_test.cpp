@@ -381,26 +381,6 @@ TEST(ArenaTextures, ATextureGLRefusesIsToldOnceAndTheRestWorks) {
   answerBoxesWith({});
 }
 
-// A metric-compatible Times New Roman in a cell 20 pixels high: a capital
-// some 12 pixels tall on the baseline, descenders below it.
-TEST(ArenaFont, ProportionalSerifGlyphsStandOnTheBaseline) {
-  const render::GlyphSet glyphs = rasteriseGlyphs();
-  const auto glyph = [&](char c) {
-    return glyphs[static_cast<std::size_t>(c - render::kFirstGlyph)];
-  };
-  EXPECT_EQ(glyph(' ').width, 0);
-  EXPECT_GT(glyph(' ').advance, 0.0f);
-  EXPECT_EQ(glyph('A').yorig, 0.0f);
-  EXPECT_GT(glyph('g').yorig, 0.0f);
-  EXPECT_LT(glyph('i').advance, glyph('W').advance);
-  EXPECT_GE(glyph('H').height, 11);
-  EXPECT_LE(glyph('H').height, 14);
-  for (const render::GlyphBitmap& g : glyphs) {
-    EXPECT_LE(g.height, 20);
-    EXPECT_EQ(g.rows.size(), static_cast<std::size_t>(g.rowBytes() * g.height));
-  }
-}
-
 }  // namespace
 }  // namespace vorlund::app
 
