@@ -37,15 +37,6 @@ std::string farmFile(int named) {
   return {bytes.begin(), bytes.end()};
 }
 
-// A full farm on the first tick is played through by a scenario.
-TEST(RosterFile, FirstTickWithAnEmptyFarm) {
-  Started empty;
-  empty.dir.write(kRosterFileName, farmFile(0));
-  timer1Timer(empty.g());
-  EXPECT_EQ(std::make_pair(empty.g().names.state(), empty.log()),
-            std::make_pair(MenuState::ChooseName, Lines{"1"}));
-}
-
 TEST(RosterFile, AnotherFormatLoadsNoFighterButTellsItsNumberAndIsKept) {
   const std::string other = le32(2) + farmFile(3).substr(4);
   Started next;
@@ -114,17 +105,6 @@ TEST(RosterFile, ValuesNoFighterCanHaveAreDamage) {
                               slot(next.g(), 3).Name_String.str()),
               std::make_tuple(Lines{"1", kFarmRefused[0]}, c.fault, ""s));
   }
-}
-
-TEST(GraveFile, WithoutAFileOneGraveAtARandomCell) {
-  Started t;
-  t.g().graveyard.graves[3] = Grave{5, 5, 5};
-  RandomGenerator r{t.g().rng.seed};
-  loadGraveyard(t.g());
-  const Grave& grave = t.g().graveyard.graves[0];
-  EXPECT_EQ(std::make_tuple(t.g().graveyard.count, grave.cell, grave.age, grave.race),
-            std::make_tuple(1, r.random(1461) + 1, 0, 0));
-  EXPECT_EQ(t.g().graveyard.graves[3].cell, 0) << "nothing above the count";
 }
 
 TEST(GraveFile, BytesOfTheGraveyardAndBack) {

@@ -58,7 +58,6 @@ QByteArray bytesOf(const QString& path);
 struct SimReplay {
   int exitCode = -1;
   QString state;
-  QString digest;  // the last log-digest line
   QStringList log;
   QString errors;
 };

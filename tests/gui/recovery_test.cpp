@@ -20,7 +20,6 @@
 #include "app/replay_mode.h"
 #include "gui_support.h"
 #include "loop/memory_settings_store.h"
-#include "loop/packed_bytes.h"
 #include "loop/recording.h"
 #include "sim/sim_state.h"
 
@@ -129,18 +128,11 @@ TEST(Recovery, AKilledGameGoesOnFromItsLastInputAtTheNextStart) {
   EXPECT_TRUE(recovered.endsWith("\nclose\n"));
 
   const SimReplay alone =
-      replayAlone(killedScript, root.filePath("alone"), "state\nlog-digest\nclose\n");
+      replayAlone(killedScript, root.filePath("alone"), "state\nclose\n");
   EXPECT_EQ(alone.exitCode, 0) << alone.errors.toStdString();
   EXPECT_EQ(alone.state, state);
   ASSERT_FALSE(log.isEmpty());
   EXPECT_EQ(alone.log, log.mid(0, log.size() - 1)) << "all but the recovery's own line";
-  std::string appended;
-  int count = 0;
-  for (const QString& l : alone.log)
-    if (l.startsWith("log: ")) appended += l.mid(5).toStdString() + "\n", ++count;
-  const auto* first = reinterpret_cast<const unsigned char*>(appended.data());
-  EXPECT_EQ(alone.digest.toStdString(), "log-digest " + std::to_string(count) + " " +
-                                            crcText(crc32Of(std::span(first, appended.size()))));
   expectSameFiles(game, root.filePath("alone"));
 
   QFile::copy(game + "/" + kLastGameFile, root.filePath("recovered.vsim"));
@@ -227,7 +219,8 @@ TEST(Replay, ALogClickPausesAndResumesItAndTheWindowsStayAtItsEnd) {
 
 // A last game whose recording is damaged (its start cut short, a wrong
 // CRC-32, garbage) is set aside with a line in the Log, and the game starts
-// as a new one; vorlund-sim refuses the same recording, naming the line.
+// as a new one. (vorlund-sim's refusal of such recordings, naming the line,
+// is scenario.replay_damaged.)
 TEST(Recovery, ADamagedLastGameIsSetAsideAndNeverStopsTheStart) {
   QTemporaryDir root;
   const QString game = root.filePath("game");
@@ -251,25 +244,18 @@ TEST(Recovery, ADamagedLastGameIsSetAsideAndNeverStopsTheStart) {
   const struct {
     const char* what;
     QByteArray bytes;
-    QString message;
   } damaged[] = {
-      {"cut", cut.toUtf8(), "is cut short"},
-      {"wrong CRC", wrongCrc.toUtf8(), "does not match its size and CRC-32"},
-      {"garbage",
-       QByteArray("\x7f"
-                  "ELF\x02\x01\x01\n\0\0\0\n",
-                  12),
-       "a recording opens with its seed"},
+      {"cut", cut.toUtf8()},
+      {"wrong CRC", wrongCrc.toUtf8()},
+      {"garbage", QByteArray("\x7f"
+                             "ELF\x02\x01\x01\n\0\0\0\n",
+                             12)},
   };
   for (const auto& d : damaged) {
     QFile f(kLastGameFile);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(d.bytes);
     f.close();
-    const SimReplay refused = replayAlone(kLastGameFile, root.filePath(d.what));
-    EXPECT_EQ(refused.exitCode, 2) << d.what;
-    EXPECT_TRUE(refused.errors.contains(": line ") && refused.errors.contains(d.message))
-        << d.what << ": " << refused.errors.toStdString();
     {
       Heard next;
       ASSERT_TRUE(startAndShow(next.app, kSeed)) << d.what;

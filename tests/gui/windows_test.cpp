@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
-#include <QFontInfo>
 #include <QListWidget>
 #include <QProcess>
 #include <QRegularExpression>
@@ -143,14 +142,6 @@ TEST_F(Windows, EveryWindowReachesItsTiledOuterBoundsWithItsCaption) {
   // bar is inside its height.
   const QRect log = wmView(app().window(WindowId::Log)).outer;
   EXPECT_EQ(log.y() + log.height() - wmView(app().window(WindowId::Us)).outer.y(), 4);
-}
-
-TEST_F(Windows, TheFontsAreTheNamedStandInsFoundOnThisMachine) {
-  auto* sheet = static_cast<TextWindow*>(app().window(WindowId::Us))->control();
-  EXPECT_EQ(QFontInfo(listOf(app(), WindowId::Names)->font()).family(), "Liberation Serif");
-  EXPECT_EQ(QFontInfo(listOf(app(), WindowId::Log)->font()).family(), "Liberation Serif");
-  EXPECT_EQ(QFontInfo(listOf(app(), WindowId::Log)->font()).pixelSize(), 11);
-  EXPECT_EQ(QFontInfo(sheet->font()).family(), "Liberation Mono");
 }
 
 TEST_F(Windows, AUtf8NameReadsTheSameOnTheSheetAndInTheTitleBar) {

@@ -2,13 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "loop/null_platform.h"
 #include "support/test_game.h"
 
 namespace vorlund {
 namespace {
 
-using Kind = Failure::Kind;
 using Lines = std::vector<std::string>;
 
 // Each failure is told in the game its own way, then always to the platform.
@@ -36,18 +34,6 @@ TEST(ReportFailure, AGameWithoutAPlatformStillLogs) {
   reportFailure(g, Failure::notSaved("adia2.equ", "Cannot create file adia2.equ", ""));
   reportFailure(g, Failure::beeped("no texture"));
   EXPECT_EQ(g.log.lines(), Lines{"Cannot create file adia2.equ"});
-}
-
-TEST(NullPlatform, StartsWithTheDesignedWindowsAndPassesFailuresOn) {
-  NullPlatform p;
-  EXPECT_EQ(p.bounds(WindowId::Log), (WindowBounds{4, 3, 140, 418}));
-  EXPECT_TRUE(p.isVisible(WindowId::Main));
-  EXPECT_FALSE(p.isVisible(WindowId::Names));
-  std::vector<Kind> heard;
-  p.report(Failure::fatal("unheard"));  // no listener yet: nothing happens
-  p.onFailure = [&](const Failure& f) { heard.push_back(f.kind); };
-  p.report(Failure::notSaved("x", "Cannot create file x", ""));
-  EXPECT_EQ(heard, std::vector<Kind>{Kind::NotSaved});
 }
 
 }  // namespace

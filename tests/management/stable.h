@@ -39,17 +39,6 @@ struct Stable : TestGame {
     setUpMovement(c);
     return c;
   }
-  void click(const std::string& text) {
-    const Lines& lines = g().names.lines();
-    for (std::size_t i = 0; i < lines.size(); ++i)
-      if (lines[i] == text) return clickNames(g(), static_cast<int>(i));
-    ADD_FAILURE() << "no line \"" << text << "\"";
-  }
-  Lines names() {
-    Lines out;
-    for (int s = 1; s <= kSlotCount; ++s) out.push_back(slot(g(), s).Name_String.str());
-    return out;
-  }
   const Lines& log() { return g().log.lines(); }
   std::string read(const std::string& name) { return dir.read(name); }
   bool has(const std::string& name) { return std::filesystem::exists(dir.path() / name); }

@@ -84,12 +84,6 @@ TEST_F(Bitmaps, RefusedAsInvalidOrUnopenedWithTheReason) {
   EXPECT_EQ(folder.reason, "not a regular file");
 }
 
-TEST(TextureFiles, NamesCarryTheBodyInThreeDigits) {
-  EXPECT_EQ(PlanetTextures::fileName(9), "Fig13009.bmp");
-  EXPECT_EQ(PlanetTextures::fileName(10), "Fig13010.bmp");
-  EXPECT_EQ(PlanetTextures::fileName(100), "Fig13100.bmp");
-}
-
 TEST(TextureFiles, StartUpStopsAtTheFirstFileItCannotReadAndNamesIt) {
   test::TempDir dir;
   for (int k = 0; k < kTextureCount; ++k)

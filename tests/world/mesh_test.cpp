@@ -4,9 +4,7 @@
 
 #include <cmath>
 #include <limits>
-#include <numbers>
 
-#include "world/texture_layout.h"
 #include "world/world_load.h"
 #include "world_test_support.h"
 
@@ -16,11 +14,8 @@ namespace {
 using test::TestGame;
 using namespace worldtest;
 
-constexpr long double kPi = std::numbers::pi_v<long double>;
-
 // Cells on the plane z = 1, so near the north pole that they count as on the
-// unit sphere: triangle (1, 2, 3) starts every strip, and 4, 5 and 6 lie
-// across its edges 1-3, 2-3 and 1-2. A sixty-fourth scales without rounding.
+// unit sphere. A sixty-fourth scales without rounding.
 constexpr long double k = 1.0L / 64;
 const std::vector<Vec3> kPlane = {{0, 0, 1},
                                   {k, 0, 1},
@@ -37,65 +32,6 @@ struct PlaneGame : TestGame {
     writeTriangleFile(dir.path(), points);
   }
 };
-
-struct StripCase {
-  std::vector<int> corners;
-  int turn;  // 0, 1: by the previous corner-1 or corner-2 angle; 2: half a turn; -1: no join
-};
-
-class TextureStrip : public testing::TestWithParam<StripCase> {};
-
-TEST_P(TextureStrip, SecondTriangleJoinsTheFirstOrBeeps) {
-  const StripCase& c = GetParam();
-  PlaneGame game(c.corners);
-  ASSERT_TRUE(loadWorld(game.g()));
-  const WorldState& w = game.g().world;
-  const TriangleTexture& first = triangleTexture(w, 1);
-  const TriangleTexture& second = triangleTexture(w, 2);
-  // The first triangle lies as laid out: its angles make half a turn, corners 1 and 2 mirrored.
-  EXPECT_NEAR(static_cast<double>(first[0].angle + first[1].angle + first[2].angle), kPi, 1e-6);
-  EXPECT_NEAR(static_cast<double>(first[0].u - first[1].u), 0, 1e-15);
-  EXPECT_NEAR(static_cast<double>(first[0].v + first[1].v), 0, 1e-15);
-  EXPECT_EQ(game.platform->beeps, c.turn < 0 ? 1 : 0);
-  if (c.turn < 0) {
-    for (const TextureCorner& k : second) EXPECT_TRUE(k.u == 0 && k.v == 0 && k.angle == 0);
-    return;
-  }
-  const long double psi = c.turn == 2 ? kPi : first[static_cast<std::size_t>(c.turn)].angle;
-  const auto at = [&](int k) { return cellPosition(w, c.corners[static_cast<std::size_t>(k)]); };
-  const TriangleTexture flat = polarLayout(at(3), at(4), at(5), triangleCentre(w, 2));
-  EXPECT_EQ(std::make_tuple(second[0].angle, second[1].angle, second[2].angle),
-            std::make_tuple(flat[0].angle + psi, flat[1].angle + psi, flat[2].angle));
-  // Turned by psi about corner 2, which lands on the first triangle's corner 3.
-  for (std::size_t k = 0; k < 3; ++k) {
-    const long double du = flat[k].u - flat[1].u, dv = flat[k].v - flat[1].v;
-    EXPECT_NEAR(static_cast<double>(second[k].u - first[2].u),
-                static_cast<double>(du * std::cos(psi) - dv * std::sin(psi)), 1e-12);
-    EXPECT_NEAR(static_cast<double>(second[k].v - first[2].v),
-                static_cast<double>(du * std::sin(psi) + dv * std::cos(psi)), 1e-12);
-  }
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, TextureStrip,
-                         testing::Values(StripCase{{1, 2, 3, 1, 3, 4}, 0},   // from corner 1 to 3
-                                         StripCase{{1, 2, 3, 3, 2, 5}, 1},   // from corner 3 to 2
-                                         StripCase{{1, 2, 3, 2, 1, 6}, 2},   // back along 1-2
-                                         StripCase{{1, 2, 3, 1, 2, 6}, -1},  // 1-2 the same way
-                                         StripCase{{1, 2, 3, 4, 5, 6}, -1}));
-
-TEST(TextureStripTurn, PreviousAngleIsBroughtIntoOneTurnOnlyOnce) {
-  PlaneGame game({1, 2, 3, 1, 3, 4});
-  ASSERT_TRUE(loadWorld(game.g()));
-  WorldState& w = game.g().world;
-  const long double own =
-      polarLayout(kPlane[0], kPlane[2], kPlane[3], triangleCentre(w, 2))[0].angle;
-  const long double cases[][2] = {{2 * kPi, 2 * kPi}, {-0.5L, 2 * kPi - 0.5L}, {7, 7 - 2 * kPi}};
-  for (const auto& [previous, psi] : cases) {
-    w.texture[1][0].angle = previous;
-    ASSERT_TRUE(layOutTriangle(w, 2));
-    EXPECT_EQ(triangleTexture(w, 2)[0].angle, own + psi) << static_cast<double>(previous);
-  }
-}
 
 // No points make no triangle; one or two spare points are matched to cells
 // but form none, and bytes past the records are ignored.
