@@ -6,8 +6,8 @@
 #include <span>
 #include <string>
 
-#include "state/failure.h"
 #include "state/character.h"
+#include "state/failure.h"
 #include "state/little_endian.h"
 
 namespace vorlund {

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "render/client_arrays.h"
 #include "render/eye_view.h"
 #include "render/marker_cube.h"
 #include "state/world_state.h"
@@ -140,16 +141,7 @@ void CellCubes::draw(const WorldState& w, GLfloat scale, const EyeView* view) {
     }
     t = shownTexCoords_.data(), n = shownNormals_.data(), v = shownVertices_.data();
   }
-  glEnableClientState(GL_VERTEX_ARRAY);
-  glEnableClientState(GL_NORMAL_ARRAY);
-  glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-  glVertexPointer(3, GL_FLOAT, 0, v);
-  glNormalPointer(GL_FLOAT, 0, n);
-  glTexCoordPointer(2, GL_FLOAT, 0, t);
-  glDrawArrays(GL_QUADS, 0, drawn);
-  glDisableClientState(GL_TEXTURE_COORD_ARRAY);
-  glDisableClientState(GL_NORMAL_ARRAY);
-  glDisableClientState(GL_VERTEX_ARRAY);
+  drawClientArrays(GL_QUADS, v, n, t, drawn);
   // What the arrays leave current is undefined: set what the last cube's
   // immediate calls would have left.
   glNormal3fv(kCubeFaces[kCubeFaceCount - 1].normal);

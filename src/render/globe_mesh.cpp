@@ -6,6 +6,7 @@
 #include <numbers>
 #include <utility>
 
+#include "render/client_arrays.h"
 #include "render/eye_view.h"
 #include "render/scene_math.h"
 #include "state/world_state.h"
@@ -141,16 +142,7 @@ void GlobeMesh::draw(const WorldState& w, long double solarScale, const EyeView*
     }
     t = shownTexCoords_.data(), n = shownNormals_.data(), v = shownVertices_.data();
   }
-  glEnableClientState(GL_VERTEX_ARRAY);
-  glEnableClientState(GL_NORMAL_ARRAY);
-  glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-  glVertexPointer(3, GL_FLOAT, 0, v);
-  glNormalPointer(GL_FLOAT, 0, n);
-  glTexCoordPointer(2, GL_FLOAT, 0, t);
-  glDrawArrays(GL_TRIANGLES, 0, drawn);
-  glDisableClientState(GL_TEXTURE_COORD_ARRAY);
-  glDisableClientState(GL_NORMAL_ARRAY);
-  glDisableClientState(GL_VERTEX_ARRAY);
+  drawClientArrays(GL_TRIANGLES, v, n, t, drawn);
   const std::size_t last = static_cast<std::size_t>(corners_) - 1;
   glNormal3fv(&normals_[3 * last]);
   glTexCoord2fv(&texCoords_[2 * last]);
