@@ -6,6 +6,7 @@
 #include "fighters/name_syllables.h"
 #include "fighters/name_taking.h"
 #include "fighters/opponent_generator.h"
+#include "fighters/race_traits.h"
 #include "fighters/text_files.h"
 #include "management/stable.h"
 #include "support/disk_full.h"
@@ -78,6 +79,13 @@ TEST(Names, AnEmptyLineNamesNoFighter) {
   generateFighter(b, 2);
   EXPECT_EQ(std::make_pair(slot(b, 2).Name_String.empty(), b.log.lines()),
             std::make_pair(false, Lines{"names.txt has run out of names"}));
+}
+
+// Past 55 points of strength, dexterity and IQ a step costs twice as much for
+// every five points more.
+TEST(Advancement, PastFiftyFivePointsTheCostDoublesEveryFive) {
+  EXPECT_EQ(advancementCost(59), 5000);
+  EXPECT_EQ(advancementCost(60), 10000);
 }
 
 TEST(TextFiles, LineEndingsAndASaveThatCannotBeMade) {

@@ -84,6 +84,18 @@ TEST(RecordedStart, CarriesTheGameFolderAndLaysItOutAgain) {
   EXPECT_EQ(fs::file_size(out / "adia2.equ"), kLargestStartFile + 1);
   EXPECT_FALSE(fs::exists(out / "aapla2.pla"));
 
+  // Put back over its own layout the start changes nothing; a file too large of
+  // another size is not the one the game met, and is kept aside.
+  ASSERT_FALSE(restoreStart(reader.start(), out, f.installed.path()));
+  fs::resize_file(out / "adia2.equ", kLargestStartFile + 2);
+  ASSERT_FALSE(restoreStart(reader.start(), out, f.installed.path()));
+  std::vector<std::string> aside;
+  for (const auto& e : fs::directory_iterator(out))
+    if (e.path().string().find(".bak") != std::string::npos) aside.push_back(e.path().filename());
+  EXPECT_EQ(aside, std::vector<std::string>{"adia2.equ.bak"});
+  EXPECT_EQ(fs::file_size(out / "adia2.equ.bak"), kLargestStartFile + 2);
+  EXPECT_EQ(fs::file_size(out / "adia2.equ"), kLargestStartFile + 1);
+
   // Another version's data is not the data the game was played with.
   f.installed.write("races.txt", "human\r\nelf\r\n");
   const std::optional<Failure> other = checkInstalled(reader.start(), f.installed.path());
@@ -129,8 +141,9 @@ TEST(RecordedGameReader, RefusesADamagedRecordingNamingItsLine) {
             }),
             "line " + std::to_string(dataLine) +
                 ": the start's names.txt is damaged: it does not match its size and CRC-32");
-  EXPECT_EQ(damaged([&](auto& c) { c[dataLine - 1][12] = '*'; }),
-            "line " + std::to_string(dataLine) + ": damaged start-data: not base64");
+  const std::string notBase64 = "line " + std::to_string(dataLine) + ": damaged start-data: not base64";
+  EXPECT_EQ(damaged([&](auto& c) { c[dataLine - 1][12] = '*'; }), notBase64);
+  EXPECT_EQ(damaged([&](auto& c) { c[dataLine - 1].pop_back(); }), notBase64);
   EXPECT_EQ(damaged([](auto& c) {
               c[0] =
                   "\x7f"
@@ -143,6 +156,12 @@ TEST(RecordedGameReader, RefusesADamagedRecordingNamingItsLine) {
   EXPECT_EQ(damaged([](auto& c) { c.push_back("start-file face.equ missing"); }),
             "line " + std::to_string(lines.size() + 1) +
                 ": the start must come before the game's first tick and input");
+
+  // A carried file has at most the data lines of 16 MiB that would not deflate.
+  std::string error;
+  EXPECT_TRUE(StartReader().read("start-file adia2.equ zlib 9 00000000 294633", error));
+  EXPECT_FALSE(StartReader().read("start-file adia2.equ zlib 9 00000000 294634", error));
+  EXPECT_EQ(error, "bad start-file: start-file adia2.equ zlib 9 00000000 294634");
 }
 
 // What a start finds of the last game: nothing while a running game holds
