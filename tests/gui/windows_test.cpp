@@ -24,7 +24,6 @@
 #include "panels/sheet.h"
 #include "panels/tiling.h"
 #include "settings/qt_settings_store.h"
-#include "support/spy_platform.h"
 
 // Rectangles in failure messages as x,y widthxheight.
 inline void PrintTo(const QRect& r, std::ostream* os) {
@@ -119,6 +118,12 @@ class Windows : public ::testing::Test {
 
 constexpr WindowId kAll[] = {WindowId::Main, WindowId::Us, WindowId::Them, WindowId::Names,
                              WindowId::Log};
+
+// A window's designed caption.
+const char* windowName(WindowId w) {
+  static const char* const names[] = {"Vorlund", "Us", "Them", "Names", "Log"};
+  return names[static_cast<int>(w)];
+}
 
 TEST_F(Windows, EveryWindowReachesItsTiledOuterBoundsWithItsCaption) {
   const WindowBounds main = designedBounds(WindowId::Main);

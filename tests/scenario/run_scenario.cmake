@@ -9,20 +9,14 @@
 # scenario. Lines starting with "#!" are the runner's (the sim skips them as
 # comments):
 #
-#   #! only FILE...     keep only these files in the folder
-#   #! remove FILE...   delete these files from the folder
-#   #! mkdir NAME       make a folder of that name (say, where a file must go)
-#   #! chmod MODE FILE  set a file's permission bits (octal, e.g. 444)
-#   #! printf FILE FORMAT  write the bytes printf(1) makes of FORMAT (\xHH, \r,
-#                       \0 ...; no ";") to FILE, in place of what was there
-#   #! size FILE BYTES  make FILE a file of that size, holes where it grows
-#   #! fifo FILE        put a named pipe in FILE's place
-#   #! link FILE TARGET put a symbolic link to TARGET in FILE's place
+#   #! sh COMMAND       run COMMAND with bash (extglob on) in the folder, to
+#                       prepare it: "rm -rf !(aorb1.orb|atri1.tri)" keeps only
+#                       those files, "printf '\xff' > x.ini" writes bytes,
+#                       "truncate -s 17800000 names.txt" makes a file of holes
 #   #! run [ARGS]       start vorlund-sim in the folder with these arguments; the
-#                       command lines up to the next "#! run" or folder line
-#                       (only, remove, mkdir, chmod, printf, size, fifo, link)
-#                       are its input, and the folder lines act after the run
-#                       before them has ended
+#                       command lines up to the next "#! run" or "#! sh" are its
+#                       input, and an "#! sh" line acts after the run before it
+#                       has ended
 #   #! exit N           the run must end with exit status N (default 0)
 #   #! stderr TEXT      the run must print this line on standard error; any
 #                       line on standard error that no "#! stderr" names fails
@@ -32,14 +26,8 @@
 cmake_minimum_required(VERSION 3.25)
 
 foreach(var SIM GAME DATA SCRIPT WORK)
-  if(NOT DEFINED ${var})
-    message(FATAL_ERROR "run_scenario.cmake needs -D${var}=...")
-  endif()
   get_filename_component(${var} "${${var}}" ABSOLUTE)
 endforeach()
-if(NOT EXISTS "${GAME}/aorb1.orb" OR NOT EXISTS "${GAME}/atri1.tri")
-  message(FATAL_ERROR "${GAME} has no sphere: build the game folder first")
-endif()
 
 # The fresh folder.
 file(REMOVE_RECURSE "${WORK}")
@@ -121,31 +109,17 @@ function(play first last args expected_exit expected_stderr)
   endif()
 endfunction()
 
-# Runs a tool in the folder for line k; its output goes to OUTPUT.
-function(tool output)
-  execute_process(COMMAND ${ARGN} WORKING_DIRECTORY "${WORK}/game" OUTPUT_FILE "${output}"
-                  RESULT_VARIABLE failed)
-  if(failed)
-    message(FATAL_ERROR "${SCRIPT}:${k}: ${ARGV1} failed: ${line}")
-  endif()
-endfunction()
-
 set(in_run FALSE)
 foreach(k RANGE 1 ${line_total})
   set(line "${line_${k}}")
   # A folder line, or the next run, ends the run before it.
-  if(in_run AND line MATCHES "^#! *(run|only|remove|mkdir|chmod|printf|size|fifo|link)( |$)")
+  if(in_run AND line MATCHES "^#! *(run|sh)( |$)")
     math(EXPR last "${k} - 1")
     play(${first} ${last} "${args}" ${expected_exit} "${expected_stderr}")
     set(in_run FALSE)
   endif()
   if(NOT in_run AND line MATCHES "^#! *(exit|stderr)( |$)")
     message(FATAL_ERROR "${SCRIPT}:${k}: '${line}' belongs after a '#! run' line")
-  endif()
-  # The file a folder line names, emptied of what stood there.
-  if(line MATCHES "^#! *(printf|fifo|link) ([^ ]+)")
-    set(file "${WORK}/game/${CMAKE_MATCH_2}")
-    file(REMOVE_RECURSE "${file}")
   endif()
   if(line MATCHES "^#! *run( (.*))?$")
     math(EXPR run "${run} + 1")
@@ -158,28 +132,12 @@ foreach(k RANGE 1 ${line_total})
     set(expected_exit ${CMAKE_MATCH_1})
   elseif(line MATCHES "^#! *stderr (.*)$")
     string(APPEND expected_stderr "${CMAKE_MATCH_1}\n")
-  elseif(line MATCHES "^#! *remove (.+)$")
-    separate_arguments(names UNIX_COMMAND "${CMAKE_MATCH_1}")
-    list(TRANSFORM names PREPEND "${WORK}/game/")
-    file(REMOVE ${names})
-  elseif(line MATCHES "^#! *only (.+)$")
-    separate_arguments(names UNIX_COMMAND "${CMAKE_MATCH_1}")
-    file(GLOB present LIST_DIRECTORIES true RELATIVE "${WORK}/game" "${WORK}/game/*")
-    list(REMOVE_ITEM present ${names})
-    list(TRANSFORM present PREPEND "${WORK}/game/")
-    file(REMOVE_RECURSE ${present})
-  elseif(line MATCHES "^#! *mkdir (.+)$")
-    file(MAKE_DIRECTORY "${WORK}/game/${CMAKE_MATCH_1}")
-  elseif(line MATCHES "^#! *printf [^ ]+ (.*)$")
-    tool("${file}" printf "${CMAKE_MATCH_1}")
-  elseif(line MATCHES "^#! *size ([^ ]+) ([0-9]+)$")
-    tool("${WORK}/tool.out" truncate -s "${CMAKE_MATCH_2}" "${CMAKE_MATCH_1}")
-  elseif(line MATCHES "^#! *fifo ")
-    tool("${WORK}/tool.out" mkfifo "${file}")
-  elseif(line MATCHES "^#! *link [^ ]+ (.+)$")
-    file(CREATE_LINK "${CMAKE_MATCH_1}" "${file}" SYMBOLIC)
-  elseif(line MATCHES "^#! *chmod ([0-7][0-7][0-7]) (.+)$")
-    tool("${WORK}/tool.out" chmod "${CMAKE_MATCH_1}" "${CMAKE_MATCH_2}")
+  elseif(line MATCHES "^#! *sh (.+)$")
+    execute_process(COMMAND bash -O extglob -c "${CMAKE_MATCH_1}" WORKING_DIRECTORY "${WORK}/game"
+                    RESULT_VARIABLE failed)
+    if(failed)
+      message(FATAL_ERROR "${SCRIPT}:${k}: failed: ${line}")
+    endif()
   elseif(line MATCHES "^#!")
     message(FATAL_ERROR "${SCRIPT}:${k}: unknown runner line: ${line}")
   endif()
