@@ -2,7 +2,6 @@
 // player sees them; each test is named after what it catches.
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
 #include <QListWidget>
 #include <QProcess>
 #include <QRegularExpression>
@@ -212,17 +211,11 @@ QStringList items(QListWidget* list) {
   return out;
 }
 
-// The three numbers of the tooltip, which must add up to 100.
-int percentSum(const QString& text) {
-  const auto m =
-      QRegularExpression(R"(^(.+) (\d+)% \x{00B7} (.+) (\d+)% \x{00B7} unfinished (\d+)%$)")
-          .match(text);
-  return m.hasMatch() ? m.captured(2).toInt() + m.captured(4).toInt() + m.captured(5).toInt() : -1;
-}
-
 // A match set up anew while the odds of the one before are still counted:
 // only the new match's odds are ever shown, counted aside, and shown when the
-// player rests the mouse on the Names list; released, it has none.
+// player rests the mouse on the Names list; released, it has none. (How they
+// are counted, rounded and worded, the odds' unit tests and the sim's odds
+// check.)
 TEST_F(Windows, OnlyTheNewestMatchsOddsShowOnHoveringAndNoneOnceReleased) {
   GameApp& app = this->app();
   QSignalSpy known(&app.odds(), &OddsTooltip::oddsKnown);
@@ -232,8 +225,6 @@ TEST_F(Windows, OnlyTheNewestMatchsOddsShowOnHoveringAndNoneOnceReleased) {
   Game& g = app.game();
   ASSERT_TRUE(awaitingRelease(g));
   const qsizetype before = known.count();
-  QElapsedTimer sinceSetUp;
-  sinceSetUp.start();
   slot(g, 2).Name_String = "Zed";
   slot(g, 2).ST += 4;
   std::vector<std::string> wagers = g.names.lines();
@@ -241,37 +232,23 @@ TEST_F(Windows, OnlyTheNewestMatchsOddsShowOnHoveringAndNoneOnceReleased) {
   namesReplace(g.names, wagers);
   app.sync();
   const std::uint32_t seed = g.rng.seed;
-  // Asked before the count is done, the tooltip says that it goes on; the
-  // odds replace the note when they come.
-  QListWidget* names = listOf(app, WindowId::Names);
-  app.odds().showAt(names->viewport()->mapToGlobal(QPoint(5, 5)), names->viewport());
-  EXPECT_EQ(QToolTip::text(), OddsTooltip::countingText());
   ASSERT_TRUE(waitFor([&] { return app.odds().counted(); }));
-  std::printf("odds of 1000 fights counted %lld ms after the set-up\n",
-              static_cast<long long>(sinceSetUp.elapsed()));
-  EXPECT_TRUE(waitFor([&] { return QToolTip::text() == app.odds().text(); }))
-      << QToolTip::text().toStdString();
   runEventsFor(300);
   ASSERT_EQ(known.count(), before + 1);
-  EXPECT_EQ(known.last().at(0).toString(), app.odds().text());
   EXPECT_TRUE(app.odds().text().contains(QString(" ") + QChar(0x00B7) + " Zed "));
 
   // The player rests the mouse on the wager lines.
-  QToolTip::hideText();
-  ASSERT_TRUE(waitFor([] { return !QToolTip::isVisible(); }));
+  QListWidget* names = listOf(app, WindowId::Names);
   const QPoint over =
       names->viewport()->mapToGlobal(names->visualItemRect(names->item(1)).center());
   QProcess::execute("xdotool", {"mousemove", QString::number(over.x()), QString::number(over.y())});
   ASSERT_TRUE(waitFor([&] {
     return QToolTip::isVisible() && QToolTip::text() == app.odds().text();
   })) << QToolTip::text().toStdString();
-  runEventsFor(300);  // drawn
-  const QString text = QToolTip::text();
-  EXPECT_EQ(percentSum(text), 100) << text.toStdString();
-  EXPECT_TRUE(text.startsWith(QString::fromStdString(slot(g, 1).Name_String.str()) + " "));
   // The game's own dice were not touched, and the same count made here, the
   // way vorlund-sim's odds makes it, says the same.
-  EXPECT_EQ(text.toStdString(), oddsSummary(takeOddsSetup(g), fightOdds(g, OddsTooltip::kFights)));
+  EXPECT_EQ(QToolTip::text().toStdString(),
+            oddsSummary(takeOddsSetup(g), fightOdds(g, OddsTooltip::kFights)));
   EXPECT_EQ(g.rng.seed, seed);
   // Released, the match has no odds to show any more.
   clickNames(app, "release fighters");
