@@ -103,6 +103,18 @@ QByteArray bytesOf(const QString& path) {
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
 }
 
+bool writeFile(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QString output(const QString& program, const QStringList& args) {
+  QProcess p;
+  p.start(program, args);
+  p.waitForFinished(5000);
+  return QString::fromUtf8(p.readAllStandardOutput());
+}
+
 SimReplay replayAlone(const QString& recording, const QString& dir, const QString& input) {
   SimReplay r;
   QProcess sim;

@@ -51,6 +51,10 @@ void copyFiles(const QString& from, const QString& to,
 
 // A file's bytes, or "(missing)".
 QByteArray bytesOf(const QString& path);
+// Writes `bytes` into `path` in place of what was there; whether it could.
+bool writeFile(const QString& path, const QByteArray& bytes);
+// What a program printed on its standard output.
+QString output(const QString& program, const QStringList& args);
 
 // A recording played alone by `vorlund-sim --replay FILE --dir DIR`, with
 // `input` on its standard input (its close, if it has one, comes after):

@@ -49,9 +49,7 @@ int playUntilKilled(int argc, char** argv) {
   clickNames(app, "release fighters");
   runEventsFor(150);
   clickLog(app);  // paused: the fight stands where the kill finds it
-  QFile ready("ready");
-  ready.open(QIODevice::WriteOnly);
-  ready.close();
+  writeFile("ready", {});
   for (;;) runEventsFor(1000);
 }
 
@@ -162,12 +160,7 @@ TEST(Recovery, AKilledGameGoesOnFromItsLastInputAtTheNextStart) {
   watch.setProcessEnvironment(env);
   watch.setWorkingDirectory(folder);
   watch.start(VORLUND_BIN, {"--replay", root.filePath("recovered.vsim"), "--speed", "256"});
-  const auto titles = [] {
-    QProcess list;
-    list.start("wmctrl", {"-l"});
-    list.waitForFinished(5000);
-    return QString::fromUtf8(list.readAllStandardOutput());
-  };
+  const auto titles = [] { return output("wmctrl", {"-l"}); };
   ASSERT_TRUE(waitFor([&] { return titles().contains("Log (replay over)"); }, 60000))
       << titles().toStdString();
   EXPECT_TRUE(titles().contains("Vorlund (replay over)")) << titles().toStdString();
@@ -247,10 +240,7 @@ TEST(Recovery, ADamagedLastGameIsSetAsideAndNeverStopsTheStart) {
                              12)},
   };
   for (const auto& d : damaged) {
-    QFile f(kLastGameFile);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(d.bytes);
-    f.close();
+    ASSERT_TRUE(writeFile(kLastGameFile, d.bytes));
     {
       Heard next;
       ASSERT_TRUE(startAndShow(next.app, kSeed)) << d.what;
