@@ -30,23 +30,15 @@ class ShippedSphere : public testing::Test {
   static inline bool loaded = false;
 };
 
-TEST_F(ShippedSphere, FilesHaveTheGamesSizesAndLoadWithoutABeep) {
-  ASSERT_TRUE(loaded);
-  EXPECT_EQ(std::filesystem::file_size(game->dir.path() / "aorb1.orb"), 35064u);
-  EXPECT_EQ(std::filesystem::file_size(game->dir.path() / "atri1.tri"),
-            4 + 24u * unsigned(w().pointCount));
-  EXPECT_EQ(w().pointCount % 3, 0);
-  EXPECT_EQ(game->platform->beeps, 0);  // the strip never breaks
-  EXPECT_TRUE(game->platform->errors.empty() && game->g().log.lines().empty());
-}
-
 // The strip covers the sphere's 2 x 1461 - 4 triangles, each wound to face
 // outwards for the light; the nearest-cell search with its pruning finds
 // exactly the strip's edges, twelve pentagons among them. The cells are
 // distinct points of the unit sphere, so that corner matching is never in
 // doubt; every ring fits its file whole and lies on the great circle a
-// quarter turn away.
+// quarter turn away. (The files' sizes are in every recorded game's end, and
+// a strip that broke would be told on every scenario's standard error.)
 TEST_F(ShippedSphere, StripAndTablesDescribeOneClosedSphere) {
+  ASSERT_TRUE(loaded);
   std::set<std::array<int, 3>> distinct;
   std::vector<std::set<int>> edges(kSphereCellCount + 1);
   for (int t = 1; t <= triangleCount(w()); ++t) {
