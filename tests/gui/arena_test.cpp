@@ -82,19 +82,15 @@ class Arena : public ::testing::Test {
     g.graveyard.count = 0;
   }
 
-  // A frame with some of the game changed for it only.
-  static QImage frameWith(const std::function<void(Game&)>& change) {
-    Game saved = game();
-    change(game());
-    QImage frame = view().grabFrame();
-    game() = std::move(saved);
-    return frame;
-  }
-  // Where a change to the game draws on screen.
+  // Where a change to the game, made for one frame only, draws on screen.
   static Difference drawnBy(const std::function<void(Game&)>& change) {
     view().grabFrame();  // the next frames start from the state a frame leaves
     const QImage before = view().grabFrame();
-    return difference(before, frameWith(change));
+    const Game saved = game();
+    change(game());
+    const QImage after = view().grabFrame();
+    game() = saved;
+    return difference(before, after);
   }
   static void hideCell(Game& g, std::int32_t c) { g.world.cells[c] = {1000.0L, 0.0L, 0.0L}; }
 
