@@ -125,8 +125,7 @@ TEST(Recovery, AKilledGameGoesOnFromItsLastInputAtTheNextStart) {
   EXPECT_TRUE(recovered.startsWith(script)) << "the recording goes on in the same file";
   EXPECT_TRUE(recovered.endsWith("\nclose\n"));
 
-  const SimReplay alone =
-      replayAlone(killedScript, root.filePath("alone"), "state\nclose\n");
+  const SimReplay alone = replayAlone(killedScript, root.filePath("alone"), "state\nclose\n");
   EXPECT_EQ(alone.exitCode, 0) << alone.errors.toStdString();
   EXPECT_EQ(alone.state, state);
   ASSERT_FALSE(log.isEmpty());

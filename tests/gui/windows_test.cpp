@@ -47,7 +47,8 @@ WmWindow wmView(const QWidget* w) {
   const auto at = QRegularExpression(R"(Absolute upper-left X:\s+(-?\d+)\s+Absolute upper-left )"
                                      R"(Y:\s+(-?\d+)[\s\S]*Width:\s+(\d+)\s+Height:\s+(\d+))")
                       .match(output("xwininfo", {"-id", id}));
-  const QString props = output("xprop", {"-id", id, "_NET_FRAME_EXTENTS", "_NET_WM_NAME", "WM_NAME"});
+  const QString props =
+      output("xprop", {"-id", id, "_NET_FRAME_EXTENTS", "_NET_WM_NAME", "WM_NAME"});
   const auto e =
       QRegularExpression(R"(_NET_FRAME_EXTENTS\(CARDINAL\) = (\d+), (\d+), (\d+), (\d+))")
           .match(props);
@@ -155,12 +156,13 @@ TEST_F(Windows, AUtf8NameReadsTheSameOnTheSheetAndInTheTitleBar) {
 TEST_F(Windows, ResizingUsTilesTheOthersFromIt) {
   const WmWindow us = wmView(app().window(WindowId::Us));
   output("xdotool", {"windowsize", QString::number(app().window(WindowId::Us)->winId()),
-                  QString::number(235 - us.outer.x() - us.frame.left() - us.frame.right()),
-                  QString::number(600 - us.outer.y() - us.frame.top() - us.frame.bottom())});
+                     QString::number(235 - us.outer.x() - us.frame.left() - us.frame.right()),
+                     QString::number(600 - us.outer.y() - us.frame.top() - us.frame.bottom())});
   const QRect them(275, 450, 250, 150);
   waitFor([&] { return wmView(app().window(WindowId::Them)).outer == them; });
   EXPECT_EQ(wmView(app().window(WindowId::Them)).outer, them);
-  EXPECT_EQ(wmView(app().window(WindowId::Us)).outer, QRect(0, us.outer.y(), 235, 600 - us.outer.y()));
+  EXPECT_EQ(wmView(app().window(WindowId::Us)).outer,
+            QRect(0, us.outer.y(), 235, 600 - us.outer.y()));
 }
 
 // Without a sound device the game is silent, and the keys still reach it.

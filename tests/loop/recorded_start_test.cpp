@@ -141,7 +141,8 @@ TEST(RecordedGameReader, RefusesADamagedRecordingNamingItsLine) {
             }),
             "line " + std::to_string(dataLine) +
                 ": the start's names.txt is damaged: it does not match its size and CRC-32");
-  const std::string notBase64 = "line " + std::to_string(dataLine) + ": damaged start-data: not base64";
+  const std::string notBase64 =
+      "line " + std::to_string(dataLine) + ": damaged start-data: not base64";
   EXPECT_EQ(damaged([&](auto& c) { c[dataLine - 1][12] = '*'; }), notBase64);
   EXPECT_EQ(damaged([&](auto& c) { c[dataLine - 1].pop_back(); }), notBase64);
   EXPECT_EQ(damaged([](auto& c) {

@@ -157,10 +157,10 @@ Bytes withInt(Bytes bytes, std::size_t at, std::int32_t value) {
 }
 
 // A table file that is short or lists what no row may hold is told and
-// computed afresh (one too long, scenario.unusual_files); a neighbour file must describe cells that touch:
-// other cells, each once, near, each listing the cell back. Nothing is saved
-// over a ring file before the tables are set up, and the next shutdown puts
-// a sound one back.
+// computed afresh (one too long, scenario.unusual_files); a neighbour file
+// must describe cells that touch: other cells, each once, near, each listing
+// the cell back. Nothing is saved over a ring file before the tables are set
+// up, and the next shutdown puts a sound one back.
 TEST(TableSetup, DamagedTableFilesAreToldAndComputedAfresh) {
   test::TestGame reference;
   test::installWorld(reference.dir);
