@@ -33,7 +33,7 @@ id=io.github.vorlund.Vorlund
   echo "-rw-r--r-- ./usr/share/doc/vorlund/copyright"
   for d in ./usr/share/games/ ./usr/share/games/vorlund/; do echo "drwxr-xr-x $d"; done
   echo "145x -rw-r--r-- ./usr/share/games/vorlund/Fig13NNN.bmp"
-  for f in aorb1.orb atri1.tri face.equ names.txt races.txt risks.txt wendlebrook_song_one.mp3; do
+  for f in adia2.equ aorb1.orb atri1.tri face.equ names.txt races.txt risks.txt wendlebrook_song_one.mp3; do
     echo "-rw-r--r-- ./usr/share/games/vorlund/$f"
   done
   for d in ./usr/share/icons/ ./usr/share/icons/hicolor/; do echo "drwxr-xr-x $d"; done
