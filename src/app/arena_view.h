@@ -38,7 +38,8 @@ class ArenaView : public QWidget {
   ~ArenaView() override;
 
   // The surface format every GL context of the program asks for: the pixel
-  // format of the arena's context.
+  // format of the arena's context; and a software rasteriser in one thread.
+  // Before the application is made.
   static void setDefaultFormat();
 
   // The start-up work that needs no context: the font's bitmaps and the 145

@@ -90,7 +90,17 @@ void ArenaPainter::TRansformPlanetPaint() {
 // The normals are the cell positions times the solar-system scale: not
 // unit length, so the globe's diffuse light grows and fades with the scale.
 void ArenaPainter::texturedGlobe() {
-  if (!globeOneByOne) return globe_.draw(g_.world, g_.solarScale, view_ ? &*view_ : nullptr);
+  if (!globeOneByOne) {
+    // Each of the globe's fragments is opaque (an RGB texture times a lit
+    // colour whose alpha is the planet material's), so blending would only
+    // give each pixel back; left off, it spares the rasteriser reading the
+    // frame under the globe.
+    const bool opaque = components.MaterialPlanet.difAlpha == 1.0f;
+    if (opaque) glDisable(GL_BLEND);
+    globe_.draw(g_.world, g_.solarScale, view_ ? &*view_ : nullptr);
+    if (opaque) glEnable(GL_BLEND);
+    return;
+  }
   const WorldState& w = g_.world;
   const long double z = g_.solarScale;
   const int triangles = triangleCount(w);

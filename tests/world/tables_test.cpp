@@ -111,8 +111,8 @@ TEST(Antipode, FarthestCellFirstOfEqualsAndNoneUnlessBeyondOne) {
   EXPECT_EQ(antipodeSearch(w, {0, 0, 1}), 0);
 }
 
-// Both tables computed on the shipped mesh (the neighbour table as the game
-// folder ships it), saved, and loaded by a second start; cell 10's ring is
+// Both tables computed on the shipped mesh (each as the installed data ships
+// it), saved, and loaded by a second start; cell 10's ring is
 // stretched to 70 entries before the save.
 TEST(TableSetup, ComputedTablesComeBackFromTheirFiles) {
   ShippedMeshGame computed;
@@ -121,6 +121,8 @@ TEST(TableSetup, ComputedTablesComeBackFromTheirFiles) {
   Game& g = computed.g();
   EXPECT_TRUE(g.cursorShown && g.cursorCell == 268 && g.cursorRingPos == 1 && g.poleCell == 268);
   EXPECT_EQ(g.antipodeCell, antipodeSearch(g.world, cellPosition(g.world, 268)));
+  EXPECT_EQ(encodeRingTable(g.world), fileBytes(VORLUND_SHIPPED_RING_TABLE))
+      << "the ring table shipped with the sphere is the one the game works out";
   RingRow& long70 = *ringRow(g.world, 10);
   long70.count = 70;
   long70.entry.resize(71);

@@ -1,8 +1,10 @@
 // Makes the hex sphere the fights are held on: "aorb1.orb" (the cell positions),
-// "atri1.tri" (the triangles between them, as one strip) and "face.equ" (the neighbour table
-// the game works out from them), written into the game folder.
+// "atri1.tri" (the triangles between them, as one strip), "face.equ" and "adia2.equ" (the
+// neighbour and ring tables the game works out from them), written into the game folder.
 //
-//   vorlund-sphere GAME_DIR   writes the three files and prints what the sphere is like
+//   vorlund-sphere GAME_DIR [RING_COPY]
+//                             writes the files and prints what the sphere is like; the ring
+//                             table as made, also into RING_COPY (the one to install)
 //   vorlund-sphere --scan     lists the evenly spaced pentagon spirals that close, for choosing
 #include <algorithm>
 #include <array>
@@ -23,7 +25,9 @@
 #include "state/game.h"
 #include "state/world_state.h"
 #include "triangle_strip.h"
+#include "world/cell_distances.h"
 #include "world/neighbour_table.h"
+#include "world/ring_table.h"
 #include "world/world_load.h"
 
 using namespace vorlund::sphere;
@@ -89,28 +93,41 @@ bool writeSphere(const std::filesystem::path& gameDir, const Bytes& cells, const
   return true;
 }
 
-// The neighbour table as the game works it out from the sphere when
-// "face.equ" is missing: shipped with the sphere, it spares every start the
-// measuring of a million distances.
-bool writeNeighbourTable(const std::filesystem::path& gameDir) {
+// The ring and neighbour tables as the game works them out from the sphere
+// when "adia2.equ" and "face.equ" are missing: shipped with the sphere, they
+// spare every start the measuring of a million distances. The arena editor
+// changes the ring table of the folder it plays in, so a ring table already
+// there is kept (a change of the sphere removed the stale one); the one made
+// is also written to `ringCopy`, the one to install.
+bool writeTables(const std::filesystem::path& gameDir, const std::filesystem::path& ringCopy) {
+  namespace fs = std::filesystem;
   vorlund::NullPlatform platform;
   vorlund::Game g;
   g.dir = gameDir;
   g.platform = &platform;
-  std::filesystem::remove(gameDir / vorlund::kNeighbourFileName);
   if (!vorlund::loadWorld(g)) return false;
-  vorlund::setupTables(g);
-  if (const FileResult r = vorlund::writeFileAtomically(gameDir / vorlund::kNeighbourFileName,
-                                                        vorlund::encodeNeighbourTable(g.world));
-      !r) {
-    std::fprintf(stderr, "vorlund-sphere: cannot write %s: %s\n", vorlund::kNeighbourFileName,
-                 r.reason().c_str());
-    return false;
+  vorlund::WorldState& w = g.world;
+  const vorlund::CellDistances distances(w);
+  vorlund::computeRingTable(w, distances);
+  vorlund::computeNeighbourTable(w, distances);
+  const Bytes ring = vorlund::encodeRingTable(w);
+  std::vector<std::pair<fs::path, const Bytes*>> files;
+  const Bytes neighbours = vorlund::encodeNeighbourTable(w);
+  files.emplace_back(gameDir / vorlund::kNeighbourFileName, &neighbours);
+  if (!fs::exists(gameDir / vorlund::kRingFileName))
+    files.emplace_back(gameDir / vorlund::kRingFileName, &ring);
+  if (!ringCopy.empty()) files.emplace_back(ringCopy, &ring);
+  for (const auto& [path, bytes] : files) {
+    if (const FileResult r = vorlund::writeFileAtomically(path, *bytes); !r) {
+      std::fprintf(stderr, "vorlund-sphere: cannot write %s: %s\n", path.c_str(),
+                   r.reason().c_str());
+      return false;
+    }
   }
   return true;
 }
 
-int generate(const std::filesystem::path& gameDir) {
+int generate(const std::filesystem::path& gameDir, const std::filesystem::path& ringCopy) {
   const auto start = std::chrono::steady_clock::now();
   HexSphere sphere;
   std::string error;
@@ -119,7 +136,7 @@ int generate(const std::filesystem::path& gameDir) {
     return 1;
   }
   if (!writeSphere(gameDir, sphere.cellFile, sphere.triangleFile) ||
-      !writeNeighbourTable(gameDir)) {
+      !writeTables(gameDir, ringCopy)) {
     std::fprintf(stderr, "vorlund-sphere: cannot write the sphere into %s\n", gameDir.c_str());
     return 1;
   }
@@ -143,9 +160,9 @@ int generate(const std::filesystem::path& gameDir) {
 
 int main(int argc, char** argv) {
   if (argc == 2 && std::string(argv[1]) == "--scan") return scan();
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: vorlund-sphere GAME_DIR | --scan\n");
+  if (argc < 2 || argc > 3 || std::string(argv[1]) == "--scan") {
+    std::fprintf(stderr, "usage: vorlund-sphere GAME_DIR [RING_COPY] | --scan\n");
     return 2;
   }
-  return generate(argv[1]);
+  return generate(argv[1], argc == 3 ? argv[2] : "");
 }
