@@ -115,7 +115,10 @@ status=0
 echo quit | "$sim" --dir "$tmp/g" 2>"$tmp/simerr" || status=$?
 [ "$status" = 3 ] && grep -qxF "vorlund-sim: $refusal" "$tmp/simerr" || fail "sim: $status"
 [ ! -e "$tmp/g/previous-game.vsim" ] || fail "the refused game rotated the recording"
-for f in "${state[@]}"; do [ ! -e "$tmp/g/$f" ] || fail "a refused program wrote $f"; done
+# The folder holds what the build's game folder gave it (the ring table) and nothing more.
+for f in "${state[@]}"; do
+  [ ! -e "$tmp/g/$f" ] || cmp -s "$tmp/g/$f" "$build/game/$f" || fail "a refused program wrote $f"
+done
 # Killed, the first game's hold goes with it.
 { kill -KILL "$first" && wait "$first"; } 2>/dev/null || true
 (sleep 3; echo quit) | "$sim" --dir "$tmp/g" 2>/dev/null &
