@@ -1,6 +1,5 @@
 #include "render/cell_cubes.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -91,15 +90,12 @@ bool CellCubes::placedAt(const WorldState& w, GLfloat scale) const {
 void CellCubes::build(const WorldState& w, GLfloat scale) {
   scale_ = scale;
   places_.resize(kSphereCellCount);
-  vertices_.resize(static_cast<std::size_t>(kSphereCellCount) * kCornersPerCube * 3);
-  normals_.resize(vertices_.size());
-  texCoords_.resize(static_cast<std::size_t>(kSphereCellCount) * kCornersPerCube * 2);
-  shownVertices_.resize(vertices_.size());
-  shownNormals_.resize(normals_.size());
-  shownTexCoords_.resize(texCoords_.size());
-  GLfloat* v = vertices_.data();
-  GLfloat* nm = normals_.data();
-  GLfloat* t = texCoords_.data();
+  const auto corners = static_cast<std::size_t>(kSphereCellCount) * kCornersPerCube;
+  all_.resize(corners);
+  shown_.resize(corners);
+  GLfloat* v = all_.vertices.data();
+  GLfloat* nm = all_.normals.data();
+  GLfloat* t = all_.texCoords.data();
   for (int cell = 1; cell <= kSphereCellCount; ++cell) {
     const Point3f p = placeOf(w, cell);
     places_[cell - 1] = p;
@@ -120,28 +116,24 @@ void CellCubes::build(const WorldState& w, GLfloat scale) {
 
 void CellCubes::draw(const WorldState& w, GLfloat scale, const EyeView* view) {
   if (!placedAt(w, scale)) build(w, scale);
-  int drawn = kSphereCellCount * kCornersPerCube;
-  const GLfloat *t = texCoords_.data(), *n = normals_.data(), *v = vertices_.data();
-  if (view) {
+  if (!view) {
+    all_.draw(GL_QUADS, kSphereCellCount * kCornersPerCube);
+  } else {
     // Copied together, to be drawn as arrays still: drawn by indices, the
     // same faces come out a shade different here and there.
-    drawn = 0;
+    int drawn = 0;
     const FaceTurns turns = faceTurns(*view, scale);
     for (int cell = 0; cell < kSphereCellCount; ++cell) {
       if (view->hidden(places_[cell], turns.reach)) continue;
       const unsigned away = facesAway(*view, turns, places_[cell]);
       for (int f = 0; f < kCubeFaceCount; ++f) {
         if (away & (1u << f)) continue;
-        const int first = (cell * kCubeFaceCount + f) * 4;
-        std::copy_n(&texCoords_[2 * first], 8, &shownTexCoords_[2 * drawn]);
-        std::copy_n(&normals_[3 * first], 12, &shownNormals_[3 * drawn]);
-        std::copy_n(&vertices_[3 * first], 12, &shownVertices_[3 * drawn]);
+        shown_.copy(all_, (cell * kCubeFaceCount + f) * 4, 4, drawn);
         drawn += 4;
       }
     }
-    t = shownTexCoords_.data(), n = shownNormals_.data(), v = shownVertices_.data();
+    shown_.draw(GL_QUADS, drawn);
   }
-  drawClientArrays(GL_QUADS, v, n, t, drawn);
   // What the arrays leave current is undefined: set what the last cube's
   // immediate calls would have left.
   glNormal3fv(kCubeFaces[kCubeFaceCount - 1].normal);

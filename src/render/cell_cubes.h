@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "render/client_arrays.h"
 #include "render/scene_math.h"
 
 namespace vorlund {
@@ -32,9 +33,9 @@ class CellCubes {
 
   std::vector<Point3f> places_;  // the cells' positions the arrays hold
   GLfloat scale_ = 0.0f;
-  std::vector<GLfloat> vertices_, normals_, texCoords_;
+  CornerArrays all_;
   // The faces drawn this frame.
-  std::vector<GLfloat> shownVertices_, shownNormals_, shownTexCoords_;
+  CornerArrays shown_;
 };
 
 }  // namespace vorlund::render

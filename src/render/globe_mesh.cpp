@@ -47,18 +47,14 @@ void GlobeMesh::build(const WorldState& w, long double solarScale) {
   scale_ = solarScale;
   const int triangles = triangleCount(w);
   corners_ = 3 * triangles;
-  texCoords_.resize(static_cast<std::size_t>(corners_) * 2);
-  normals_.resize(static_cast<std::size_t>(corners_) * 3);
-  vertices_.resize(static_cast<std::size_t>(corners_) * 3);
-  shownTexCoords_.resize(texCoords_.size());
+  all_.resize(static_cast<std::size_t>(corners_));
+  shown_.resize(static_cast<std::size_t>(corners_));
   cornerCells_.resize(static_cast<std::size_t>(corners_));
   windows_.resize(cells_.size() + 1);
   inFront_.resize(cells_.size() + 1);
-  shownNormals_.resize(normals_.size());
-  shownVertices_.resize(vertices_.size());
-  GLfloat* t = texCoords_.data();
-  GLfloat* n = normals_.data();
-  GLfloat* v = vertices_.data();
+  GLfloat* t = all_.texCoords.data();
+  GLfloat* n = all_.normals.data();
+  GLfloat* v = all_.vertices.data();
   for (int tri = 1; tri <= triangles; ++tri) {
     const TriangleTexture& layout = triangleTexture(w, tri);
     for (int corner = 0; corner < 3; ++corner) {
@@ -95,7 +91,7 @@ void GlobeMesh::findShell(const WorldState& w) {
     for (int k = 0; k < 3; ++k) {
       cell[k] = cornerCell(w, 3 * tri + 1 + k);
       if (!isCell(cell[k])) return;
-      const GLfloat* v = &vertices_[9 * tri + 3 * k];
+      const GLfloat* v = &all_.vertices[9 * tri + 3 * k];
       p[k] = {v[0], v[1], v[2]};
     }
     for (int k = 0; k < 3; ++k) sides.emplace_back(cell[k], cell[(k + 1) % 3]);
@@ -118,9 +114,9 @@ void GlobeMesh::findShell(const WorldState& w) {
 void GlobeMesh::draw(const WorldState& w, long double solarScale, const EyeView* view) {
   if (!builtFor(w, solarScale)) build(w, solarScale);
   if (corners_ == 0) return;
-  int drawn = corners_;
-  const GLfloat *t = texCoords_.data(), *n = normals_.data(), *v = vertices_.data();
-  if (view) {
+  if (!view) {
+    all_.draw(GL_TRIANGLES, corners_);
+  } else {
     // Where each corner cell lands in the window, when it lies in front.
     for (std::size_t c = 0; c <= cells_.size(); ++c) {
       const EyeView::Eye e = view->eye(c < cells_.size() ? scaled(cells_[c], 1.0L) : Point3f{});
@@ -129,23 +125,20 @@ void GlobeMesh::draw(const WorldState& w, long double solarScale, const EyeView*
     }
     // Copied together, to be drawn as arrays still: drawn by indices, the
     // same triangles come out a shade different here and there.
-    drawn = 0;
+    int drawn = 0;
     for (int k = 0; k < corners_; k += 3) {
       const std::int32_t a = cornerCells_[k], b = cornerCells_[k + 1], c = cornerCells_[k + 2];
       if (inFront_[a] && inFront_[b] && inFront_[c] &&
           EyeView::turnedAway(windows_[a], windows_[b], windows_[c]))
         continue;
-      std::copy_n(&texCoords_[2 * k], 6, &shownTexCoords_[2 * drawn]);
-      std::copy_n(&normals_[3 * k], 9, &shownNormals_[3 * drawn]);
-      std::copy_n(&vertices_[3 * k], 9, &shownVertices_[3 * drawn]);
+      shown_.copy(all_, k, 3, drawn);
       drawn += 3;
     }
-    t = shownTexCoords_.data(), n = shownNormals_.data(), v = shownVertices_.data();
+    shown_.draw(GL_TRIANGLES, drawn);
   }
-  drawClientArrays(GL_TRIANGLES, v, n, t, drawn);
   const std::size_t last = static_cast<std::size_t>(corners_) - 1;
-  glNormal3fv(&normals_[3 * last]);
-  glTexCoord2fv(&texCoords_[2 * last]);
+  glNormal3fv(&all_.normals[3 * last]);
+  glTexCoord2fv(&all_.texCoords[2 * last]);
 }
 
 }  // namespace vorlund::render

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "render/client_arrays.h"
 #include "state/geometry.h"
 
 namespace vorlund {
@@ -41,13 +42,13 @@ class GlobeMesh {
   long double scale_ = 0.0L;
   int corners_ = 0;
   double shell_ = 0.0;
-  std::vector<GLfloat> texCoords_, normals_, vertices_;
+  CornerArrays all_;
   std::vector<std::int32_t> cornerCells_;  // of each corner
   // Where each cell lands in the window this frame, if it lies in front.
   std::vector<std::array<double, 2>> windows_;
   std::vector<char> inFront_;
   // The triangles drawn this frame.
-  std::vector<GLfloat> shownTexCoords_, shownNormals_, shownVertices_;
+  CornerArrays shown_;
 };
 
 }  // namespace vorlund::render
